@@ -1,0 +1,11 @@
+// Entry point. Replaced by the frame's start-up sequence.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow w;
+    w.show();
+    return app.exec();
+}

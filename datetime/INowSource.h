@@ -1,0 +1,16 @@
+#pragma once
+
+#include "datetime/TDateTime.h"
+
+// "Now" is injected so that tests never wait on the wall clock.
+class INowSource {
+public:
+    virtual ~INowSource() = default;
+    virtual TDateTime Now() const = 0; // local time, millisecond resolution
+};
+
+// The PC's local time.
+class TSystemNow final : public INowSource {
+public:
+    TDateTime Now() const override;
+};

@@ -1,0 +1,1 @@
+// Anchors the test-double library; the doubles live beside it.

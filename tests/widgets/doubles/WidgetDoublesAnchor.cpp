@@ -1,0 +1,1 @@
+// Anchors the widget test-double library; the doubles live beside it.
