@@ -1,0 +1,25 @@
+#pragma once
+
+#include "clock/data/TClockData.h"
+#include "datetime/TDateTime.h"
+
+#include <QString>
+
+// Initial caption of a clock window; the name of a clock whose file has no name.
+inline const QString ClockInitialCaption = QStringLiteral("MDI Child");
+
+// Loads the clock data file FileName into Data. Data enters with the window's
+// initial state: a file without a font face keeps Data's face; every other
+// field is set from the file or its key's default (LocaleID defaults to
+// DefaultLocaleID, the format defaults come from that locale's settings). A
+// missing file reads as empty. An existing file that cannot be read throws
+// EPendulorError and leaves Data unchanged.
+void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData& Data);
+
+// Replaces the file Path as a whole with Data. Caption is the window's caption
+// (FILE/Caption); Moment is the time of writing (FILE/LastClose, rendered in
+// the system settings). An existing file keeps its encoding. Throws
+// EPendulorError naming the path and the reason when the file cannot be
+// written; the previous file then stays as it was.
+void WriteClockDataFile(const QString& Path, const TClockData& Data, const QString& Caption,
+                        TDateTime Moment);
