@@ -1,0 +1,158 @@
+#pragma once
+
+#include "datetime/TDateTime.h"
+#include "datetime/TFormatSettings.h"
+
+#include <QMdiSubWindow>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class IClockFrame;
+class IFontChooser;
+class INowSource;
+class IStyleService;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTimer;
+
+// The clock time of the latest tick of any clock window.
+extern TDateTime ChildDateTime;
+
+// The services a clock window uses; any left null falls back to the system's
+// own (system clock, plain palette, the platform font chooser).
+struct TClockServices {
+    IClockFrame* Frame = nullptr;
+    const INowSource* Now = nullptr;
+    IStyleService* Style = nullptr;
+    IFontChooser* FontChooser = nullptr;
+};
+
+// One clock: a sub-window of the frame's MDI area showing the clock's name,
+// date and time. The frame adds it with QMdiArea::addSubWindow; it deletes
+// itself when closed.
+class TMDIChild : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    enum TLine { LineName = 0, LineDate = 1, LineTime = 2 };
+    // Stored alignment numbers.
+    enum TAlign { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+
+    explicit TMDIChild(const TClockServices& Services = {}, QWidget* Parent = nullptr);
+    ~TMDIChild() override;
+
+    void SetFrame(IClockFrame* Frame);
+
+    // New clock with default settings (the new-clock branch of the frame's
+    // OpenClockFile, up to the frame's arrangement).
+    void InitNewClock();
+    // Loads FileName into this window (the file branch of OpenClockFile, up to
+    // the frame's arrangement). Throws when the file exists but cannot be read.
+    void LoadClockFile(const QString& FileName);
+    // The common end: close box (and window menu) or no caption buttons.
+    void SetCloseBox(bool Show);
+    bool HasCloseBox() const;
+
+    // Handlers, named after their component and event.
+    void Timer1Timer();
+    void FormResize();
+    // Writes the clock data file while SaveDataFiles is set; throws when the
+    // file cannot be written.
+    void FormCloseQuery();
+    void EditItem2Click();
+    void MenuBar2Click();
+    void Close2Click();
+    void LineFontClick(TLine Line);          // NameFont2Click and twins
+    void LineMenuClick(TLine Line);          // Name2Click and twins
+    void SetLineAlignment(TLine Line, int Alignment); // NameLeft2Click and twins
+
+    // The three lines' presentation.
+    QLabel* Label(TLine Line) const;
+    int LineAlignment(TLine Line) const;
+    std::uint32_t LineColor(TLine Line) const;
+    bool LineSeFont(TLine Line) const;
+    void SetLineColor(TLine Line, std::uint32_t Color);
+    void SetLineSeFont(TLine Line, bool SeFont);
+
+    // The clock's name (the name line's text and the window's hint).
+    QString ClockName() const;
+    void SetClockName(const QString& Name);
+    // Sets OffsetTime2, the caption (offset text) and the tag.
+    void SetOffset(TDateTime Offset);
+    int Tag() const { return Tag2; }
+    // Sets MyLCID2 and rebuilds MyFS2.
+    void SetLocale(LCID Locale);
+
+    // Components.
+    QTimer* Timer1 = nullptr;
+    QLabel* LabelName2 = nullptr;
+    QLabel* LabelDate2 = nullptr;
+    QLabel* LabelTime2 = nullptr;
+    QMenu* PopupMenu2 = nullptr;
+    QAction* MenuBar2 = nullptr;
+    QAction* EditItem2 = nullptr;
+    QMenu* Name2 = nullptr;
+    QAction* NameFont2 = nullptr;
+    QAction* NameLeft2 = nullptr;
+    QAction* NameCenter2 = nullptr;
+    QAction* NameRight2 = nullptr;
+    QMenu* Date2 = nullptr;
+    QAction* DateFont2 = nullptr;
+    QAction* DateLeft2 = nullptr;
+    QAction* DateCenter2 = nullptr;
+    QAction* DateRight2 = nullptr;
+    QMenu* Time2 = nullptr;
+    QAction* TimeFont2 = nullptr;
+    QAction* TimeLeft2 = nullptr;
+    QAction* TimeCenter2 = nullptr;
+    QAction* TimeRight2 = nullptr;
+    QAction* Close2 = nullptr;
+    IFontChooser* FontDialog1 = nullptr;
+    IFontChooser* FontDialog2 = nullptr;
+    IFontChooser* FontDialog3 = nullptr;
+
+    // The clock's state; the properties dialog's round trip reads and writes
+    // it. After changing MyLCID2 use SetLocale, after OffsetTime2 SetOffset.
+    LCID MyLCID2 = 0;
+    TFormatSettings MyFS2;
+    TDateTime OffsetTime2 = 0;
+    QString DataFileName2;
+    QString DateFormat2;
+    bool UseDateFormatList2 = false;
+    QString DateFormatList2;
+    bool UseDateFormatEdit2 = false;
+    QString DateFormatEdit2;
+    QString TimeFormat2;
+    bool UseTimeFormatList2 = false;
+    QString TimeFormatList2;
+    bool UseTimeFormatEdit2 = false;
+    QString TimeFormatEdit2;
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
+
+private:
+    struct TLineLook {
+        std::uint32_t Color = 0;
+        bool SeFont = true;
+    };
+
+    void CreateMenu();
+    QMenu* CreateLineMenu(TLine Line, const QString& Caption, QAction*& Font, QAction*& Left,
+                          QAction*& Center, QAction*& Right);
+    void ApplyLineColor(TLine Line);
+    void SetLineText(QLabel* Label, const QString& Text);
+
+    TClockServices Services2;
+    QWidget* Client2 = nullptr;
+    std::array<TLineLook, 3> Looks2{};
+    int Tag2 = 0;
+    QString DateBuffer2; // reused by every tick
+    QString TimeBuffer2;
+};
