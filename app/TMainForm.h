@@ -1,0 +1,177 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+#include <exception>
+
+class QAction;
+class QActionGroup;
+class QListWidget;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QMenuBar;
+class QTabBar;
+class IMessageBoxes;
+class IWindowSystem;
+class IStyleService;
+class TMDIChild;
+class TInAppWindowMenu;
+
+// What the frame asks of the platform. A null member means the real one;
+// tests put doubles in.
+struct TFrameServices {
+    IWindowSystem* WindowSystem = nullptr;
+    IMessageBoxes* MessageBoxes = nullptr;
+    IStyleService* Styles = nullptr;
+};
+
+// The multiple-document frame: holds every clock window, its menus, its
+// view state and the application settings file.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Runs FormCreate: derives the per-user paths, reads and applies the
+    // settings file. The frame is not shown.
+    explicit TMainForm(const TFrameServices& Services = {}, QWidget* Parent = nullptr);
+    ~TMainForm() override;
+
+    // Menu bar and its items.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* FileNew1 = nullptr;
+    QAction* FileOpen1 = nullptr;
+    QAction* MyMemo1 = nullptr;
+    QMenu* ShortCut1 = nullptr;
+    QAction* SendTo1 = nullptr;
+    QAction* DeskTop1 = nullptr;
+    QAction* StartMenu1 = nullptr;
+    QAction* StartUp1 = nullptr;
+    QAction* ClearRestart1 = nullptr;
+    QAction* FileExit1 = nullptr;
+    QMenu* Window1 = nullptr;
+    QAction* HorizontalSpread1 = nullptr; // menu items call the handlers directly
+    QAction* VerticalSpread1 = nullptr;
+    QAction* Cascade1 = nullptr;
+    QAction* Rotate1 = nullptr;
+    QMenu* View1 = nullptr;
+    QAction* ShowTitleBar1 = nullptr;
+    QAction* ShowMenuBar1 = nullptr;
+    QAction* ShowTabs1 = nullptr;
+    QAction* ShowCloseButton1 = nullptr;
+    QAction* LocateCenter1 = nullptr;
+    QAction* StayOnTop1 = nullptr;
+    QAction* SetTitle1 = nullptr;
+    QAction* Style1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* ShowHelp1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Properties1 = nullptr;
+    QAction* Donation1 = nullptr;
+    QAction* HomeSite1 = nullptr;
+    QAction* SetDateTime1 = nullptr;
+
+    // The frame's context menu.
+    QMenu* PopupMenu1 = nullptr;
+    QAction* PopupNew1 = nullptr;
+    QAction* PopupOpen1 = nullptr;
+    QAction* PopupShowMenuBar1 = nullptr;
+    QAction* Exit1 = nullptr;
+
+    // Layout actions: enabled only while a clock window exists; triggering
+    // one runs its Execute handler.
+    QAction* WindowCascade1 = nullptr;
+    QAction* WindowTileHorizontal1 = nullptr;
+    QAction* WindowTileVertical1 = nullptr;
+
+    QTabBar* FormTabsBar1 = nullptr; // one tab per clock window, hidden at creation
+    QListWidget* ListBox1 = nullptr; // hidden, sorted: the style names on offer
+    QMdiArea* MdiArea1 = nullptr;    // the client area holding the clock windows
+
+    // Fields.
+    QAction* LastAction1 = nullptr; // remembered layout, or none
+    int LastTileMode1 = -1;
+    short ResizeCursor1 = 0;
+    bool IsStyleChanged = false;
+
+    static constexpr int TileHorizontal = 0;
+    static constexpr int TileVertical = 1;
+    int TileMode() const { return TileMode1; }
+
+    // Clock windows in the frame's list order: most recently activated first.
+    QList<TMDIChild*> ClockWindows() const;
+    QList<QMdiSubWindow*> SubWindows() const;
+    int MDIChildCount() const;
+
+    // Apply operations: make the screen match the current check marks.
+    void ShowTitleBar1Click();
+    void SetTitleBar(bool Show);
+    void AddSystemMenuItem();
+    void ShowMenuBar1Click();
+    void ShowCloseButton1Click();
+    void StayOnTop1Click();
+    void ShowTabs1Click();
+    void FormResize();
+
+    // Layout commands.
+    void WindowCascade1Execute();
+    void WindowTileHorizontal1Execute();
+    void WindowTileVertical1Execute();
+    void ExecuteLastAction(); // runs LastAction1 when set and enabled
+
+    void FileNew1Execute();
+    void Exit1Click();
+    void FileExit1Execute();
+
+    // Application-wide handler of errors that reach the event loop.
+    void ExceptionEvent(QObject* Sender, const std::exception& E);
+
+    // The clock name as a file name (forbidden characters become full-width).
+    QString NormalizeFileChar1(const QString& Name) const;
+
+    // The only maker of clock windows: empty name = a new clock.
+    void OpenClockFile(const QString& FileName);
+
+    // The system menu of the frame (Alt+Space), holding "Show MenuBar(&B)".
+    TInAppWindowMenu* SystemMenu() const { return SystemMenu1; }
+
+    // Runs the close sequence and reports whether the frame may close.
+    // Used by closeEvent; public so tests can drive it without a close.
+    bool FormCloseQuery();
+
+    IMessageBoxes& MessageBoxes() const;
+    IWindowSystem& WindowSystem() const;
+    IStyleService* Styles() const { return Services1.Styles; }
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
+    bool event(QEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void FormCreate();
+    void LoadSettings(const QString& FileName);
+    void SaveSettings(const QString& FileName);
+    void CreateActions();
+    void CreateMenus();
+    void CreateTabBar();
+    void SyncTabs();
+    void UpdateLayoutActions();
+    bool CloseClockWindows();
+    void TileWindows(int Mode);
+    bool IsFrameless() const;
+    void SetFrameless(bool Frameless);
+
+    TFrameServices Services1;
+    int TileMode1 = TileHorizontal;
+    TInAppWindowMenu* SystemMenu1 = nullptr;
+    bool InCloseQuery1 = false;
+    bool SettingsUnreadable1 = false; // never overwrite a file we could not read
+};
+
+extern TMainForm* MainForm;
