@@ -44,6 +44,7 @@ private:
     const TLocaleItems* Items(LCID Locale) const;
 
     LCID ThreadLocale_;
+    LCID UserLocale_;
     QString UserLocaleName_;
     mutable std::mutex Mutex_;
     mutable std::map<LCID, std::unique_ptr<const TLocaleItems>> Cache_;
