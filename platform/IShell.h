@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+// Outcome of a hand-over to the desktop, numbered as the classic shell
+// "open" call numbers it: 32 or less is a failure. Error is the operating
+// system's error number behind a failure, for the report's error text.
+struct TShellResult {
+    static constexpr int SuccessCode = 42;
+    static constexpr int NoAssociationCode = 31;
+
+    int Code = SuccessCode;
+    int Error = 0;
+
+    bool Succeeded() const { return Code > 32; }
+    static TShellResult Success() { return {}; }
+    static TShellResult Failure(int Code, int Error) { return {Code, Error}; }
+};
+
+// What the application asks of the desktop shell. Every call hands over
+// and returns: nothing waits for what was started.
+class IShell {
+public:
+    virtual ~IShell() = default;
+
+    // A document, a folder or a web address, opened by the desktop's opener.
+    virtual TShellResult OpenUrl(const QUrl& Url) = 0;
+
+    // Starts a program with an argument list (never through a command shell).
+    virtual TShellResult StartProgram(const QString& Program, const QStringList& Arguments) = 0;
+
+    // A file manager window on the item's folder with the item selected.
+    virtual TShellResult ShowItemInFolder(const QString& Path) = 0;
+
+    // The desktop's date and time settings.
+    virtual TShellResult OpenDateTimeSettings() = 0;
+
+    // The property sheet of a file; false when none can be shown.
+    virtual bool ShowItemProperties(const QString& Path) = 0;
+};

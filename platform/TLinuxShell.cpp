@@ -1,0 +1,131 @@
+#include "platform/TLinuxShell.h"
+
+#include "platform/TFilePropertiesSheet.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <array>
+#include <cerrno>
+
+namespace {
+
+struct TSettingsProgram {
+    const char* Desktop; // XDG_CURRENT_DESKTOP entry it belongs to
+    const char* Program;
+    const char* Argument;
+};
+
+// Date-and-time pages of the common desktops; the running desktop's own comes first.
+constexpr std::array SettingsPrograms{
+    TSettingsProgram{"GNOME", "gnome-control-center", "datetime"},
+    TSettingsProgram{"X-Cinnamon", "cinnamon-settings", "calendar"},
+    TSettingsProgram{"KDE", "kcmshell6", "kcm_clock"},
+    TSettingsProgram{"KDE", "kcmshell5", "clock"},
+    TSettingsProgram{"KDE", "systemsettings", "kcm_clock"},
+    TSettingsProgram{"XFCE", "xfce4-datetime-settings", nullptr},
+    TSettingsProgram{"MATE", "time-admin", nullptr},
+    TSettingsProgram{"LXQt", "lxqt-admin-time", nullptr},
+    TSettingsProgram{"Unity", "unity-control-center", "datetime"},
+    TSettingsProgram{"Budgie", "budgie-control-center", "datetime"},
+};
+
+constexpr int DBusTimeoutMs = 3000;
+
+} // namespace
+
+TShellResult TLinuxShell::OpenUrl(const QUrl& Url)
+{
+    if (Url.isLocalFile() && Url.hasFragment()) {
+        const QString Browser = FindBrowser();
+        if (!Browser.isEmpty())
+            return StartProgram(Browser, {Url.toString(QUrl::FullyEncoded)});
+    }
+    if (QDesktopServices::openUrl(Url))
+        return TShellResult::Success();
+    // Nothing on this desktop opens it.
+    return TShellResult::Failure(TShellResult::NoAssociationCode, EOPNOTSUPP);
+}
+
+TShellResult TLinuxShell::StartProgram(const QString& Program, const QStringList& Arguments)
+{
+    const QString Resolved = Program.contains(QLatin1Char('/')) ? Program : QStandardPaths::findExecutable(Program);
+    const QFileInfo Info(Resolved);
+    if (Resolved.isEmpty() || !Info.exists())
+        return TShellResult::Failure(ENOENT, ENOENT);
+    if (!Info.isFile() || !Info.isExecutable())
+        return TShellResult::Failure(EACCES, EACCES);
+    QProcess Process;
+    Process.setProgram(Resolved);
+    Process.setArguments(Arguments);
+    Process.setStandardInputFile(QProcess::nullDevice());
+    if (Process.startDetached())
+        return TShellResult::Success();
+    return TShellResult::Failure(ENOEXEC, ENOEXEC);
+}
+
+TShellResult TLinuxShell::ShowItemInFolder(const QString& Path)
+{
+    if (CallFileManager(QStringLiteral("ShowItems"), Path))
+        return TShellResult::Success();
+    return OpenUrl(QUrl::fromLocalFile(QFileInfo(Path).absolutePath()));
+}
+
+TShellResult TLinuxShell::OpenDateTimeSettings()
+{
+    const QStringList Desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const bool OwnDesktopOnly : {true, false}) {
+        for (const TSettingsProgram& Entry : SettingsPrograms) {
+            if (OwnDesktopOnly && !Desktops.contains(QLatin1String(Entry.Desktop), Qt::CaseInsensitive))
+                continue;
+            const QString Program = QStandardPaths::findExecutable(QLatin1String(Entry.Program));
+            if (Program.isEmpty())
+                continue;
+            QStringList Arguments;
+            if (Entry.Argument)
+                Arguments << QLatin1String(Entry.Argument);
+            return StartProgram(Program, Arguments);
+        }
+    }
+    return TShellResult::Failure(ENOENT, ENOENT);
+}
+
+bool TLinuxShell::ShowItemProperties(const QString& Path)
+{
+    if (!QFileInfo::exists(Path))
+        return false;
+    if (CallFileManager(QStringLiteral("ShowItemProperties"), Path))
+        return true;
+    TFilePropertiesSheet::ShowFor(Path);
+    return true;
+}
+
+bool TLinuxShell::CallFileManager(const QString& Method, const QString& Path)
+{
+    QDBusConnection Bus = QDBusConnection::sessionBus();
+    if (!Bus.isConnected())
+        return false;
+    QDBusMessage Call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), Method);
+    Call << QStringList{QUrl::fromLocalFile(QFileInfo(Path).absoluteFilePath()).toString(QUrl::FullyEncoded)}
+         << QString();
+    const QDBusMessage Reply = Bus.call(Call, QDBus::Block, DBusTimeoutMs);
+    return Reply.type() == QDBusMessage::ReplyMessage;
+}
+
+QString TLinuxShell::FindBrowser()
+{
+    QStringList Candidates = qEnvironmentVariable("BROWSER").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    Candidates << QStringLiteral("x-www-browser") << QStringLiteral("gnome-www-browser");
+    for (const QString& Candidate : Candidates) {
+        const QString Found = QStandardPaths::findExecutable(Candidate.trimmed());
+        if (!Found.isEmpty())
+            return Found;
+    }
+    return {};
+}

@@ -1,0 +1,189 @@
+#include "shell/TShellOpen.h"
+
+#include "app/AppConstants.h"
+#include "platform/IShell.h"
+#include "shell/ClimbSearch.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cerrno>
+
+namespace {
+
+const QString HelpFileName = QStringLiteral("Pendulor.html");
+
+// "\"a \"\"b\"\"\"" -> "a \"b\"": a path the caller enclosed in quotes.
+QString Unquoted(const QString& Text)
+{
+    if (Text.size() >= 2 && Text.startsWith(QLatin1Char('"')) && Text.endsWith(QLatin1Char('"')))
+        return Text.mid(1, Text.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    return Text;
+}
+
+QString Quoted(const QString& Text)
+{
+    QString Inner = Text;
+    Inner.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + Inner + QLatin1Char('"');
+}
+
+// The path with the extension of its file name replaced ("/x/Pendulor" and
+// "/x/Pendulor.bin" both give "/x/Pendulor.html").
+QString WithExtension(const QString& Path, const QString& Extension)
+{
+    const qsizetype Slash = Path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype Dot = Path.lastIndexOf(QLatin1Char('.'));
+    return (Dot > Slash ? Path.left(Dot) : Path) + Extension;
+}
+
+// "https:", "mailto:", "ms-settings:" ...; a one-letter scheme would be a drive.
+bool IsAddress(const QString& Text)
+{
+    static const QRegularExpression Scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return Scheme.match(Text).hasMatch();
+}
+
+bool IsProgramName(const QString& Name, QLatin1String Program)
+{
+    return Name.compare(Program, Qt::CaseInsensitive) == 0;
+}
+
+TShellResult NotFound()
+{
+    return TShellResult::Failure(ENOENT, ENOENT);
+}
+
+// "PATH::/NAME.htm": the help viewer's page address, opened as PATH#NAME.
+TShellResult OpenHelpPage(IShell& Shell, const QString& Param)
+{
+    const QString Address = Unquoted(Param);
+    const qsizetype Marker = Address.lastIndexOf(QStringLiteral("::/"));
+    QUrl Url = QUrl::fromLocalFile(Marker < 0 ? Address : Address.left(Marker));
+    if (Marker >= 0) {
+        QString Page = Address.mid(Marker + 3);
+        const qsizetype Dot = Page.lastIndexOf(QLatin1Char('.'));
+        if (Dot > 0)
+            Page.truncate(Dot);
+        if (!Page.isEmpty())
+            Url.setFragment(Page);
+    }
+    return Shell.OpenUrl(Url);
+}
+
+TShellResult OpenPath(IShell& Shell, const QString& Path, const QString& Param)
+{
+    const QFileInfo Info(Path);
+    if (!Info.exists())
+        return NotFound();
+    // Only a program file is run; a document that merely carries the
+    // executable bit (common on mounted drives) is opened, not executed.
+    const QString Suffix = Info.suffix().toLower();
+    if (Info.isFile() && Info.isExecutable()
+        && (Suffix.isEmpty() || Suffix == QLatin1String("exe") || Suffix == QLatin1String("appimage")))
+        return Shell.StartProgram(Info.absoluteFilePath(), QProcess::splitCommand(Param));
+    return Shell.OpenUrl(QUrl::fromLocalFile(Info.absoluteFilePath()));
+}
+
+// Turns the classic "open" request into one of the shell's operations.
+TShellResult Dispatch(IShell& Shell, const QString& AFile, const QString& AParam)
+{
+    const QString File = Unquoted(AFile);
+    if (File.isEmpty())
+        return NotFound();
+    if (File.compare(TShellOpen::DateTimeSettingsAddress, Qt::CaseInsensitive) == 0)
+        return Shell.OpenDateTimeSettings();
+    if (IsProgramName(File, QLatin1String("hh.exe")))
+        return OpenHelpPage(Shell, AParam);
+    if (IsProgramName(File, QLatin1String("notepad.exe"))) {
+        const QString Memo = Unquoted(AParam);
+        if (!QFileInfo::exists(Memo))
+            return NotFound();
+        return Shell.OpenUrl(QUrl::fromLocalFile(QFileInfo(Memo).absoluteFilePath()));
+    }
+    if (IsProgramName(File, QLatin1String("explorer.exe"))) {
+        static const QLatin1String Select("/select,");
+        if (AParam.startsWith(Select, Qt::CaseInsensitive)) {
+            const QString Item = Unquoted(AParam.mid(Select.size()));
+            if (!QFileInfo::exists(Item))
+                return NotFound();
+            return Shell.ShowItemInFolder(QFileInfo(Item).absoluteFilePath());
+        }
+        return OpenPath(Shell, AParam.isEmpty() ? QDir::homePath() : Unquoted(AParam), {});
+    }
+    if (!File.contains(QLatin1Char('/')) && IsAddress(File))
+        return Shell.OpenUrl(QUrl(File));
+    if (File.contains(QLatin1Char('/')) || QFileInfo::exists(File))
+        return OpenPath(Shell, File, AParam);
+    const QString Program = QStandardPaths::findExecutable(File);
+    if (Program.isEmpty())
+        return NotFound();
+    return Shell.StartProgram(Program, QProcess::splitCommand(AParam));
+}
+
+} // namespace
+
+TShellOpen::TShellOpen(IShell& Shell, const TMessageDialogs& Dialogs, QString ExecutablePath)
+    : Shell1(Shell)
+    , Dialogs1(Dialogs)
+    , ExecutablePath1(ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                               : std::move(ExecutablePath))
+{
+}
+
+void TShellOpen::MyShellExecuteOpen1(const QString& AFile, const QString& AParam) const
+{
+    const TShellResult Result = Dispatch(Shell1, AFile, AParam);
+    if (Result.Succeeded())
+        return;
+    Dialogs1.ShowFitted(QStringLiteral("Open Failed ") + QString::number(Result.Code) + QStringLiteral("\r\n")
+                        + SystemErrorText(Result.Error) + QStringLiteral("\r\n") + AFile);
+}
+
+QString TShellOpen::ClimbSearch1(const QString& AFile) const
+{
+    return ::ClimbSearch1(AFile, [this](const QString& Text) { Dialogs1.ShowFitted(Text); });
+}
+
+void TShellOpen::OpenHelpTopic(const QString& PageReference) const
+{
+    const QString Start = JoinPath(DirectoryPart(ExecutablePath1), HelpFileName);
+    MyShellExecuteOpen1(QStringLiteral("hh.exe"), ClimbSearch1(Start) + PageReference);
+}
+
+void TShellOpen::ShowProperties(const QString& Path) const
+{
+    if (!Shell1.ShowItemProperties(Path))
+        Dialogs1.ShowFitted(QStringLiteral("ShowProperties Failed \r\n") + Path);
+}
+
+void TShellOpen::ShowHelp1Click() const
+{
+    const QString Found = ClimbSearch1(WithExtension(ExecutablePath1, QStringLiteral(".html")));
+    MyShellExecuteOpen1(Quoted(Found), QString());
+}
+
+void TShellOpen::Properties1Click() const
+{
+    ShowProperties(ExecutablePath1);
+}
+
+void TShellOpen::Donation1Click() const
+{
+    MyShellExecuteOpen1(DonationUrl(), QString());
+}
+
+void TShellOpen::HomeSite1Click() const
+{
+    MyShellExecuteOpen1(HomeSiteUrl(), QString());
+}
+
+void TShellOpen::SetDateTime1Click() const
+{
+    MyShellExecuteOpen1(DateTimeSettingsAddress, QString());
+}
