@@ -73,6 +73,8 @@ std::string IcuNameOfPosix(std::string_view Name)
     if (const auto Dot = Name.find('.'); Dot != std::string_view::npos)
         Name = Name.substr(0, Dot);
     std::string Base(Name);
+    if (Modifier == "valencia")
+        return Base + "_VALENCIA";
     std::string Script;
     if (Modifier == "latin")
         Script = "Latn";
@@ -97,6 +99,10 @@ bool RoundTrips(LCID Locale, const std::string& MaximizedName)
     uloc_getLocaleForLCID(Locale, Buffer.data(), NameCapacity, &Status);
     if (U_FAILURE(Status))
         return false;
+    // A neutral identifier ("sr") maximises to some region too: a region
+    // asked for must be named by the identifier itself.
+    if (SplitSubtags(Buffer.data()).Region.empty())
+        return false;
     const TSubtags Back = SplitSubtags(Maximized(Buffer.data()));
     const TSubtags Want = SplitSubtags(MaximizedName);
     return Back.Language == Want.Language && Back.Script == Want.Script && Back.Region == Want.Region &&
@@ -117,6 +123,10 @@ std::optional<std::string> IcuLocaleOf(LCID Locale)
     Status = U_ZERO_ERROR;
     uloc_getLanguage(Name.c_str(), Language.data(), NameCapacity, &Status);
     if (U_FAILURE(Status) || Language[0] == '\0' || Name == "root")
+        return std::nullopt;
+    // ICU maps an unknown sub-language to its language: only an identifier
+    // that ICU names the same way both ways round exists.
+    if (uloc_getLCID(Name.c_str()) != Locale)
         return std::nullopt;
     // ICU falls back to the default locale for a language it lacks.
     Status = U_ZERO_ERROR;

@@ -66,10 +66,11 @@ QString FieldPicture(QChar Field, int Count)
     }
 }
 
-// Characters that the picture reader would take for something else.
+// Letters (with their combining marks) and quotes, which the picture reader
+// would take for something else.
 bool NeedsQuoting(QChar C)
 {
-    return C.isLetter() || C == u'\'' || C == u'"';
+    return C.isLetter() || C.isMark() || C == u'\'' || C == u'"';
 }
 
 QString LiteralPicture(const QString& Text)
