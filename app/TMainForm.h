@@ -1,7 +1,10 @@
 #pragma once
 
+#include "clock/IClockFrame.h"
+
 #include <QList>
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 
 #include <exception>
@@ -13,12 +16,12 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QMenuBar;
-class QTabBar;
 class IMessageBoxes;
 class IWindowSystem;
 class IStyleService;
 class TMDIChild;
 class TInAppWindowMenu;
+class TFormTabsBar;
 
 // What the frame asks of the platform. A null member means the real one;
 // tests put doubles in.
@@ -30,7 +33,7 @@ struct TFrameServices {
 
 // The multiple-document frame: holds every clock window, its menus, its
 // view state and the application settings file.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public IClockFrame {
     Q_OBJECT
 
 public:
@@ -51,7 +54,7 @@ public:
     QAction* StartMenu1 = nullptr;
     QAction* StartUp1 = nullptr;
     QAction* ClearRestart1 = nullptr;
-    QAction* FileExit1 = nullptr;
+    QAction* Exit1 = nullptr; // File > "E&xit" and the context menu's
     QMenu* Window1 = nullptr;
     QAction* HorizontalSpread1 = nullptr; // menu items call the handlers directly
     QAction* VerticalSpread1 = nullptr;
@@ -74,12 +77,9 @@ public:
     QAction* HomeSite1 = nullptr;
     QAction* SetDateTime1 = nullptr;
 
-    // The frame's context menu.
+    // The frame's context menu: FileNew1, FileOpen1, "Show MenuBar", Exit1.
     QMenu* PopupMenu1 = nullptr;
-    QAction* PopupNew1 = nullptr;
-    QAction* PopupOpen1 = nullptr;
     QAction* PopupShowMenuBar1 = nullptr;
-    QAction* Exit1 = nullptr;
 
     // Layout actions: enabled only while a clock window exists; triggering
     // one runs its Execute handler.
@@ -87,7 +87,7 @@ public:
     QAction* WindowTileHorizontal1 = nullptr;
     QAction* WindowTileVertical1 = nullptr;
 
-    QTabBar* FormTabsBar1 = nullptr; // one tab per clock window, hidden at creation
+    TFormTabsBar* FormTabsBar1 = nullptr; // one tab per clock window, hidden at creation
     QListWidget* ListBox1 = nullptr; // hidden, sorted: the style names on offer
     QMdiArea* MdiArea1 = nullptr;    // the client area holding the clock windows
 
@@ -100,6 +100,10 @@ public:
     static constexpr int TileHorizontal = 0;
     static constexpr int TileVertical = 1;
     int TileMode() const { return TileMode1; }
+
+    // The frame's opacity, 0 (invisible) to 255 (opaque).
+    int AlphaBlendValue() const { return AlphaBlendValue1; }
+    void SetAlphaBlendValue(int Value);
 
     // Clock windows in the frame's list order: most recently activated first.
     QList<TMDIChild*> ClockWindows() const;
@@ -115,12 +119,16 @@ public:
     void StayOnTop1Click();
     void ShowTabs1Click();
     void FormResize();
+    void View1Click(); // refreshes the View marks from the screen
 
     // Layout commands.
     void WindowCascade1Execute();
     void WindowTileHorizontal1Execute();
     void WindowTileVertical1Execute();
     void ExecuteLastAction(); // runs LastAction1 when set and enabled
+
+    // A command of the window menu (Alt+Space); 9001 toggles the menu bar.
+    void WMSysCommand(int Command);
 
     void FileNew1Execute();
     void Exit1Click();
@@ -146,15 +154,25 @@ public:
     IWindowSystem& WindowSystem() const;
     IStyleService* Styles() const { return Services1.Styles; }
 
+    // IClockFrame
+    bool IsMenuBarShown() const override;
+    void SetMenuBarShown(bool Show) override;
+
 protected:
     void closeEvent(QCloseEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
-    bool event(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
     void FormCreate();
+    bool DataFolderUsable() const;
+    static QString IniBesideExecutable();
+    static bool IsReadable(const QString& FileName);
+    QRect OuterGeometry() const;
+    void SetOuterGeometry(const QRect& Outer);
+    void ReapplyPendingGeometry();
     void LoadSettings(const QString& FileName);
     void SaveSettings(const QString& FileName);
     void CreateActions();
@@ -172,6 +190,10 @@ private:
     TInAppWindowMenu* SystemMenu1 = nullptr;
     bool InCloseQuery1 = false;
     bool SettingsUnreadable1 = false; // never overwrite a file we could not read
+    QRect PendingOuter1;              // re-applied once the window manager has framed us
+    int PendingTries1 = 0;
+    int AlphaBlendValue1 = 255;
+    bool FirstShown1 = false;
 };
 
 extern TMainForm* MainForm;

@@ -1,0 +1,65 @@
+#include "app/MainUnit.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString IniFileName;
+QString DataFolder;
+TDateTime StartTime = 0;
+LCID DefaultLocaleID = 1033;
+bool SaveDataFiles = true;
+QString StyleName = QStringLiteral("Windows");
+
+namespace {
+
+bool IsSeparator(QChar C) { return C == u'/' || C == u'\\'; }
+
+// a, then b: b alone when a is empty or b is absolute; one separator between.
+QString JoinPath(const QString& A, const QString& B)
+{
+    if (A.isEmpty())
+        return B;
+    if (B.isEmpty())
+        return A;
+    if (QDir::isAbsolutePath(B))
+        return B;
+    return IsSeparator(A.back()) ? A + B : A + u'/' + B;
+}
+
+// The per-user application-data folder; empty when it cannot be named, so
+// the paths become relative to the current folder.
+QString HomeFolder()
+{
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
+        return xdg;
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || !QDir::isAbsolutePath(home))
+        return QString();
+    return JoinPath(home, QStringLiteral(".local/share"));
+}
+
+// The executable's file name without its extension.
+QString BaseName()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    const qsizetype slash = std::max({path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'), path.lastIndexOf(u':')});
+    QString name = path.mid(slash + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0)
+        name.truncate(dot);
+    return name;
+}
+
+} // namespace
+
+QString GetDataFolder(const QString& Maker)
+{
+    return JoinPath(JoinPath(HomeFolder(), Maker), BaseName());
+}
+
+QString GetIniFileName(const QString& Maker)
+{
+    const QString base = BaseName();
+    return JoinPath(JoinPath(JoinPath(HomeFolder(), Maker), base), base + QStringLiteral(".ini"));
+}

@@ -1,0 +1,265 @@
+#include "app/TMainForm.h"
+
+#include "app/AppConstants.h"
+#include "app/MainUnit.h"
+#include "app/TFormTabsBar.h"
+#include "app/TInAppWindowMenu.h"
+#include "app/TPendulorApplication.h"
+#include "clock/TMDIChild.h"
+#include "clock/data/DataFileName.h"
+#include "common/EPendulorError.h"
+#include "datetime/INowSource.h"
+#include "datetime/ProcessLocale.h"
+#include "platform/TQtMessageBoxes.h"
+#include "platform/TStyleService.h"
+#include "platform/TWindowSystem.h"
+#include "shell/MessageDialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRandomGenerator>
+#include <QShortcut>
+#include <QTime>
+#include <QVBoxLayout>
+#include <QWindow>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+QString MessageOf(const std::exception& E)
+{
+    if (const auto* own = dynamic_cast<const EPendulorError*>(&E))
+        return own->Message();
+    return QString::fromLocal8Bit(E.what());
+}
+
+} // namespace
+
+TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
+    : QMainWindow(Parent), Services1(Services)
+{
+    MainForm = this;
+    if (!Services1.Styles) {
+        auto* styles = new TStyleService(this);
+        Services1.Styles = styles;
+    }
+    if (auto* styles = dynamic_cast<TStyleService*>(Services1.Styles))
+        connect(styles, &TStyleService::ActiveStyleChanged, this, [this] {
+            // The area caches its brush: take the new style's work-space colour.
+            MdiArea1->setBackground(palette().brush(QPalette::Dark));
+        });
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    FormTabsBar1 = new TFormTabsBar(client);
+    FormTabsBar1->hide();
+    layout->addWidget(FormTabsBar1);
+    MdiArea1 = new QMdiArea(client);
+    MdiArea1->setBackground(palette().brush(QPalette::Dark));
+    layout->addWidget(MdiArea1, 1);
+    setCentralWidget(client);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setSortingEnabled(true);
+    ListBox1->hide();
+
+    SystemMenu1 = new TInAppWindowMenu(this);
+    connect(SystemMenu1, &TInAppWindowMenu::SysCommand, this, &TMainForm::WMSysCommand);
+    auto* systemKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(systemKey, &QShortcut::activated, this, [this] {
+        SystemMenu1->popup(mapToGlobal(QPoint(0, 0)));
+    });
+
+    CreateActions();
+    CreateMenus();
+    CreateTabBar();
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainForm == this)
+        MainForm = nullptr;
+    if (auto* app = qobject_cast<TPendulorApplication*>(QCoreApplication::instance()))
+        app->SetExceptionHandler({});
+}
+
+IMessageBoxes& TMainForm::MessageBoxes() const
+{
+    static TQtMessageBoxes Real;
+    return Services1.MessageBoxes ? *Services1.MessageBoxes : Real;
+}
+
+IWindowSystem& TMainForm::WindowSystem() const
+{
+    static TWindowSystem Real;
+    return Services1.WindowSystem ? *Services1.WindowSystem : Real;
+}
+
+void TMainForm::FormCreate()
+{
+    StartTime = TSystemNow().Now();
+    setWindowTitle(AppName);
+    DataFolder = GetDataFolder(MakerFolderName);
+    IniFileName = DataFolderUsable() ? GetIniFileName(MakerFolderName) : IniBesideExecutable();
+    LoadSettings(IniFileName);
+    DefaultLocaleID = ProcessLocale::Identifier();
+    SetFrameless(!ShowTitleBar1->isChecked());
+    IsStyleChanged = false;
+    FormResize();
+    if (auto* app = qobject_cast<TPendulorApplication*>(QCoreApplication::instance()))
+        app->SetExceptionHandler([this](QObject* Sender, const std::exception& E) { ExceptionEvent(Sender, E); });
+    SaveDataFiles = true;
+    AddSystemMenuItem();
+    (void)QRandomGenerator::global(); // seeded from the system on first use
+    setAcceptDrops(true);
+}
+
+bool TMainForm::DataFolderUsable() const
+{
+    QDir dir(DataFolder);
+    return dir.exists() || QDir().mkpath(DataFolder);
+}
+
+QString TMainForm::IniBesideExecutable()
+{
+    QString path = QCoreApplication::applicationFilePath();
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot > slash)
+        path.truncate(dot);
+    return path + QStringLiteral(".ini");
+}
+
+QList<QMdiSubWindow*> TMainForm::SubWindows() const
+{
+    QList<QMdiSubWindow*> windows = MdiArea1->subWindowList(QMdiArea::ActivationHistoryOrder);
+    std::reverse(windows.begin(), windows.end());
+    return windows;
+}
+
+QList<TMDIChild*> TMainForm::ClockWindows() const
+{
+    QList<TMDIChild*> clocks;
+    for (QMdiSubWindow* window : SubWindows())
+        if (auto* clock = qobject_cast<TMDIChild*>(window))
+            clocks.append(clock);
+    return clocks;
+}
+
+int TMainForm::MDIChildCount() const
+{
+    return int(MdiArea1->subWindowList().size());
+}
+
+void TMainForm::OpenClockFile(const QString& FileName)
+{
+    IsStyleChanged = true;
+    auto* child = new TMDIChild(TClockServices{this, nullptr, Services1.Styles, nullptr});
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    MdiArea1->addSubWindow(child);
+    child->DataFileName2 = FileName;
+    child->show();
+    UpdateLayoutActions();
+    try {
+        if (FileName.isEmpty()) {
+            child->InitNewClock();
+            if (MDIChildCount() == 1)
+                LastAction1 = WindowCascade1;
+            ExecuteLastAction();
+        } else {
+            child->LoadClockFile(FileName);
+            MdiArea1->cascadeSubWindows();
+        }
+    } catch (...) {
+        // A half-made clock would write its defaults over the file at close.
+        child->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete child;
+        UpdateLayoutActions();
+        throw;
+    }
+    child->SetCloseBox(ShowCloseButton1->isChecked());
+    child->Timer1Timer();
+    connect(child, &QWidget::windowTitleChanged, this, &TMainForm::SyncTabs);
+    connect(child, &QObject::destroyed, this, [this] {
+        UpdateLayoutActions();
+        SyncTabs();
+    });
+    SyncTabs();
+}
+
+QString TMainForm::NormalizeFileChar1(const QString& Name) const
+{
+    return ::NormalizeFileChar1(Name);
+}
+
+void TMainForm::FileNew1Execute()
+{
+    OpenClockFile(QString());
+}
+
+void TMainForm::Exit1Click()
+{
+    close();
+}
+
+void TMainForm::FileExit1Execute()
+{
+    close();
+}
+
+void TMainForm::ExceptionEvent(QObject* Sender, const std::exception& E)
+{
+    Q_UNUSED(Sender);
+    const QString message = MessageOf(E);
+    if (message.contains(QStringLiteral("FFFFFFFFFFFFFFFF"))) {
+        QCoreApplication::processEvents();
+        const int count = MDIChildCount();
+        for (int i = 0; i < count; ++i) {
+            const QList<QMdiSubWindow*> windows = SubWindows(); // focus reorders the list
+            if (i < windows.size()) {
+                MdiArea1->setActiveSubWindow(windows[i]);
+                windows[i]->setFocus();
+            }
+        }
+        repaint();
+    } else {
+        TMessageDialogs(MessageBoxes()).ShowPlain(
+            QStringLiteral("E.Message=\"") + message + QStringLiteral("\""));
+    }
+    QCoreApplication::processEvents();
+}
+
+bool TMainForm::IsMenuBarShown() const
+{
+    return !MainMenu1->isHidden();
+}
+
+void TMainForm::SetMenuBarShown(bool Show)
+{
+    MainMenu1->setVisible(Show);
+    ShowMenuBar1->setChecked(Show);
+}
+
+void TMainForm::closeEvent(QCloseEvent* Event)
+{
+    if (InCloseQuery1 || FormCloseQuery())
+        Event->accept();
+    else
+        Event->ignore();
+}
+
+void TMainForm::contextMenuEvent(QContextMenuEvent* Event)
+{
+    PopupMenu1->popup(Event->globalPos());
+}

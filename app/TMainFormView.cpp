@@ -1,0 +1,270 @@
+// The operations that make the screen match the View settings, the layout
+// commands and the frame's window-level handling.
+#include "app/TFormTabsBar.h"
+#include "app/TInAppWindowMenu.h"
+#include "app/TMainForm.h"
+#include "clock/TMDIChild.h"
+#include "platform/IWindowSystem.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QTimer>
+#include <QWindow>
+
+#include <cmath>
+
+namespace {
+
+// The clock name as a tab caption: the text after its last path separator,
+// without the part from its last dot on.
+QString TabCaption(const QString& Name)
+{
+    const qsizetype slash = std::max({Name.lastIndexOf(u'\\'), Name.lastIndexOf(u'/'), Name.lastIndexOf(u':')});
+    QString caption = Name.mid(slash + 1);
+    const qsizetype dot = caption.lastIndexOf(u'.');
+    if (dot >= 0)
+        caption.truncate(dot);
+    return caption;
+}
+
+// The tag as an offset caption: +0900, +0000, -0530.
+QString TagCaption(int Tag)
+{
+    return (Tag < 0 ? QStringLiteral("-") : QStringLiteral("+")) +
+           QStringLiteral("%1").arg(std::abs(Tag), 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+bool TMainForm::IsFrameless() const
+{
+    return windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+void TMainForm::SetFrameless(bool Frameless)
+{
+    if (IsFrameless() == Frameless)
+        return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, Frameless); // hides a shown window
+    if (shown)
+        show();
+}
+
+QRect TMainForm::OuterGeometry() const
+{
+    return frameGeometry();
+}
+
+void TMainForm::SetOuterGeometry(const QRect& Outer)
+{
+    PendingOuter1 = Outer;
+    PendingTries1 = 0;
+    ReapplyPendingGeometry();
+}
+
+void TMainForm::ReapplyPendingGeometry()
+{
+    if (!PendingOuter1.isValid())
+        return;
+    QMargins margins;
+    if (!IsFrameless() && windowHandle())
+        margins = windowHandle()->frameMargins();
+    move(PendingOuter1.topLeft()); // a window's position includes its frame
+    resize(std::max(1, PendingOuter1.width() - margins.left() - margins.right()),
+           std::max(1, PendingOuter1.height() - margins.top() - margins.bottom()));
+    // Until the window manager has framed the window, its margins are unknown.
+    const bool framed = IsFrameless() || !margins.isNull();
+    if (isVisible() && (framed || ++PendingTries1 >= 3))
+        PendingOuter1 = QRect();
+}
+
+void TMainForm::showEvent(QShowEvent* Event)
+{
+    QMainWindow::showEvent(Event);
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
+    if (!Event->spontaneous() && !FirstShown1) {
+        FirstShown1 = true;
+        ShowTabs1Click();
+    }
+}
+
+bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Event->type() == QEvent::Expose && Watched == windowHandle() && PendingOuter1.isValid())
+        QTimer::singleShot(0, this, &TMainForm::ReapplyPendingGeometry);
+    return QMainWindow::eventFilter(Watched, Event);
+}
+
+void TMainForm::ShowTitleBar1Click()
+{
+    if (ShowTitleBar1->isChecked()) {
+        SetTitleBar(true);
+        AddSystemMenuItem();
+    } else {
+        SetTitleBar(false);
+    }
+}
+
+void TMainForm::SetTitleBar(bool Show)
+{
+    if (Show == !IsFrameless())
+        return;
+    if (!isVisible()) {
+        // Before the first showing the stored bounds already are those of
+        // the chosen border: moving them would creep at every start.
+        SetFrameless(!Show);
+        return;
+    }
+    const int h = WindowSystem().CaptionHeight(*this);
+    const QRect before = OuterGeometry();
+    SetFrameless(!Show);
+    QCoreApplication::processEvents();
+    // Keep the client area where it was: the caption grows upwards.
+    SetOuterGeometry(Show ? before.adjusted(0, -h, 0, 0) : before.adjusted(0, h, 0, 0));
+}
+
+void TMainForm::AddSystemMenuItem()
+{
+    // Removing the old item and the separator after it keeps repeated calls
+    // from piling items up, and never takes a standard command away.
+    if (SystemMenu1->DeleteCommand(TInAppWindowMenu::ShowMenuBarCommand) && SystemMenu1->CommandAt(0) == 0)
+        SystemMenu1->DeleteAt(0);
+    SystemMenu1->InsertCommand(0, QStringLiteral("Show MenuBar(&B)"), TInAppWindowMenu::ShowMenuBarCommand);
+    SystemMenu1->InsertSeparator(1);
+}
+
+void TMainForm::ShowMenuBar1Click()
+{
+    SetMenuBarShown(!IsMenuBarShown());
+}
+
+void TMainForm::ShowCloseButton1Click()
+{
+    const bool show = ShowCloseButton1->isChecked();
+    for (TMDIChild* clock : ClockWindows())
+        if (clock->HasCloseBox() != show)
+            clock->SetCloseBox(show);
+}
+
+void TMainForm::StayOnTop1Click()
+{
+    const bool onTop = StayOnTop1->isChecked();
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    const bool shown = isVisible();
+    const QRect outer = OuterGeometry();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop); // hides a shown window
+    if (shown) {
+        show();
+        SetOuterGeometry(outer); // position and size stay
+    }
+}
+
+void TMainForm::ShowTabs1Click()
+{
+    const bool tabs = ShowTabs1->isChecked();
+    FormTabsBar1->setVisible(tabs);
+    for (TMDIChild* clock : ClockWindows())
+        clock->setWindowTitle(tabs ? TabCaption(clock->ClockName()) : TagCaption(clock->Tag()));
+    SyncTabs();
+}
+
+void TMainForm::FormResize()
+{
+    if (isVisible())
+        ExecuteLastAction();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* Event)
+{
+    QMainWindow::resizeEvent(Event);
+    FormResize();
+}
+
+void TMainForm::ExecuteLastAction()
+{
+    UpdateLayoutActions();
+    if (LastAction1 && LastAction1->isEnabled())
+        LastAction1->trigger();
+}
+
+void TMainForm::WindowCascade1Execute()
+{
+    MdiArea1->cascadeSubWindows();
+    LastAction1 = WindowCascade1;
+}
+
+void TMainForm::WindowTileHorizontal1Execute()
+{
+    TileMode1 = TileHorizontal;
+    TileWindows(TileHorizontal);
+    LastAction1 = WindowTileHorizontal1;
+}
+
+void TMainForm::WindowTileVertical1Execute()
+{
+    TileMode1 = TileVertical;
+    TileWindows(TileVertical);
+    LastAction1 = WindowTileVertical1;
+}
+
+void TMainForm::TileWindows(int Mode)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : SubWindows())
+        if (!window->isHidden() && !window->isMinimized())
+            windows.append(window);
+    const int n = int(windows.size());
+    if (n == 0)
+        return;
+    // Up to three windows share one line; more form a grid of near-square lines.
+    const int lines = n <= 3 ? 1 : int(std::sqrt(double(n)));
+    const QRect area = MdiArea1->viewport()->rect();
+    const bool rows = Mode == TileHorizontal; // rows: one above another
+    const int across = rows ? area.width() : area.height();
+    int index = 0;
+    for (int line = 0; line < lines; ++line) {
+        const int count = n / lines + (line < n % lines ? 1 : 0);
+        const int lineStart = across * line / lines;
+        const int lineEnd = across * (line + 1) / lines;
+        const int along = rows ? area.height() : area.width();
+        for (int k = 0; k < count; ++k, ++index) {
+            const int start = along * k / count;
+            const int end = along * (k + 1) / count;
+            QMdiSubWindow* window = windows[index];
+            if (window->isMaximized())
+                window->showNormal();
+            window->setGeometry(rows ? QRect(lineStart, start, lineEnd - lineStart, end - start)
+                                     : QRect(start, lineStart, end - start, lineEnd - lineStart));
+        }
+    }
+}
+
+void TMainForm::WMSysCommand(int Command)
+{
+    if (Command == TInAppWindowMenu::ShowMenuBarCommand)
+        ShowMenuBar1Click();
+    switch (Command) {
+    case TInAppWindowMenu::ScRestore: showNormal(); break;
+    case TInAppWindowMenu::ScMinimize: showMinimized(); break;
+    case TInAppWindowMenu::ScMaximize: showMaximized(); break;
+    case TInAppWindowMenu::ScClose: close(); break;
+    case TInAppWindowMenu::ScMove: WindowSystem().StartSystemMove(*this); break;
+    case TInAppWindowMenu::ScSize:
+        WindowSystem().StartSystemResize(*this, Qt::RightEdge | Qt::BottomEdge);
+        break;
+    default: break;
+    }
+}
+
+void TMainForm::SetAlphaBlendValue(int Value)
+{
+    AlphaBlendValue1 = std::clamp(Value, 0, 255);
+    setWindowOpacity(AlphaBlendValue1 / 255.0);
+}
