@@ -20,4 +20,9 @@ int PrimaryLanguage();   // Identifier & 0x3FF; 9 when the low 16 bits are 0
 int SubLanguage();       // (Identifier >> 10) & 0x3F; 1 when the low 16 bits are 0
 const TFormatSettings& SystemSettings();
 
+// TFormatSettings::Create(Locale, Database()), remembered per effective
+// locale until the next Init: building a record costs dozens of database reads
+// and a linguistic lower-casing, a cached one is a copy.
+TFormatSettings CachedFormatSettings(LCID Locale);
+
 } // namespace ProcessLocale

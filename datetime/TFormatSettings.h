@@ -30,7 +30,9 @@ struct TFormatSettings {
     TFormatSettings(); // English names, the defaults of the locale items
 
     // Never fails: an identifier that is not installed yields the conventions
-    // of the thread locale; unreadable items take their defaults.
+    // of the thread locale; unreadable items take their defaults. The first
+    // form asks ProcessLocale::Database() and remembers the record per locale
+    // until the process locale is noted again.
     static TFormatSettings Create(LCID Locale);
     static TFormatSettings Create(LCID Locale, const ILocaleDatabase& Db);
 
@@ -38,5 +40,15 @@ struct TFormatSettings {
 };
 
 // Translate the locale database's pictures into the format language.
+//
+// Date pictures: the era calendars (calendar types 3, 4, 5) turn gg, yyyy, yy
+// and y into ggg, eeee, ee and e; otherwise a Chinese, Japanese or Korean
+// process language drops every g. Then DateSeparator outside apostrophe quotes
+// becomes "/". The result is not yet lower-cased: Create does that with the
+// process locale's linguistic casing. The three-argument form takes the
+// process language from ProcessLocale.
 QString ConvertDatePicture(QStringView Picture, QChar DateSeparator, int CalendarType);
+QString ConvertDatePicture(QStringView Picture, QChar DateSeparator, int CalendarType, int ProcessPrimaryLanguage);
+// Time pictures: H → h, m → n, t → a/p, tt… → AMPM, TimeSeparator → ":";
+// apostrophe-quoted text is kept with its apostrophes.
 QString ConvertTimePicture(QStringView Picture, QChar TimeSeparator);

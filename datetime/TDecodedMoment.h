@@ -1,0 +1,121 @@
+#pragma once
+
+#include "datetime/TDateTime.h"
+
+#include <cmath>
+#include <cstdint>
+
+// The fields of one moment, each decoded on first use and at most once.
+//
+// The moment is first rounded to whole milliseconds (ties to even), so that
+// 23:59:59.9996 is midnight of the next day, date included. The day number is
+// that count divided by a day's milliseconds, truncated toward zero; the time
+// of day is the absolute remainder (so -0.25 is 1899-12-30 06:00).
+//
+// Every finite moment whose millisecond count fits in 64 bits (about ±292
+// million years) decodes in the proleptic Gregorian calendar, with
+// astronomical year numbers: the year before 1 is 0, then -1, and so on.
+// Any other moment (NaN, ±infinity, ±1e300) is "undecodable": all its numbers
+// are 0 (hour 0 on the 12-hour clock too), its month and weekday are 0, which
+// name nothing, and its time of day counts as midnight. Nothing of it is
+// guessed or clamped.
+class TDecodedMoment {
+public:
+    static constexpr std::int64_t MsPerDay = 86'400'000;
+
+    explicit TDecodedMoment(TDateTime Moment) noexcept : Moment_(Moment) {}
+
+    bool Valid() noexcept { Ms(); return Valid_; }
+
+    std::int64_t Year() noexcept { Date(); return Year_; }
+    int Month() noexcept { Date(); return Month_; }         // 1..12, 0 when undecodable
+    int Day() noexcept { Date(); return Day_; }             // 1..31, 0 when undecodable
+    int DayOfWeek() noexcept { Date(); return DayOfWeek_; } // 1 Sunday..7 Saturday, 0 when undecodable
+
+    int Hour() noexcept { Time(); return Hour_; }           // 0..23
+    int Minute() noexcept { Time(); return Minute_; }
+    int Second() noexcept { Time(); return Second_; }
+    int Millisecond() noexcept { Time(); return Millisecond_; }
+    bool IsMidnight() noexcept { Ms(); return TimeOfDay_ == 0; }
+
+    // Proleptic Gregorian civil date of a count of days since 1970-01-01
+    // (after Howard Hinnant's days-to-civil algorithm). Exact for every
+    // count whose |value| is below about 2^62.
+    static void CivilFromDays(std::int64_t Days, std::int64_t& Year, int& Month, int& Day) noexcept
+    {
+        const std::int64_t z = Days + 719468;                             // days since 0000-03-01
+        const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;      // 400-year cycles, floored
+        const std::int64_t doe = z - era * 146097;                        // [0, 146096]
+        const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // [0, 399]
+        const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100); // [0, 365], from March 1
+        const std::int64_t mp = (5 * doy + 2) / 153;                      // [0, 11], March = 0
+        Day = int(doy - (153 * mp + 2) / 5 + 1);                          // [1, 31]
+        Month = int(mp < 10 ? mp + 3 : mp - 9);                           // [1, 12]
+        Year = yoe + era * 400 + (Month <= 2 ? 1 : 0);
+    }
+
+private:
+    // 1899-12-30 counted from 1970-01-01.
+    static constexpr std::int64_t EpochShift = -25569;
+    // Below 2^63 with margin; the product is compared as a double.
+    static constexpr double MsLimit = 9.2e18;
+
+    void Ms() noexcept
+    {
+        if (HaveMs_)
+            return;
+        HaveMs_ = true;
+        // nearbyint honours the default rounding mode: to nearest, ties to even.
+        const double scaled = std::nearbyint(Moment_ * double(MsPerDay));
+        if (!(std::fabs(scaled) < MsLimit)) // also false for NaN
+            return;
+        Valid_ = true;
+        const auto ms = static_cast<std::int64_t>(scaled);
+        DayNumber_ = ms / MsPerDay;
+        const std::int64_t rest = ms % MsPerDay;
+        TimeOfDay_ = rest < 0 ? -rest : rest;
+    }
+
+    void Date() noexcept
+    {
+        if (HaveDate_)
+            return;
+        HaveDate_ = true;
+        Ms();
+        if (!Valid_)
+            return;
+        CivilFromDays(DayNumber_ + EpochShift, Year_, Month_, Day_);
+        // Day 0 (1899-12-30) was a Saturday.
+        const std::int64_t w = (DayNumber_ + 6) % 7;
+        DayOfWeek_ = int(w < 0 ? w + 7 : w) + 1;
+    }
+
+    void Time() noexcept
+    {
+        if (HaveTime_)
+            return;
+        HaveTime_ = true;
+        Ms();
+        const auto t = int(TimeOfDay_);
+        Hour_ = t / 3'600'000;
+        Minute_ = t / 60'000 % 60;
+        Second_ = t / 1000 % 60;
+        Millisecond_ = t % 1000;
+    }
+
+    TDateTime Moment_;
+    bool HaveMs_ = false;
+    bool HaveDate_ = false;
+    bool HaveTime_ = false;
+    bool Valid_ = false;
+    std::int64_t DayNumber_ = 0;
+    std::int64_t TimeOfDay_ = 0;
+    std::int64_t Year_ = 0;
+    int Month_ = 0;
+    int Day_ = 0;
+    int DayOfWeek_ = 0;
+    int Hour_ = 0;
+    int Minute_ = 0;
+    int Second_ = 0;
+    int Millisecond_ = 0;
+};
