@@ -1,6 +1,7 @@
 #include "clock/data/DataFileName.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -38,4 +39,9 @@ QString ClockDataFileName(const QString& Folder, const QString& Name)
     if (HoldsControlCharacter(Base))
         Base = QStringLiteral("ERRORNAME");
     return QDir(Folder).filePath(Base + QStringLiteral(".dat"));
+}
+
+QString OpenedDataFileName(const QString& DataFolder, const QString& FileName)
+{
+    return QDir(DataFolder).filePath(QFileInfo(FileName).completeBaseName());
 }

@@ -1,0 +1,503 @@
+#include "clock/data/ClockDataFile.h"
+#include "clock/data/DataFileName.h"
+#include "clock/data/OffsetText.h"
+#include "common/EPendulorError.h"
+#include "datetime/ProcessLocale.h"
+#include "datetime/RenderDateTime.h"
+#include "unit/doubles/TFakeLocaleDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray ReadBytes(const QString& Path)
+{
+    QFile F(Path);
+    return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteBytes(const QString& Path, const QByteArray& Bytes)
+{
+    QFile F(Path);
+    QVERIFY(F.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(F.write(Bytes), Bytes.size());
+}
+
+QByteArray Utf16(const QString& Text, bool BigEndian)
+{
+    QByteArray B(BigEndian ? "\xFE\xFF" : "\xFF\xFE");
+    for (const QChar C : Text) {
+        const char Hi = char(C.unicode() >> 8), Lo = char(C.unicode() & 0xFF);
+        B.append(BigEndian ? Hi : Lo).append(BigEndian ? Lo : Hi);
+    }
+    return B;
+}
+
+QString B(bool V) { return V ? u"1"_s : u"0"_s; }
+
+// One field of a record as text, so that a table can name what it checks.
+QString Field(const TClockData& D, const QString& Name)
+{
+    const std::pair<const char*, QString> Fields[] = {
+        {"Name", D.Name},
+        {"NameFace", D.NameLine.FontName},
+        {"NameSize", QString::number(D.NameLine.FontSize)},
+        {"NameBold", B(D.NameLine.Bold)},
+        {"NameItalic", B(D.NameLine.Italic)},
+        {"NameUnderline", B(D.NameLine.Underline)},
+        {"NameStrikeOut", B(D.NameLine.StrikeOut)},
+        {"NameColor", QString::number(D.NameLine.FontColor, 16)},
+        {"NameAlign", QString::number(D.NameLine.Alignment)},
+        {"NameSeFont", B(D.NameLine.seFont)},
+        {"DateSize", QString::number(D.DateLine.FontSize)},
+        {"DateAlign", QString::number(D.DateLine.Alignment)},
+        {"DateSeFont", B(D.DateLine.seFont)},
+        {"TimeAlign", QString::number(D.TimeLine.Alignment)},
+        {"TimeBold", B(D.TimeLine.Bold)},
+        {"LocaleID", QString::number(D.LocaleID)},
+        {"Offset", OffsetText(D.OffsetTime)},
+        {"DateFormat", D.DateFormat},
+        {"TimeFormat", D.TimeFormat},
+    };
+    for (const auto& [Key, Value] : Fields)
+        if (Name == QLatin1String(Key))
+            return Value;
+    return u"<no such field>"_s;
+}
+
+// The window's state before loading: what a file without a key leaves alone
+// (the face) and what every default must overwrite.
+TClockData InitialWindow()
+{
+    TClockData D;
+    D.Name = u"(new)"_s;
+    D.NameLine.Bold = true;
+    D.NameLine.FontSize = 26;
+    D.NameLine.Alignment = LineAlignLeft;
+    D.OffsetTime = 1.0 / 24;
+    return D;
+}
+
+// A clock with text from several scripts, every style, alignment and a few
+// colours without a name, in a locale that is not installed.
+TClockData UnusualClock()
+{
+    TClockData D;
+    D.Name = u"東京 🌍 القاهرة: \"x\""_s;
+    D.OffsetTime = -(5 * 60 + 30) / 1440.0;
+    D.LocaleID = 0x7FFF1234;
+    D.NameLine = {u"Noto Sans CJK JP"_s, 31, true, true, true, true, 0x00123456, LineAlignLeft, false};
+    D.DateLine = {u"نسخ"_s, 7, false, true, false, true, 0xFF000099, LineAlignRight, true};
+    D.TimeLine = {u"Emoji 😀"_s, 99, true, false, true, false, 0x1FFFFFFF, LineAlignCenter, false};
+    D.UseDateFormatList = true;
+    D.DateFormatList = D.DateFormat = u"yyyy年m月d日 (dddd) 🌸"_s;
+    D.UseDateFormatEdit = false;
+    D.DateFormatEdit = u"\"التاريخ\" dd/mm/yyyy"_s;
+    D.UseTimeFormatList = false;
+    D.UseTimeFormatEdit = true;
+    D.TimeFormatList = D.TimeFormat = D.TimeFormatEdit = u"hh時nn分ss秒 🌙"_s;
+    return D;
+}
+
+} // namespace
+
+class TestClockDataFile : public QObject {
+    Q_OBJECT
+
+private:
+    TFakeLocaleDatabase Locales;
+    QTemporaryDir Dir;
+
+    QString PathOf(const QString& Name) const { return Dir.filePath(Name); }
+    void UseProcessLocale(LCID Locale)
+    {
+        Locales.SetThreadLocale(Locale);
+        ProcessLocale::Init(Locales);
+    }
+    TClockData Load(const QString& Path, LCID DefaultLocale = 1033)
+    {
+        TClockData D = InitialWindow();
+        ReadClockDataFile(Path, DefaultLocale, D);
+        return D;
+    }
+    TClockData LoadText(const QString& Text)
+    {
+        const QString Path = PathOf(u"keys.dat"_s);
+        WriteBytes(Path, Text.toUtf8());
+        return Load(Path);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(Dir.isValid());
+        Locales.InstallEnglish(1033);
+        Locales.InstallEnglish(1041);
+        Locales.SetItem(1041, LocaleItem::SSHORTDATE, u"yyyy/MM/dd"_s);
+        Locales.InstallEnglish(2055);
+        Locales.SetItem(2055, LocaleItem::SSHORTDATE, u"dd.MM.yyyy"_s);
+        UseProcessLocale(1033);
+    }
+
+    void missingFileLoadsDefaults()
+    {
+        const TClockData D = Load(PathOf(u"absent.dat"_s), 1041);
+        const QString ShortDate = TFormatSettings::Create(1041).ShortDateFormat;
+        QVERIFY(ShortDate != TFormatSettings::Create(1033).ShortDateFormat);
+
+        TClockData Expected;
+        Expected.Name = u"MDI Child"_s;
+        Expected.OffsetTime = 0;
+        Expected.LocaleID = 1041;
+        Expected.NameLine = {u"メイリオ"_s, 26, false, false, false, false, clBlack, LineAlignLeft, true};
+        Expected.DateLine = {u"メイリオ"_s, 20, false, false, false, false, clBlack, LineAlignCenter, true};
+        Expected.TimeLine = Expected.DateLine;
+        Expected.UseDateFormatList = true;
+        Expected.DateFormatList = Expected.DateFormatEdit = Expected.DateFormat = ShortDate;
+        Expected.UseDateFormatEdit = false;
+        Expected.UseTimeFormatList = true;
+        Expected.UseTimeFormatEdit = false;
+        QCOMPARE(D, Expected);
+    }
+
+    void dateDefaultsFollowTheFilesLocale()
+    {
+        const TClockData D = LoadText(u"[NAME]\r\nLocaleID=2055\r\n"_s);
+        QCOMPARE(D.LocaleID, LCID(2055));
+        QCOMPARE(D.DateFormat, TFormatSettings::Create(2055).ShortDateFormat);
+        QVERIFY(D.DateFormat != TFormatSettings::Create(1033).ShortDateFormat);
+        QCOMPARE(D.DateFormatEdit, D.DateFormat);
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("caption") << u"[NAME]\r\nCaption=Tokyo"_s << "Name" << u"Tokyo"_s;
+        QTest::newRow("caption trimmed") << u"[NAME]\r\nCaption=  Tokyo \t"_s << "Name" << u"Tokyo"_s;
+        QTest::newRow("caption empty") << u"[NAME]\r\nCaption="_s << "Name" << QString();
+        QTest::newRow("names in other case") << u"[name]\r\ncAPTION=Oslo"_s << "Name" << u"Oslo"_s;
+        QTest::newRow("face") << u"[NAME]\r\nFontName=Arial"_s << "NameFace" << u"Arial"_s;
+        QTest::newRow("empty face keeps face") << u"[NAME]\r\nFontName="_s << "NameFace" << u"メイリオ"_s;
+        QTest::newRow("size in hex") << u"[NAME]\r\nFontSize=$10"_s << "NameSize" << u"16"_s;
+        QTest::newRow("size no number") << u"[NAME]\r\nFontSize=big"_s << "NameSize" << u"26"_s;
+        QTest::newRow("date size default") << u"[NAME]\r\n"_s << "DateSize" << u"20"_s;
+        QTest::newRow("bold 1") << u"[NAME]\r\nFontStyleBold=1"_s << "NameBold" << u"1"_s;
+        QTest::newRow("bold -1") << u"[NAME]\r\nFontStyleBold=-1"_s << "NameBold" << u"1"_s;
+        QTest::newRow("bold True") << u"[NAME]\r\nFontStyleBold=True"_s << "NameBold" << u"0"_s;
+        QTest::newRow("bold absent") << u"[NAME]\r\n"_s << "NameBold" << u"0"_s;
+        QTest::newRow("italic") << u"[NAME]\r\nFontStyleItalic=1"_s << "NameItalic" << u"1"_s;
+        QTest::newRow("underline") << u"[NAME]\r\nFontStyleUnderLine=1"_s << "NameUnderline" << u"1"_s;
+        QTest::newRow("strikeout") << u"[NAME]\r\nFontStyleStrikeOut=1"_s << "NameStrikeOut" << u"1"_s;
+        QTest::newRow("time bold") << u"[TIME]\r\nFontStyleBold=1"_s << "TimeBold" << u"1"_s;
+        QTest::newRow("colour name") << u"[NAME]\r\nFontColor=clRed"_s << "NameColor" << u"ff"_s;
+        QTest::newRow("colour #RGB") << u"[NAME]\r\nFontColor=#abc"_s << "NameColor" << u"ccbbaa"_s;
+        QTest::newRow("colour no colour") << u"[NAME]\r\nFontColor=reddish"_s << "NameColor" << u"0"_s;
+        QTest::newRow("colour empty") << u"[NAME]\r\nFontColor="_s << "NameColor" << u"0"_s;
+        QTest::newRow("alignment right") << u"[NAME]\r\nAlignment=1"_s << "NameAlign" << u"1"_s;
+        QTest::newRow("alignment 3") << u"[NAME]\r\nAlignment=3"_s << "NameAlign" << u"0"_s;
+        QTest::newRow("alignment -1") << u"[NAME]\r\nAlignment=-1"_s << "NameAlign" << u"0"_s;
+        QTest::newRow("date alignment 7") << u"[DATE]\r\nAlignment=7"_s << "DateAlign" << u"2"_s;
+        QTest::newRow("date alignment left") << u"[DATE]\r\nAlignment=0"_s << "DateAlign" << u"0"_s;
+        QTest::newRow("time alignment default") << u"[TIME]\r\n"_s << "TimeAlign" << u"2"_s;
+        QTest::newRow("seFont 0") << u"[NAME]\r\nseFont=0"_s << "NameSeFont" << u"0"_s;
+        QTest::newRow("seFont True") << u"[NAME]\r\nseFont=True"_s << "NameSeFont" << u"1"_s;
+        QTest::newRow("date seFont 0") << u"[DATE]\r\nseFont=0"_s << "DateSeFont" << u"0"_s;
+        QTest::newRow("locale in hex") << u"[NAME]\r\nLocaleID=$411"_s << "LocaleID" << u"1041"_s;
+        QTest::newRow("edit format in effect")
+            << u"[DATE]\r\nUseFormatList=0\r\nListFormat=yy\r\nEditFormat=dddd"_s << "DateFormat" << u"dddd"_s;
+        QTest::newRow("list format in effect")
+            << u"[DATE]\r\nUseFormatList=1\r\nListFormat=yy\r\nEditFormat=dddd"_s << "DateFormat" << u"yy"_s;
+        QTest::newRow("time list absent") << u"[TIME]\r\nUseFormatList=1\r\nEditFormat=hh"_s << "TimeFormat" << QString();
+        QTest::newRow("time edit in effect") << u"[TIME]\r\nUseFormatList=0\r\nEditFormat=hh"_s << "TimeFormat" << u"hh"_s;
+    }
+
+    void keys()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        QCOMPARE(Field(LoadText(text), field), expected);
+    }
+
+    void offsets_data()
+    {
+        QTest::addColumn<QString>("stored"); // "<absent>": no Offset key
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("tag");
+
+        QTest::newRow("+0900") << u"+0900"_s << 540 << u"+0900"_s << 900;
+        QTest::newRow("-0530") << u"-0530"_s << -330 << u"-0530"_s << -530;
+        QTest::newRow("+0030") << u"+0030"_s << 30 << u"+0030"_s << 30;
+        QTest::newRow("+2359") << u"+2359"_s << 1439 << u"+2359"_s << 2359;
+        QTest::newRow("-2359") << u"-2359"_s << -1439 << u"-2359"_s << -2359;
+        QTest::newRow("default text") << u" 0000"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("absent") << u"<absent>"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("empty") << QString() << 0 << u"+0000"_s << 0;
+        QTest::newRow("negative zero") << u"-0000"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("other first character") << u"x0130"_s << 90 << u"+0130"_s << 130;
+        QTest::newRow("no sign: 90 hours") << u"0900"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("hours 24") << u"+2400"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("minutes 60") << u"+0960"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("negative hour pair") << u"+-100"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("negative minute pair") << u"+01-1"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("minutes past the end") << u"+09"_s << 540 << u"+0900"_s << 900;
+        QTest::newRow("one character") << u"-"_s << 0 << u"+0000"_s << 0;
+        QTest::newRow("hours no number") << u"+ab30"_s << 30 << u"+0030"_s << 30;
+    }
+
+    void offsets()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, minutes);
+        QFETCH(QString, caption);
+        QFETCH(int, tag);
+        const QString Text = stored == u"<absent>"_s ? u"[NAME]\r\n"_s : u"[NAME]\r\nOffset="_s + stored;
+        const TClockData D = LoadText(Text);
+        QCOMPARE(qRound(D.OffsetTime * 1440), minutes);
+        QCOMPARE(D.OffsetTime * 1440, double(minutes));
+        QCOMPARE(OffsetText(D.OffsetTime), caption);
+        QCOMPARE(OffsetTag(D.OffsetTime), tag);
+    }
+
+    void writerKeyOrderAndSpelling()
+    {
+        TClockData D;
+        D.Name = u"Tokyo: 東京"_s;
+        D.OffsetTime = -330 / 1440.0;
+        D.LocaleID = 1041;
+        D.NameLine = {u"メイリオ"_s, 26, true, true, true, true, clWindowText, LineAlignLeft, true};
+        D.DateLine = {u"Arial"_s, 20, false, false, false, false, 0x00123456, LineAlignCenter, false};
+        D.TimeLine = {u"Noto Sans"_s, 20, false, true, false, false, clNone, LineAlignRight, true};
+        D.UseDateFormatList = false;
+        D.DateFormatList = u"yyyy/mm/dd"_s;
+        D.UseDateFormatEdit = true;
+        D.DateFormatEdit = D.DateFormat = u"yyyy"_s;
+        D.UseTimeFormatList = true;
+        D.TimeFormatList = D.TimeFormat = u"hh:nn:ss"_s;
+        D.UseTimeFormatEdit = false;
+
+        const QString Path = ClockDataFileName(Dir.path(), D.Name);
+        const TDateTime Moment = 45953.5; // 2025-10-23 12:00
+        WriteClockDataFile(Path, D, OffsetText(D.OffsetTime), Moment);
+
+        QString Expected = QString::fromUtf8(ReadBytes(QStringLiteral(PENDULOR_TEST_DATA "/clock_written.dat")));
+        Expected.replace(u"{FilePath}"_s, QDir::toNativeSeparators(Dir.path()));
+        Expected.replace(u"{LastClose}"_s, RenderDateTime(u"", Moment, ProcessLocale::SystemSettings()));
+        QCOMPARE(QString::fromUtf8(ReadBytes(Path)), Expected);
+        QCOMPARE(ReadBytes(Path), Expected.toUtf8());
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("existing"); // the file the writer replaces
+        QTest::addColumn<QByteArray>("mark");
+
+        const QString Old = u"[OLD]\r\nx=古い\r\n"_s;
+        QTest::newRow("new file: utf-8") << QByteArray() << QByteArray();
+        QTest::newRow("utf-8") << Old.toUtf8() << QByteArray();
+        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + Old.toUtf8() << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("utf-16 le") << Utf16(Old, false) << QByteArray("\xFF\xFE");
+        QTest::newRow("utf-16 be") << Utf16(Old, true) << QByteArray("\xFE\xFF");
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(QByteArray, mark);
+        const TClockData Clock = UnusualClock();
+        const QString Path = ClockDataFileName(Dir.path(), u"round %1"_s.arg(QTest::currentDataTag()));
+        QFile::remove(Path);
+        if (!existing.isEmpty())
+            WriteBytes(Path, existing);
+
+        WriteClockDataFile(Path, Clock, OffsetText(Clock.OffsetTime), 45953.5);
+        const QByteArray Bytes = ReadBytes(Path);
+        QVERIFY(Bytes.startsWith(mark));
+        QVERIFY(!Bytes.contains("OLD") && !Bytes.contains(QByteArray("O\0L\0D", 5)) && !Bytes.contains(QByteArray("\0O\0L\0D", 6)));
+        if (mark.isEmpty())
+            QVERIFY(Bytes.startsWith("[FILE]\r\n"));
+
+        QCOMPARE(Load(Path), Clock);
+    }
+
+    void customFormatIsSavedAsListFormat()
+    {
+        TClockData Clock = UnusualClock();
+        Clock.UseDateFormatList = false;
+        Clock.UseDateFormatEdit = true;
+        Clock.DateFormatList = u"yyyy/mm/dd"_s;
+        Clock.DateFormatEdit = Clock.DateFormat = u"yyyy"_s;
+        const QString Path = PathOf(u"custom.dat"_s);
+        WriteClockDataFile(Path, Clock, u"+0000"_s, 0);
+        const TClockData Back = Load(Path);
+        QCOMPARE(Back.DateFormatList, u"yyyy"_s);
+        QCOMPARE(Back.DateFormat, u"yyyy"_s);
+        QCOMPARE(Back.UseDateFormatList, false);
+    }
+
+    void namesAndFormatsLoseOuterBlanks()
+    {
+        TClockData Clock = UnusualClock();
+        Clock.Name = u"  Tokyo \t"_s;
+        Clock.DateFormatList = Clock.DateFormat = u" yyyy "_s;
+        const QString Path = PathOf(u"blanks.dat"_s);
+        WriteClockDataFile(Path, Clock, u"+0000"_s, 0);
+        const TClockData Back = Load(Path);
+        QCOMPARE(Back.Name, u"Tokyo"_s);
+        QCOMPARE(Back.DateFormat, u"yyyy"_s);
+    }
+
+    void legacyCodePageFiles_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<int>("processLocale");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("timeFormat");
+        QTest::addColumn<QByteArray>("nameLine"); // NAME/Caption as stored
+
+        QTest::newRow("cp932 on a Japanese PC")
+            << u"clock_cp932.dat"_s << 1041 << u"東京の時計"_s << u"ＭＳ ゴシック"_s << u"ggge年m月d日(ddd)"_s
+            << u"hh時nn分ss秒"_s << QByteArray("Caption=\x93\x8C\x8B\x9E\x82\xCC\x8E\x9E\x8C\x76\r\n");
+        QTest::newRow("cp1252 on an English PC")
+            << u"clock_cp1252.dat"_s << 1033 << u"Zürich – Café €"_s << u"Segoe UI"_s << u"dddd, d. mmmm yyyy"_s
+            << u"hh:nn:ss «Ortszeit»"_s << QByteArray("Caption=Z\xFCrich \x96 Caf\xE9 \x80\r\n");
+    }
+
+    void legacyCodePageFiles()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(int, processLocale);
+        QFETCH(QString, name);
+        QFETCH(QString, face);
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, timeFormat);
+        QFETCH(QByteArray, nameLine);
+        UseProcessLocale(LCID(processLocale));
+        auto Restore = qScopeGuard([this] { UseProcessLocale(1033); });
+
+        const QByteArray Original = ReadBytes(QStringLiteral(PENDULOR_TEST_DATA "/") + fixture);
+        QVERIFY(Original.contains(nameLine));
+        const QString Path = PathOf(fixture);
+        WriteBytes(Path, Original);
+
+        const TClockData D = Load(Path);
+        QCOMPARE(D.Name, name);
+        QCOMPARE(D.NameLine.FontName, face);
+        QCOMPARE(D.DateFormat, dateFormat);
+        QCOMPARE(D.TimeFormat, timeFormat);
+
+        TClockData Changed = D;
+        Changed.TimeLine.FontName = u"Arial 🌍"_s; // no such character in the code page
+        WriteClockDataFile(Path, Changed, OffsetText(D.OffsetTime), 45953.5);
+        const QByteArray Written = ReadBytes(Path);
+        QVERIFY(Written.contains(nameLine));
+        QVERIFY(Written.contains("FontName=Arial ?\r\n"));
+        QVERIFY(!Written.startsWith("\xEF\xBB\xBF"));
+        TClockData Expected = Changed;
+        Expected.TimeLine.FontName = u"Arial ?"_s;
+        QCOMPARE(Load(Path), Expected);
+    }
+
+    void unreadableFileIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: a folder
+        QTest::newRow("folder") << QByteArray();
+        QTest::newRow("odd utf-16") << QByteArray("\xFF\xFE[\0N\0A\0M\0E\0]\0\r", 15);
+        QTest::newRow("lone surrogate") << Utf16(u"[NAME]\r\nCaption=x"_s, false) + QByteArray("\x00\xD8", 2);
+    }
+
+    void unreadableFileIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString Path = PathOf(u"refused %1.dat"_s.arg(QTest::currentDataTag()));
+        if (bytes.isEmpty())
+            QVERIFY(QDir().mkpath(Path));
+        else
+            WriteBytes(Path, bytes);
+        TClockData D = InitialWindow();
+        QString Message;
+        try {
+            ReadClockDataFile(Path, 1033, D);
+        } catch (const EPendulorError& E) {
+            Message = E.Message();
+        }
+        QVERIFY2(Message.startsWith(u"Cannot read file \"%1\"."_s.arg(Path)), qPrintable(Message));
+        QCOMPARE(D, InitialWindow());
+    }
+
+    void failedWriteNamesThePath()
+    {
+        WriteBytes(PathOf(u"notafolder"_s), "x");
+        const QString Path = PathOf(u"notafolder/Tokyo.dat"_s);
+        QString Message;
+        try {
+            WriteClockDataFile(Path, UnusualClock(), u"+0000"_s, 0);
+        } catch (const EPendulorError& E) {
+            Message = E.Message();
+        }
+        QVERIFY2(Message.contains(Path) && Message.contains(u"Not a directory"_s), qPrintable(Message));
+        QCOMPARE(ReadBytes(PathOf(u"notafolder"_s)), QByteArray("x"));
+    }
+
+    void normalizeFileChar1_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("all nine") << u"a\\b/c:d*e?f\"g<h>i|j"_s << u"a￥b／c：d＊e？f”g＜h＞i｜j"_s;
+        QTest::newRow("repeated") << u"::"_s << u"：："_s;
+        QTest::newRow("others stay") << u"Tokyo 東京 (+9) 🌍.x'"_s << u"Tokyo 東京 (+9) 🌍.x'"_s;
+        QTest::newRow("control characters stay") << u"a\tb"_s << u"a\tb"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void normalizeFileChar1()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(NormalizeFileChar1(name), expected);
+    }
+
+    void dataFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain") << u"Tokyo"_s << u"Tokyo.dat"_s;
+        QTest::newRow("empty") << QString() << u"(new).dat"_s;
+        QTest::newRow("new clock") << u"(new)"_s << u"(new).dat"_s;
+        QTest::newRow("colon") << u"UTC: London"_s << u"UTC： London.dat"_s;
+        QTest::newRow("slash stays in the folder") << u"../up"_s << u"..／up.dat"_s;
+        QTest::newRow("tab") << u"a\tb"_s << u"ERRORNAME.dat"_s;
+        QTest::newRow("nul") << u"a"_s + QChar(0) << u"ERRORNAME.dat"_s;
+        QTest::newRow("unit separator") << u"a\x1F"_s << u"ERRORNAME.dat"_s;
+        QTest::newRow("delete is allowed") << u"a\x7F"_s << u"a\x7F.dat"_s;
+    }
+
+    void dataFileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QCOMPARE(ClockDataFileName(u"/data/clocks"_s, name), u"/data/clocks/"_s + file);
+    }
+
+    void openedFileNamesPointIntoTheDataFolder()
+    {
+        QCOMPARE(OpenedDataFileName(u"/data"_s, u"/elsewhere/My.Clock.DAT"_s), u"/data/My.Clock"_s);
+        QCOMPARE(OpenedDataFileName(u"/data"_s, u"relative.dat"_s), u"/data/relative"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClockDataFile)
+#include "TestClockDataFile.moc"
