@@ -29,7 +29,12 @@ QString SystemErrorText(int ErrorNumber)
     char Buffer[256] = {};
     // The GNU strerror_r may return a static string instead of filling Buffer.
     const char* Text = strerror_r(ErrorNumber, Buffer, sizeof Buffer);
-    QString Result = QString::fromLocal8Bit(Text ? Text : Buffer);
+    return TrimmedErrorText(QString::fromLocal8Bit(Text ? Text : Buffer));
+}
+
+QString TrimmedErrorText(const QString& Text)
+{
+    QString Result = Text;
     qsizetype End = Result.size();
     while (End > 0) {
         const QChar C = Result.at(End - 1);

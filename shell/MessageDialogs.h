@@ -15,6 +15,9 @@ QString ApplicationTitle();
 // control characters (line breaks) and full stops.
 QString SystemErrorText(int ErrorNumber);
 
+// Text without its trailing blanks, control characters and full stops.
+QString TrimmedErrorText(const QString& Text);
+
 // The two report forms of the shell utilities and the error handler: both
 // carry the application title as caption. Holds no state of its own beyond
 // the boxes it shows through, so one may be made wherever needed.

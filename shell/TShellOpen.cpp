@@ -116,7 +116,7 @@ TShellResult Dispatch(IShell& Shell, const QString& AFile, const QString& AParam
         }
         return OpenPath(Shell, AParam.isEmpty() ? QDir::homePath() : Unquoted(AParam), {});
     }
-    if (!File.contains(QLatin1Char('/')) && IsAddress(File))
+    if (IsAddress(File) && !QFileInfo::exists(File))
         return Shell.OpenUrl(QUrl(File));
     if (File.contains(QLatin1Char('/')) || QFileInfo::exists(File))
         return OpenPath(Shell, File, AParam);
