@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/data/TClockData.h"
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
 
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class IClockFrame;
 class IFontChooser;
@@ -71,20 +73,22 @@ public:
 
     // The three lines' presentation.
     QLabel* Label(TLine Line) const;
-    int LineAlignment(TLine Line) const;
-    std::uint32_t LineColor(TLine Line) const;
-    bool LineSeFont(TLine Line) const;
-    void SetLineColor(TLine Line, std::uint32_t Color);
-    void SetLineSeFont(TLine Line, bool SeFont);
+    const TLineStyle& LineStyle(TLine Line) const;
+    void SetLineStyle(TLine Line, const TLineStyle& Style);
 
-    // The clock's name (the name line's text and the window's hint).
+    // The clock's name: the name line's text and the window's hint.
     QString ClockName() const;
+    QString Hint() const { return Hint2; }
     void SetClockName(const QString& Name);
     // Sets OffsetTime2, the caption (offset text) and the tag.
     void SetOffset(TDateTime Offset);
     int Tag() const { return Tag2; }
     // Sets MyLCID2 and rebuilds MyFS2.
     void SetLocale(LCID Locale);
+
+    // The clock as its data file stores it, and back.
+    TClockData ToClockData() const;
+    void ApplyClockData(const TClockData& Data);
 
     // Components.
     QTimer* Timer1 = nullptr;
@@ -138,21 +142,23 @@ protected:
     void changeEvent(QEvent* Event) override;
 
 private:
-    struct TLineLook {
-        std::uint32_t Color = 0;
-        bool SeFont = true;
-    };
-
+    void CreateLabels();
     void CreateMenu();
     QMenu* CreateLineMenu(TLine Line, const QString& Caption, QAction*& Font, QAction*& Left,
                           QAction*& Center, QAction*& Right);
+    void ApplyLine(TLine Line);
     void ApplyLineColor(TLine Line);
-    void SetLineText(QLabel* Label, const QString& Text);
+    QColor ColorOf(std::uint32_t Color) const;
+    TDateTime Now() const;
+    static void SetLineText(QLabel* Label, const QString& Text);
 
     TClockServices Services2;
+    std::unique_ptr<IFontChooser> OwnFontChooser2;
     QWidget* Client2 = nullptr;
-    std::array<TLineLook, 3> Looks2{};
+    std::array<TLineStyle, 3> Lines2{};
+    QString Hint2;
     int Tag2 = 0;
+    bool LoadFailed2 = false; // a failed load must never be saved over its file
     QString DateBuffer2; // reused by every tick
     QString TimeBuffer2;
 };

@@ -1,0 +1,522 @@
+#include "clock/TMDIChild.h"
+
+#include "app/MainUnit.h"
+#include "clock/IClockFrame.h"
+#include "clock/TToolWindowStyle.h"
+#include "clock/data/ClockDataFile.h"
+#include "clock/data/DataFileName.h"
+#include "clock/data/OffsetText.h"
+#include "common/EPendulorError.h"
+#include "datetime/INowSource.h"
+#include "datetime/RenderDateTime.h"
+#include "platform/IFontChooser.h"
+#include "platform/IStyleService.h"
+#include "platform/TFontChooser.h"
+#include "platform/TStyleService.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QStyle>
+#include <QTimer>
+
+#include <exception>
+
+TDateTime ChildDateTime = 0;
+
+namespace {
+
+const QString NewClockName = QStringLiteral("(new)");
+const TSystemNow SystemNow;
+
+QFont LineFont(const TLineStyle& S)
+{
+    QFont f(S.FontName);
+    f.setPointSize(S.FontSize > 0 ? S.FontSize : 1);
+    f.setBold(S.Bold);
+    f.setItalic(S.Italic);
+    f.setUnderline(S.Underline);
+    f.setStrikeOut(S.StrikeOut);
+    return f;
+}
+
+Qt::Alignment LineAlignment(int Alignment)
+{
+    switch (Alignment) {
+    case LineAlignRight: return Qt::AlignRight | Qt::AlignVCenter;
+    case LineAlignCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+// Hands an error that must not leave an event handler to the application's
+// error handler: rethrown from a queued call, it reaches QApplication::notify
+// like any other error of an event handler.
+void ReportLater(std::exception_ptr Error)
+{
+    QMetaObject::invokeMethod(
+        qApp, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
+}
+
+} // namespace
+
+TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
+    : QMdiSubWindow(Parent)
+    , Services2(Services)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* style = new TToolWindowStyle;
+    style->setParent(this);
+    setStyle(style);
+
+    IFontChooser* chooser = Services2.FontChooser;
+    if (!chooser) {
+        OwnFontChooser2 = std::make_unique<TFontChooser>();
+        chooser = OwnFontChooser2.get();
+    }
+    FontDialog1 = FontDialog2 = FontDialog3 = chooser;
+
+    // Initial line styles: name bold 26 left, date and time 20 centred.
+    Lines2[LineName].FontSize = 26;
+    Lines2[LineName].Bold = true;
+    Lines2[LineName].Alignment = LineAlignLeft;
+
+    CreateLabels();
+    CreateMenu();
+
+    setWindowTitle(ClockInitialCaption);
+    SetClockName(ClockInitialCaption);
+    SetCloseBox(false);
+    // Initial client area 244 x 181.
+    const QMargins m = contentsMargins();
+    resize(244 + m.left() + m.right(), 181 + m.top() + m.bottom());
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(251);
+    connect(Timer1, &QTimer::timeout, this, &TMDIChild::Timer1Timer);
+    Timer1->start();
+}
+
+TMDIChild::~TMDIChild() = default;
+
+void TMDIChild::CreateLabels()
+{
+    Client2 = new QWidget;
+    Client2->setBackgroundRole(QPalette::Button); // button face
+    Client2->setAutoFillBackground(true);
+    Client2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    Client2->installEventFilter(this);
+
+    auto makeLabel = [this](TLine Line) {
+        auto* label = new QLabel(Client2);
+        label->setTextFormat(Qt::PlainText); // "&" shows as itself
+        label->setWordWrap(false);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        label->setMinimumSize(0, 0);
+        label->installEventFilter(this);
+        label->setObjectName(Line == LineName ? QStringLiteral("LabelName2")
+                             : Line == LineDate ? QStringLiteral("LabelDate2")
+                                                : QStringLiteral("LabelTime2"));
+        return label;
+    };
+    LabelName2 = makeLabel(LineName);
+    LabelDate2 = makeLabel(LineDate);
+    LabelTime2 = makeLabel(LineTime);
+    setWidget(Client2);
+    for (TLine line : {LineName, LineDate, LineTime})
+        ApplyLine(line);
+}
+
+QMenu* TMDIChild::CreateLineMenu(TLine Line, const QString& Caption, QAction*& Font, QAction*& Left,
+                                 QAction*& Center, QAction*& Right)
+{
+    QMenu* menu = PopupMenu2->addMenu(Caption);
+    Font = menu->addAction(QStringLiteral("&Font..."));
+    connect(Font, &QAction::triggered, this, [this, Line] { LineFontClick(Line); });
+    menu->addSeparator();
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    auto addRadio = [&](const QString& Text, int Alignment) {
+        QAction* a = menu->addAction(Text);
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, Line, Alignment] { SetLineAlignment(Line, Alignment); });
+        return a;
+    };
+    Left = addRadio(QStringLiteral(" &Left"), LineAlignLeft);
+    Center = addRadio(QStringLiteral(" &Center"), LineAlignCenter);
+    Right = addRadio(QStringLiteral(" &Right"), LineAlignRight);
+    connect(menu, &QMenu::aboutToShow, this, [this, Line] { LineMenuClick(Line); });
+    return menu;
+}
+
+void TMDIChild::CreateMenu()
+{
+    PopupMenu2 = new QMenu(this);
+    MenuBar2 = PopupMenu2->addAction(QStringLiteral("&MenuBar"));
+    MenuBar2->setCheckable(true);
+    MenuBar2->setChecked(true);
+    connect(MenuBar2, &QAction::triggered, this, &TMDIChild::MenuBar2Click);
+    PopupMenu2->addSeparator();
+    EditItem2 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
+                                      QStringLiteral("&Edit..."));
+    EditItem2->setEnabled(false); // until the properties dialog exists
+    connect(EditItem2, &QAction::triggered, this, &TMDIChild::EditItem2Click);
+    PopupMenu2->addSeparator();
+    Name2 = CreateLineMenu(LineName, QStringLiteral(" &Name"), NameFont2, NameLeft2, NameCenter2, NameRight2);
+    Date2 = CreateLineMenu(LineDate, QStringLiteral(" &Date"), DateFont2, DateLeft2, DateCenter2, DateRight2);
+    Time2 = CreateLineMenu(LineTime, QStringLiteral(" &Time"), TimeFont2, TimeLeft2, TimeCenter2, TimeRight2);
+    PopupMenu2->addSeparator();
+    Close2 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QStringLiteral("&Close"));
+    connect(Close2, &QAction::triggered, this, &TMDIChild::Close2Click);
+}
+
+void TMDIChild::SetFrame(IClockFrame* Frame) { Services2.Frame = Frame; }
+
+QLabel* TMDIChild::Label(TLine Line) const
+{
+    switch (Line) {
+    case LineName: return LabelName2;
+    case LineDate: return LabelDate2;
+    default: return LabelTime2;
+    }
+}
+
+const TLineStyle& TMDIChild::LineStyle(TLine Line) const { return Lines2[Line]; }
+
+void TMDIChild::SetLineStyle(TLine Line, const TLineStyle& Style)
+{
+    Lines2[Line] = Style;
+    ApplyLine(Line);
+}
+
+void TMDIChild::ApplyLine(TLine Line)
+{
+    QLabel* label = Label(Line);
+    label->setFont(LineFont(Lines2[Line]));
+    label->setAlignment(LineAlignment(Lines2[Line].Alignment));
+    ApplyLineColor(Line);
+}
+
+QColor TMDIChild::ColorOf(std::uint32_t Color) const
+{
+    return Services2.Style ? Services2.Style->ColorOf(Color)
+                           : TStyleService::ColorIn(QApplication::palette(), Color);
+}
+
+void TMDIChild::ApplyLineColor(TLine Line)
+{
+    const TLineStyle& s = Lines2[Line];
+    const QColor own = ColorOf(s.FontColor);
+    if (Services2.Style)
+        Services2.Style->SetFontElement(*Label(Line), s.seFont, own);
+    else
+        TStyleService::ApplyFontElement(*Label(Line), s.seFont, own);
+}
+
+QString TMDIChild::ClockName() const { return LabelName2->text(); }
+
+void TMDIChild::SetClockName(const QString& Name)
+{
+    LabelName2->setText(Name);
+    Hint2 = Name;
+}
+
+void TMDIChild::SetOffset(TDateTime Offset)
+{
+    OffsetTime2 = Offset;
+    setWindowTitle(OffsetText(Offset));
+    Tag2 = OffsetTag(Offset);
+}
+
+void TMDIChild::SetLocale(LCID Locale)
+{
+    MyLCID2 = Locale;
+    MyFS2 = TFormatSettings::Create(Locale);
+}
+
+TDateTime TMDIChild::Now() const
+{
+    return (Services2.Now ? Services2.Now : &SystemNow)->Now();
+}
+
+TClockData TMDIChild::ToClockData() const
+{
+    TClockData d;
+    d.Name = ClockName();
+    d.OffsetTime = OffsetTime2;
+    d.LocaleID = MyLCID2;
+    d.NameLine = Lines2[LineName];
+    d.DateLine = Lines2[LineDate];
+    d.TimeLine = Lines2[LineTime];
+    d.UseDateFormatList = UseDateFormatList2;
+    d.DateFormatList = DateFormatList2;
+    d.UseDateFormatEdit = UseDateFormatEdit2;
+    d.DateFormatEdit = DateFormatEdit2;
+    d.DateFormat = DateFormat2;
+    d.UseTimeFormatList = UseTimeFormatList2;
+    d.TimeFormatList = TimeFormatList2;
+    d.UseTimeFormatEdit = UseTimeFormatEdit2;
+    d.TimeFormatEdit = TimeFormatEdit2;
+    d.TimeFormat = TimeFormat2;
+    return d;
+}
+
+void TMDIChild::ApplyClockData(const TClockData& D)
+{
+    SetClockName(D.Name);
+    SetLineStyle(LineName, D.NameLine);
+    SetOffset(D.OffsetTime);
+    SetLocale(D.LocaleID);
+    UseDateFormatList2 = D.UseDateFormatList;
+    DateFormatList2 = D.DateFormatList;
+    UseDateFormatEdit2 = D.UseDateFormatEdit;
+    DateFormatEdit2 = D.DateFormatEdit;
+    DateFormat2 = D.DateFormat;
+    SetLineStyle(LineDate, D.DateLine);
+    UseTimeFormatList2 = D.UseTimeFormatList;
+    TimeFormatList2 = D.TimeFormatList;
+    UseTimeFormatEdit2 = D.UseTimeFormatEdit;
+    TimeFormatEdit2 = D.TimeFormatEdit;
+    TimeFormat2 = D.TimeFormat;
+    SetLineStyle(LineTime, D.TimeLine);
+}
+
+void TMDIChild::InitNewClock()
+{
+    ChildDateTime = Now();
+    DataFileName2 = ClockDataFileName(DataFolder, NewClockName);
+    setWindowTitle(NewClockName);
+    Tag2 = 0;
+    SetClockName(NewClockName);
+    Lines2[LineName].FontSize = 26;
+    SetLocale(DefaultLocaleID);
+    OffsetTime2 = 0;
+
+    SetLineText(LabelDate2, RenderDateTime(MyFS2.ShortDateFormat, ChildDateTime, MyFS2));
+    Lines2[LineDate].FontSize = 20;
+    DateFormat2 = MyFS2.ShortDateFormat;
+    UseDateFormatList2 = true;
+    DateFormatList2 = DateFormat2;
+
+    SetLineText(LabelTime2, RenderDateTime(MyFS2.ShortTimeFormat, ChildDateTime, MyFS2));
+    Lines2[LineTime].FontSize = 20;
+    TimeFormat2 = MyFS2.ShortTimeFormat;
+    UseTimeFormatList2 = true;
+    TimeFormatList2 = TimeFormat2;
+
+    UseDateFormatEdit2 = false;
+    UseTimeFormatEdit2 = false;
+    DateFormatEdit2.clear();
+    TimeFormatEdit2.clear();
+    for (TLine line : {LineName, LineDate, LineTime})
+        ApplyLine(line);
+}
+
+void TMDIChild::LoadClockFile(const QString& FileName)
+{
+    DataFileName2 = FileName;
+    TClockData data = ToClockData();
+    try {
+        ReadClockDataFile(FileName, DefaultLocaleID, data);
+    } catch (...) {
+        LoadFailed2 = true;
+        throw;
+    }
+    // Only its folder counts: the writer saves into the data folder.
+    DataFileName2 = ClockDataFileName(DataFolder, QFileInfo(FileName).completeBaseName());
+    ApplyClockData(data);
+}
+
+void TMDIChild::SetCloseBox(bool Show)
+{
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (Show)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (flags == windowFlags())
+        return;
+    const bool visible = isVisible();
+    setWindowFlags(flags);
+    if (Show) {
+        // The window menu draws the window's icon: keep that place empty.
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        setWindowIcon(QIcon(blank));
+    }
+    if (visible)
+        show();
+}
+
+bool TMDIChild::HasCloseBox() const { return windowFlags().testFlag(Qt::WindowCloseButtonHint); }
+
+void TMDIChild::SetLineText(QLabel* Label, const QString& Text)
+{
+    if (Label->text() == Text)
+        return;
+    // A copy of its own, so that the tick's buffer is never shared with the
+    // label and keeps its capacity.
+    Label->setText(QString(Text.constData(), Text.size()));
+}
+
+void TMDIChild::Timer1Timer()
+{
+    ChildDateTime = Now() + OffsetTime2;
+    RenderDateTime(DateBuffer2, DateFormat2, ChildDateTime, MyFS2);
+    RenderDateTime(TimeBuffer2, TimeFormat2, ChildDateTime, MyFS2);
+    SetLineText(LabelDate2, DateBuffer2);
+    SetLineText(LabelTime2, TimeBuffer2);
+}
+
+void TMDIChild::FormResize()
+{
+    const int width = Client2->width();
+    const int height = Client2->height();
+    const int h = height / 3;
+    LabelName2->setGeometry(0, 0, width, h);
+    LabelDate2->setGeometry(0, h, width, height - 2 * h);
+    LabelTime2->setGeometry(0, height - h, width, h);
+}
+
+void TMDIChild::FormCloseQuery()
+{
+    if (!SaveDataFiles || LoadFailed2)
+        return;
+    QString folder;
+    if (DataFileName2.contains(u'/'))
+        folder = QFileInfo(DataFileName2).path();
+    if (folder.isEmpty() && !IniFileName.isEmpty())
+        folder = QFileInfo(IniFileName).path();
+    if (folder.isEmpty())
+        folder = DataFolder;
+    if (folder.isEmpty())
+        throw EPendulorError(QStringLiteral("The clock \"%1\" cannot be saved: there is no data folder.")
+                                 .arg(ClockName()));
+    const QString path = ClockDataFileName(folder, ClockName());
+    WriteClockDataFile(path, ToClockData(), windowTitle(), Now());
+    DataFileName2 = path;
+}
+
+void TMDIChild::EditItem2Click()
+{
+    if (!EditItem2->isEnabled())
+        return;
+}
+
+void TMDIChild::MenuBar2Click()
+{
+    IClockFrame* frame = Services2.Frame;
+    if (frame && frame->IsMenuBarShown()) {
+        frame->SetMenuBarShown(false);
+        MenuBar2->setChecked(false);
+    } else {
+        if (frame)
+            frame->SetMenuBarShown(true);
+        MenuBar2->setChecked(true);
+    }
+}
+
+void TMDIChild::Close2Click() { close(); }
+
+void TMDIChild::LineFontClick(TLine Line)
+{
+    const QColor s = ColorOf(clWindowText);
+    IFontChooser* dialog = Line == LineName ? FontDialog1 : Line == LineDate ? FontDialog2 : FontDialog3;
+    TLineStyle style = Lines2[Line];
+    const std::optional<TFontChoice> choice = dialog->Choose({LineFont(style), ColorOf(style.FontColor)}, this);
+    if (!choice)
+        return;
+    const std::uint32_t color = TStyleService::ToColorValue(choice->Color);
+    if (color != TStyleService::ToColorValue(s))
+        style.seFont = false; // the chosen colour must show under any style
+    const QFont& f = choice->Font;
+    style.FontName = f.family();
+    style.FontSize = f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
+    style.Bold = f.bold();
+    style.Italic = f.italic();
+    style.Underline = f.underline();
+    style.StrikeOut = f.strikeOut();
+    style.FontColor = color;
+    SetLineStyle(Line, style);
+    repaint();
+    QCoreApplication::processEvents();
+}
+
+void TMDIChild::LineMenuClick(TLine Line)
+{
+    QAction* left = Line == LineName ? NameLeft2 : Line == LineDate ? DateLeft2 : TimeLeft2;
+    QAction* center = Line == LineName ? NameCenter2 : Line == LineDate ? DateCenter2 : TimeCenter2;
+    QAction* right = Line == LineName ? NameRight2 : Line == LineDate ? DateRight2 : TimeRight2;
+    switch (Lines2[Line].Alignment) {
+    case LineAlignRight: right->setChecked(true); break;
+    case LineAlignCenter: center->setChecked(true); break;
+    case LineAlignLeft: left->setChecked(true); break;
+    default: // no item matches
+        left->actionGroup()->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+        for (QAction* a : {left, center, right})
+            a->setChecked(false);
+        left->actionGroup()->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+        break;
+    }
+}
+
+void TMDIChild::SetLineAlignment(TLine Line, int Alignment)
+{
+    Lines2[Line].Alignment = Alignment;
+    Label(Line)->setAlignment(LineAlignment(Alignment));
+}
+
+void TMDIChild::closeEvent(QCloseEvent* Event)
+{
+    try {
+        FormCloseQuery();
+    } catch (...) {
+        // The window stays open with its state; the error is reported by the
+        // application's handler. Throwing through Qt's close handling would
+        // leave the window unable to close ever again.
+        Event->ignore();
+        ReportLater(std::current_exception());
+        return;
+    }
+    QMdiSubWindow::closeEvent(Event);
+}
+
+void TMDIChild::contextMenuEvent(QContextMenuEvent* Event)
+{
+    if (Client2->geometry().contains(Event->pos())) {
+        PopupMenu2->popup(Event->globalPos());
+        Event->accept();
+        return;
+    }
+    QMdiSubWindow::contextMenuEvent(Event);
+}
+
+bool TMDIChild::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Watched == Client2 && Event->type() == QEvent::Resize)
+        FormResize();
+    else if (Event->type() == QEvent::MouseButtonDblClick
+             && (Watched == LabelName2 || Watched == LabelDate2 || Watched == LabelTime2)) {
+        EditItem2Click();
+        return true;
+    }
+    return QMdiSubWindow::eventFilter(Watched, Event);
+}
+
+void TMDIChild::changeEvent(QEvent* Event)
+{
+    // A line that keeps its own colour may hold a system colour, whose value
+    // depends on the style.
+    if (Event->type() == QEvent::PaletteChange) {
+        for (TLine line : {LineName, LineDate, LineTime}) {
+            if (!Lines2[line].seFont)
+                ApplyLineColor(line);
+        }
+    }
+    QMdiSubWindow::changeEvent(Event);
+}
