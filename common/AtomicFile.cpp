@@ -55,17 +55,24 @@ void SyncFolder(const QString& Path)
 
 } // namespace
 
-TFileContent ReadWholeFile(const QString& Path)
+TFileContent ReadWholeFile(const QString& Path, qint64 MaxSize)
 {
     const QFileInfo Info(Path);
     if (!Info.exists() && !Info.isSymLink())
         return {};
     if (Info.isDir())
         FailRead(Path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    // A device or pipe could block or never end.
+    if (!Info.isFile())
+        FailRead(Path, QStringLiteral("Not a regular file"));
     QFile File(Path);
     if (!File.open(QIODevice::ReadOnly))
         FailRead(Path, File.errorString());
-    TFileContent Content{true, File.readAll()};
+    if (File.size() > MaxSize)
+        FailRead(Path, QStringLiteral("The file is larger than %1 bytes").arg(MaxSize));
+    TFileContent Content{true, File.read(MaxSize + 1)};
+    if (Content.Bytes.size() > MaxSize)
+        FailRead(Path, QStringLiteral("The file is larger than %1 bytes").arg(MaxSize));
     if (File.error() != QFileDevice::NoError)
         FailRead(Path, File.errorString());
     return Content;

@@ -10,6 +10,9 @@
 
 namespace {
 
+// Far above any settings or clock file; keeps a wrong file from exhausting memory.
+constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
 bool IsBlank(QChar C) { return C.unicode() <= 0x20; }
 
 QStringView Trimmed(QStringView S)
@@ -43,7 +46,7 @@ TIniFile::TIniFile(const QString& FileName, const TTextEncoding& Encoding)
 
 TIniFile::TIniFile(const QString& FileName) : FileName_(FileName)
 {
-    const TFileContent Content = ReadWholeFile(FileName);
+    const TFileContent Content = ReadWholeFile(FileName, MaxFileSize);
     if (!Content.Exists)
         return;
     Encoding_ = TTextEncoding::Detect(Content.Bytes);
@@ -64,7 +67,7 @@ TIniFile TIniFile::FromText(const QString& FileName, QStringView Text, const TTe
 
 TIniFile TIniFile::ForRewrite(const QString& FileName)
 {
-    const TFileContent Content = ReadWholeFile(FileName);
+    const TFileContent Content = ReadWholeFile(FileName, MaxFileSize);
     return TIniFile(FileName, Content.Exists ? TTextEncoding::Detect(Content.Bytes) : TTextEncoding{});
 }
 

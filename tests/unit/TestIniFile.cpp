@@ -324,6 +324,30 @@ private Q_SLOTS:
             QCOMPARE(ReadBytes(Path), bytes);
     }
 
+    // A device or a huge file named as a settings file is refused, not read
+    // until memory runs out.
+    void devicesAndHugeFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("endless device") << "/dev/zero" << "Not a regular file";
+        QTest::newRow("huge file") << "huge.ini" << "larger than";
+    }
+
+    void devicesAndHugeFilesAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        if (!path.startsWith(u'/')) {
+            path = PathOf(path);
+            QFile Huge(path);
+            QVERIFY(Huge.open(QIODevice::WriteOnly));
+            QVERIFY(Huge.resize(64 * 1024 * 1024)); // sparse: costs no disk space
+        }
+        const QString Message = ErrorOf([&] { TIniFile Ini(path); });
+        QVERIFY2(Message.contains(path) && Message.contains(reason), qPrintable(Message));
+    }
+
     // A damaged file can still be replaced: only its mark decides the encoding.
     void rewritingKeepsTheMarkOfADamagedFile()
     {
