@@ -1,4 +1,5 @@
 #include "datetime/TFormatSettings.h"
+#include "platform/locale/AltCalendarDate.h"
 #include "platform/locale/ILocaleDatabase.h"
 #include "platform/locale/TIcuLocaleDatabase.h"
 
@@ -52,5 +53,22 @@ static void BM_FormatSettingsFromWarmDatabase(benchmark::State& State)
         benchmark::DoNotOptimize(TFormatSettings::Create(1041, Db));
 }
 BENCHMARK(BM_FormatSettingsFromWarmDatabase);
+
+// An era name as a clock tick asks for it, answered from the database.
+static void BM_EraNameThroughDatabase(benchmark::State& State)
+{
+    const TIcuLocaleDatabase Db(1041);
+    for (auto _ : State)
+        benchmark::DoNotOptimize(Db.GetDateFormatAltCalendar(1041, 2026, 1, 5, u"gg"));
+}
+BENCHMARK(BM_EraNameThroughDatabase);
+
+// Peer: the same era name computed by ICU on every call.
+static void BM_EraNameComputedEachTime(benchmark::State& State)
+{
+    for (auto _ : State)
+        benchmark::DoNotOptimize(AltCalendarDate(1041, "ja_JP", 2026, 1, 5, u"gg"));
+}
+BENCHMARK(BM_EraNameComputedEachTime);
 
 BENCHMARK_MAIN();

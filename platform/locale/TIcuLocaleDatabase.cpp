@@ -11,6 +11,7 @@ namespace {
 
 constexpr LCID LocaleUserDefault = 0x0400;
 constexpr LCID LocaleSystemDefault = 0x0800;
+constexpr std::size_t EraCacheLimit = 32;
 
 } // namespace
 
@@ -78,7 +79,18 @@ std::optional<QString> TIcuLocaleDatabase::GetDateFormatAltCalendar(LCID Locale,
     const TLocaleItems* Found = Items(Locale);
     if (Found == nullptr)
         return std::nullopt;
-    return AltCalendarDate(Locale, Found->IcuLocale, Year, Month, Day, Picture);
+    TEraKey Key{Locale, Year, Month, Day, Picture.toString()};
+    {
+        std::lock_guard Lock(Mutex_);
+        if (const auto Hit = EraCache_.find(Key); Hit != EraCache_.end())
+            return Hit->second;
+    }
+    std::optional<QString> Text = AltCalendarDate(Locale, Found->IcuLocale, Year, Month, Day, Picture);
+    std::lock_guard Lock(Mutex_);
+    if (EraCache_.size() >= EraCacheLimit)
+        EraCache_.clear();
+    EraCache_.emplace(std::move(Key), Text);
+    return Text;
 }
 
 QString TIcuLocaleDatabase::LowerCase(LCID Locale, QStringView Text) const

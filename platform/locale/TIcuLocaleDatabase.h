@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <tuple>
 
 struct TLocaleItems;
 
@@ -48,4 +49,8 @@ private:
     QString UserLocaleName_;
     mutable std::mutex Mutex_;
     mutable std::map<LCID, std::unique_ptr<const TLocaleItems>> Cache_;
+    // Era texts asked for by every tick of a clock with era tokens; the date
+    // changes once a day, so a few entries suffice.
+    using TEraKey = std::tuple<LCID, int, int, int, QString>;
+    mutable std::map<TEraKey, std::optional<QString>> EraCache_;
 };

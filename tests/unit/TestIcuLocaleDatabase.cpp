@@ -78,6 +78,7 @@ private Q_SLOTS:
     void setThreadLocale();
     void altCalendarDate_data();
     void altCalendarDate();
+    void altCalendarDateRepeatedQuestions();
     void lowerCase_data();
     void lowerCase();
 };
@@ -411,6 +412,21 @@ void TestIcuLocaleDatabase::altCalendarDate()
     const int Month = date.isValid() ? date.month() : 2;
     const int Day = date.isValid() ? date.day() : 30;
     QTEST(Db.GetDateFormatAltCalendar(lcid, Year, Month, Day, picture).value_or(u"<none>"_qs), "expected");
+}
+
+// Answers are remembered: a later question with another date, picture or
+// locale must not get an earlier answer, also after many distinct dates.
+void TestIcuLocaleDatabase::altCalendarDateRepeatedQuestions()
+{
+    const TIcuLocaleDatabase Db(1041);
+    QCOMPARE(Db.GetDateFormatAltCalendar(1041, 2019, 5, 1, u"gg"), u"令和"_qs);
+    QCOMPARE(Db.GetDateFormatAltCalendar(1041, 1989, 1, 7, u"gg"), u"昭和"_qs);
+    QCOMPARE(Db.GetDateFormatAltCalendar(1041, 2019, 5, 1, u"yy"), u"01"_qs);
+    QCOMPARE(Db.GetDateFormatAltCalendar(1028, 2019, 5, 1, u"yy"), u"08"_qs);
+    for (int Day = 1; Day <= 31; ++Day)
+        QCOMPARE(Db.GetDateFormatAltCalendar(1041, 2026, 1, Day, u"yyyy"), u"8"_qs);
+    QCOMPARE(Db.GetDateFormatAltCalendar(1041, 1989, 1, 7, u"yy"), u"64"_qs);
+    QCOMPARE(Db.GetDateFormatAltCalendar(1041, 2019, 5, 1, u"gg"), u"令和"_qs);
 }
 
 void TestIcuLocaleDatabase::lowerCase_data()
