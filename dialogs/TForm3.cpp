@@ -1,0 +1,496 @@
+#include "dialogs/TForm3.h"
+
+#include "datetime/INowSource.h"
+#include "datetime/RenderDateTime.h"
+#include "dialogs/Form3Lists.h"
+#include "dialogs/TForm3ComboBox.h"
+#include "dialogs/TForm3NumberBox.h"
+#include "platform/TFontChooser.h"
+#include "platform/locale/ILocaleDatabase.h"
+#include "shell/TShellOpen.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <cstdlib>
+
+TForm3* Form3 = nullptr;
+
+namespace {
+
+constexpr int GridColumns = 4;
+constexpr int GridRows = 10;
+constexpr int LocaleRowsVisible = 32;
+constexpr int SampleRowsVisible = 16;
+
+QStringList ToStringList(const auto& Lines)
+{
+    QStringList Result;
+    Result.reserve(qsizetype(Lines.size()));
+    for (QStringView Line : Lines)
+        Result.append(Line.toString());
+    return Result;
+}
+
+QFont PixelFont(const QString& Family, int Pixels)
+{
+    QFont Font(Family);
+    Font.setPixelSize(Pixels);
+    return Font;
+}
+
+} // namespace
+
+TForm3::TForm3(const TForm3Services& Services, QWidget* Parent)
+    : QDialog(Parent), Services3(Services)
+{
+    if (!Services3.Now) {
+        OwnNow3 = std::make_unique<TSystemNow>();
+        Services3.Now = OwnNow3.get();
+    }
+    if (!Services3.FontChooser) {
+        OwnFontChooser3 = std::make_unique<TFontChooser>();
+        Services3.FontChooser = OwnFontChooser3.get();
+    }
+    MemoDate3 = ToStringList(Form3Lists::DateFormats);
+    MemoTime3 = ToStringList(Form3Lists::TimeFormats);
+
+    setFont(PixelFont(QStringLiteral("Meiryo UI"), 11));
+    for (TFontChoice* Choice : {&FontDialogName3, &FontDialogDate3, &FontDialogTime3})
+        *Choice = TFontChoice{font(), palette().color(QPalette::WindowText)};
+    CreateControls();
+    PlaceControls();
+    SetTabOrder();
+    ConnectHandlers();
+    FormCreate();
+}
+
+TForm3::~TForm3()
+{
+    if (Form3 == this)
+        Form3 = nullptr;
+}
+
+void TForm3::CreateControls()
+{
+    Label1 = new QLabel(QStringLiteral("[Name]"), this);
+    EditName3 = new QLineEdit(this);
+    BtnFontName3 = new QPushButton(QStringLiteral("Font"), this);
+
+    Label3 = new QLabel(QStringLiteral("Time Difference \nfrom This PC"), this);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    NumberBoxHH3 = new TForm3NumberBox(this);
+    NumberBoxHH3->setRange(-23, 23);
+    NumberBoxHH3->setSingleStep(1);
+    NumberBoxHH3->SetShowPlus(true);
+    NumberBoxMM3 = new TForm3NumberBox(this);
+    NumberBoxMM3->setRange(0, 45);
+    NumberBoxMM3->setSingleStep(15);
+    NumberBoxMM3->SetMinimumDigits(2);
+
+    Label2 = new QLabel(QStringLiteral("Display Locale"), this);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ComboBoxLang3 = new TForm3ComboBox(LocaleRowsVisible, this);
+    ComboBoxLang3->addItems(ToStringList(Form3Lists::LocaleRows));
+    ComboBoxLang3->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ComboBoxLang3->setCurrentIndex(-1);
+
+    CreateFormatControls(QStringLiteral("[Date] Format"), RBtnComboDate3, RBtnEditDate3, DateChoice3, ComboBoxDate3,
+                         BtnFontDate3, EditDate3, &TForm3::EditDate3RightButtonClick);
+    CreateFormatControls(QStringLiteral("[Time] Format"), RBtnComboTime3, RBtnEditTime3, TimeChoice3, ComboBoxTime3,
+                         BtnFontTime3, EditTime3, &TForm3::EditTime3RightButtonClick);
+    ComboBoxTime3->setFont(PixelFont(QStringLiteral("Segoe UI"), 11));
+
+    // The sample lists take the width of the grid, not of their longest
+    // sample: a locale change must not resize the dialog.
+    for (QComboBox* Samples : {static_cast<QComboBox*>(ComboBoxDate3), static_cast<QComboBox*>(ComboBoxTime3)}) {
+        Samples->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        Samples->setMinimumContentsLength(12);
+    }
+
+    BtnOk3 = new QPushButton(QStringLiteral("Ok"), this);
+    BtnOk3->setDefault(true);
+    BtnCancel3 = new QPushButton(QStringLiteral("Cancel"), this);
+
+    for (QPushButton* Tall : {BtnFontName3, BtnFontDate3, BtnFontTime3})
+        Tall->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+}
+
+void TForm3::CreateFormatControls(const QString& ListCaption, QRadioButton*& ListRadio, QRadioButton*& CustomRadio,
+                                  QButtonGroup*& Pair, TForm3ComboBox*& List, QPushButton*& FontButton,
+                                  QLineEdit*& Custom, void (TForm3::*HelpClick)())
+{
+    ListRadio = new QRadioButton(ListCaption, this);
+    CustomRadio = new QRadioButton(QStringLiteral("Custom"), this);
+    Pair = new QButtonGroup(this);
+    Pair->addButton(ListRadio);
+    Pair->addButton(CustomRadio);
+    ListRadio->setChecked(true);
+    List = new TForm3ComboBox(SampleRowsVisible, this);
+    FontButton = new QPushButton(QStringLiteral("Font"), this);
+    Custom = new QLineEdit(this);
+    QAction* Help = Custom->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QLineEdit::TrailingPosition);
+    connect(Help, &QAction::triggered, this, HelpClick);
+    Custom->setEnabled(false);
+}
+
+void TForm3::PlaceControls()
+{
+    Grid3 = new QGridLayout(this);
+    // Controls keep their own height and sit in the middle of their rows, so
+    // that every row can take the same share of the height; the font buttons
+    // fill both rows they span.
+    const auto Place = [this](QWidget* Control, int Row, int Column, int RowSpan = 1, int ColumnSpan = 1) {
+        Grid3->addWidget(Control, Row, Column, RowSpan, ColumnSpan, RowSpan == 1 ? Qt::AlignVCenter : Qt::Alignment());
+    };
+    Place(Label1, 0, 0);
+    Place(EditName3, 0, 1, 1, 2);
+    Place(BtnFontName3, 0, 3, 2, 1);
+    Place(Label3, 1, 0);
+    Place(NumberBoxHH3, 1, 1);
+    Place(NumberBoxMM3, 1, 2);
+    Place(Label2, 2, 0);
+    Place(ComboBoxLang3, 2, 1, 1, 3);
+    Place(RBtnComboDate3, 4, 0);
+    Place(RBtnEditDate3, 5, 0);
+    Place(ComboBoxDate3, 4, 1, 1, 2);
+    Place(BtnFontDate3, 4, 3, 2, 1);
+    Place(EditDate3, 5, 1, 1, 2);
+    Place(RBtnComboTime3, 7, 0);
+    Place(RBtnEditTime3, 8, 0);
+    Place(ComboBoxTime3, 7, 1, 1, 2);
+    Place(BtnFontTime3, 7, 3, 2, 1);
+    Place(EditTime3, 8, 1, 1, 2);
+    Place(BtnOk3, 9, 1);
+    Place(BtnCancel3, 9, 2);
+    for (int Column = 0; Column < GridColumns; ++Column)
+        Grid3->setColumnStretch(Column, 1);
+    for (int Row = 0; Row < GridRows; ++Row)
+        Grid3->setRowStretch(Row, 1);
+    FitGrid();
+}
+
+void TForm3::SetTabOrder()
+{
+    const QWidget* Order[] = {EditName3, NumberBoxHH3, NumberBoxMM3, BtnFontName3, ComboBoxLang3,
+                              RBtnComboDate3, RBtnEditDate3, ComboBoxDate3, EditDate3, BtnFontDate3,
+                              RBtnComboTime3, RBtnEditTime3, ComboBoxTime3, EditTime3, BtnFontTime3,
+                              BtnOk3, BtnCancel3};
+    for (std::size_t i = 1; i < std::size(Order); ++i)
+        setTabOrder(const_cast<QWidget*>(Order[i - 1]), const_cast<QWidget*>(Order[i]));
+}
+
+void TForm3::ConnectHandlers()
+{
+    connect(NumberBoxHH3, &QSpinBox::valueChanged, this, &TForm3::NumberBoxHH3Change);
+    connect(NumberBoxMM3, &QSpinBox::valueChanged, this, &TForm3::NumberBoxMM3Change);
+    // Only a pick by the user runs the locale pick; a selection set by the
+    // program does not.
+    connect(ComboBoxLang3, &QComboBox::activated, this, &TForm3::ComboBoxLang3Click);
+    // A radio runs its click behaviour when it turns on, by the user or not.
+    connect(RBtnComboDate3, &QRadioButton::toggled, this, [this](bool On) { if (On) RBtnComboDate3Click(); });
+    connect(RBtnEditDate3, &QRadioButton::toggled, this, [this](bool On) { if (On) RBtnEditDate3Click(); });
+    connect(RBtnComboTime3, &QRadioButton::toggled, this, [this](bool On) { if (On) RBtnComboTime3Click(); });
+    connect(RBtnEditTime3, &QRadioButton::toggled, this, [this](bool On) { if (On) RBtnEditTime3Click(); });
+    connect(BtnFontName3, &QPushButton::clicked, this, &TForm3::BtnFontName3Click);
+    connect(BtnFontDate3, &QPushButton::clicked, this, &TForm3::BtnFontDate3Click);
+    connect(BtnFontTime3, &QPushButton::clicked, this, &TForm3::BtnFontTime3Click);
+    connect(BtnOk3, &QPushButton::clicked, this, [this] { done(1); });
+    connect(BtnCancel3, &QPushButton::clicked, this, [this] { done(2); });
+}
+
+void TForm3::FormCreate()
+{
+    // A third of the work area's width and half its height, and never less
+    // than the controls need.
+    QSize Size(0, 0);
+    if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
+        const QRect Area = Screen->availableGeometry();
+        Size = QSize(Area.width() / 3, Area.height() / 2);
+    }
+    resize(Size.expandedTo(minimumSizeHint()));
+}
+
+void TForm3::FitGrid()
+{
+    if (Fitting3)
+        return;
+    Fitting3 = true;
+    // Equal columns and equal rows, each as large as the most demanding
+    // control needs (spanned cells share the control's size).
+    int Width = 0;
+    int Height = 0;
+    for (int i = 0; i < Grid3->count(); ++i) {
+        int Row = 0, Column = 0, RowSpan = 0, ColumnSpan = 0;
+        Grid3->getItemPosition(i, &Row, &Column, &RowSpan, &ColumnSpan);
+        const QSize Need = Grid3->itemAt(i)->sizeHint();
+        Width = qMax(Width, (Need.width() - (ColumnSpan - 1) * Grid3->horizontalSpacing() + ColumnSpan - 1) / ColumnSpan);
+        Height = qMax(Height, (Need.height() - (RowSpan - 1) * Grid3->verticalSpacing() + RowSpan - 1) / RowSpan);
+    }
+    for (int Column = 0; Column < GridColumns; ++Column)
+        Grid3->setColumnMinimumWidth(Column, Width);
+    for (int Row = 0; Row < GridRows; ++Row)
+        Grid3->setRowMinimumHeight(Row, Height);
+    Grid3->invalidate();
+    Fitting3 = false;
+}
+
+bool TForm3::event(QEvent* Event)
+{
+    switch (Event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::Show:
+        if (Grid3)
+            FitGrid();
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(Event);
+}
+
+int TForm3::ShowModal()
+{
+    return exec() == 1 ? 1 : 2;
+}
+
+TDateTime TForm3::GetChildTime3()
+{
+    const int Hours = NumberBoxHH3->value();
+    const int Minutes = NumberBoxMM3->value();
+    // The sign is the hours' alone; the minutes lengthen the difference.
+    OffSetTime3 = double(std::abs(Hours) * 60 + Minutes) / 1440.0;
+    if (Hours < 0)
+        OffSetTime3 = -OffSetTime3;
+    return Services3.Now->Now() + OffSetTime3;
+}
+
+void TForm3::NumberBoxHH3Change()
+{
+    // The range keeps the value within -23..23 and the box shows +9 / 0 / -5.
+    ComboBoxLang3Click();
+}
+
+void TForm3::NumberBoxMM3Change()
+{
+    // The range keeps the value within 0..45; there is no carry into the hours.
+    ComboBoxLang3Click();
+}
+
+int TForm3::GetItemLCID3(QStringView Text)
+{
+    return Form3Lists::RowLocaleID(Text).value_or(1041);
+}
+
+void TForm3::ComboBoxLang3Click()
+{
+    ChildDateTime3 = GetChildTime3();
+    MyLCID3 = GetItemLCID3(ComboBoxLang3->currentIndex() >= 0 ? ComboBoxLang3->currentText() : QString());
+    const LCID Locale = LCID(MyLCID3);
+    MyFS3 = Services3.Locales ? TFormatSettings::Create(Locale, *Services3.Locales) : TFormatSettings::Create(Locale);
+    RebuildComboBoxDate3();
+    RebuildComboBoxTime3();
+}
+
+void TForm3::Rebuild(QComboBox* Box, QStringList& Memo, const QString& Short, const QString& Long,
+                     QChar Separator, QChar Replacement)
+{
+    Box->clear();
+    ChildDateTime3 = GetChildTime3();
+    Memo[0] = Short;
+    Memo[1] = Long;
+    QStringList Rows;
+    Rows.reserve(Memo.size());
+    QString Format;
+    for (const QString& Line : Memo) {
+        Format = Line;
+        // A missing separator renders nothing, as the separator itself would.
+        if (Replacement.isNull())
+            Format.remove(Separator);
+        else
+            Format.replace(Separator, Replacement);
+        Rows.append(RenderDateTime(Format, ChildDateTime3, MyFS3));
+    }
+    Box->addItems(Rows);
+    Box->setCurrentIndex(0);
+}
+
+void TForm3::RebuildComboBoxDate3()
+{
+    Rebuild(ComboBoxDate3, MemoDate3, MyFS3.ShortDateFormat, MyFS3.LongDateFormat, u'/', MyFS3.DateSeparator);
+}
+
+void TForm3::RebuildComboBoxTime3()
+{
+    Rebuild(ComboBoxTime3, MemoTime3, MyFS3.ShortTimeFormat, MyFS3.LongTimeFormat, u':', MyFS3.TimeSeparator);
+}
+
+int TForm3::SelectLocaleRow(LCID Id)
+{
+    const QString Key = u',' + QString::number(Id);
+    int Found = -1;
+    for (int Row = 0; Row < ComboBoxLang3->count() && Found < 0; ++Row) {
+        if (ComboBoxLang3->itemText(Row).contains(Key))
+            Found = Row;
+    }
+    ComboBoxLang3->setCurrentIndex(Found);
+    return Found;
+}
+
+LCID TForm3::SelectedLocaleID() const
+{
+    if (ComboBoxLang3->currentIndex() < 0)
+        return 0;
+    return LCID(Form3Lists::RowLocaleID(ComboBoxLang3->currentText()).value_or(0));
+}
+
+void TForm3::Show(QComboBox* Box, QStringList& Memo, const TFormatSettings& Settings, const QString& Short,
+                  const QString& Long, const QString& ListFormat)
+{
+    Memo[0] = Short;
+    Memo[1] = Long;
+    Box->clear();
+    QStringList Rows;
+    Rows.reserve(Memo.size());
+    int Selected = -1;
+    for (qsizetype Line = 0; Line < Memo.size(); ++Line) {
+        Rows.append(RenderDateTime(Memo[Line], ChildDateTime3, Settings));
+        if (Selected < 0 && Memo[Line].compare(ListFormat, Qt::CaseInsensitive) == 0)
+            Selected = int(Line);
+    }
+    Box->addItems(Rows);
+    Box->setCurrentIndex(Selected);
+}
+
+void TForm3::ShowDateList(const TFormatSettings& Settings, const QString& ListFormat)
+{
+    Show(ComboBoxDate3, MemoDate3, Settings, Settings.ShortDateFormat, Settings.LongDateFormat, ListFormat);
+}
+
+void TForm3::ShowTimeList(const TFormatSettings& Settings, const QString& ListFormat)
+{
+    Show(ComboBoxTime3, MemoTime3, Settings, Settings.ShortTimeFormat, Settings.LongTimeFormat, ListFormat);
+}
+
+QString TForm3::SelectedDateFormat() const
+{
+    const int Row = ComboBoxDate3->currentIndex();
+    return Row >= 0 && Row < MemoDate3.size() ? MemoDate3[Row] : QString();
+}
+
+QString TForm3::SelectedTimeFormat() const
+{
+    const int Row = ComboBoxTime3->currentIndex();
+    return Row >= 0 && Row < MemoTime3.size() ? MemoTime3[Row] : QString();
+}
+
+void TForm3::SetRadio(QButtonGroup* Group, QAbstractButton* Radio, bool Checked)
+{
+    if (Checked) {
+        Radio->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to clear its checked radio.
+    Group->setExclusive(false);
+    Radio->setChecked(false);
+    Group->setExclusive(true);
+}
+
+void TForm3::SetDateChoice(bool UseList, bool UseEdit)
+{
+    SetRadio(DateChoice3, RBtnComboDate3, UseList);
+    ComboBoxDate3->setEnabled(UseList);
+    SetRadio(DateChoice3, RBtnEditDate3, UseEdit);
+    EditDate3->setEnabled(UseEdit);
+}
+
+void TForm3::SetTimeChoice(bool UseList, bool UseEdit)
+{
+    SetRadio(TimeChoice3, RBtnComboTime3, UseList);
+    ComboBoxTime3->setEnabled(UseList);
+    SetRadio(TimeChoice3, RBtnEditTime3, UseEdit);
+    EditTime3->setEnabled(UseEdit);
+}
+
+void TForm3::ApplyChoice(bool UseList, QComboBox* List, QLineEdit* Custom)
+{
+    // The disabled one takes the style's disabled look.
+    List->setEnabled(UseList);
+    Custom->setEnabled(!UseList);
+}
+
+void TForm3::RBtnComboDate3Click()
+{
+    ApplyChoice(RBtnComboDate3->isChecked(), ComboBoxDate3, EditDate3);
+}
+
+void TForm3::RBtnEditDate3Click()
+{
+    ApplyChoice(!RBtnEditDate3->isChecked(), ComboBoxDate3, EditDate3);
+}
+
+void TForm3::RBtnComboTime3Click()
+{
+    ApplyChoice(RBtnComboTime3->isChecked(), ComboBoxTime3, EditTime3);
+}
+
+void TForm3::RBtnEditTime3Click()
+{
+    ApplyChoice(!RBtnEditTime3->isChecked(), ComboBoxTime3, EditTime3);
+}
+
+void TForm3::SetNameFont(const TFontChoice& Choice)
+{
+    FontDialogName3 = Choice;
+    EditName3->setFont(Choice.Font);
+    if (Choice.Color.isValid()) {
+        QPalette Palette = EditName3->palette();
+        Palette.setColor(QPalette::Text, Choice.Color);
+        EditName3->setPalette(Palette);
+    }
+    FitGrid();
+}
+
+void TForm3::ChooseFont(TFontChoice& Choice)
+{
+    if (std::optional<TFontChoice> Chosen = Services3.FontChooser->Choose(Choice, this))
+        Choice = *Chosen;
+}
+
+void TForm3::BtnFontName3Click()
+{
+    TFontChoice Choice = FontDialogName3;
+    if (std::optional<TFontChoice> Chosen = Services3.FontChooser->Choose(Choice, this))
+        SetNameFont(*Chosen);
+}
+
+void TForm3::BtnFontDate3Click()
+{
+    ChooseFont(FontDialogDate3);
+}
+
+void TForm3::BtnFontTime3Click()
+{
+    ChooseFont(FontDialogTime3);
+}
+
+void TForm3::EditDate3RightButtonClick()
+{
+    if (Services3.OpenHelp)
+        Services3.OpenHelp(TShellOpen::DateFormatsTopic);
+}
+
+void TForm3::EditTime3RightButtonClick()
+{
+    if (Services3.OpenHelp)
+        Services3.OpenHelp(TShellOpen::TimeFormatsTopic);
+}

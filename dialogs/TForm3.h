@@ -1,0 +1,164 @@
+#pragma once
+
+#include "datetime/TDateTime.h"
+#include "datetime/TFormatSettings.h"
+#include "platform/IFontChooser.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class IFontChooser;
+class ILocaleDatabase;
+class INowSource;
+class QAbstractButton;
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TForm3ComboBox;
+class TForm3NumberBox;
+
+// What the properties dialog uses of the rest of the system; anything left
+// null falls back to the system's own (PC clock, process locale database,
+// platform font chooser). OpenHelp opens the help document at a page
+// reference; the frame wires it to its help lookup.
+struct TForm3Services {
+    const INowSource* Now = nullptr;
+    const ILocaleDatabase* Locales = nullptr;
+    IFontChooser* FontChooser = nullptr;
+    std::function<void(const QString& PageReference)> OpenHelp;
+};
+
+// The clock properties dialog: name, time difference, locale, date and time
+// format (each offered as a rendered sample, or typed as a custom format) and
+// the fonts of the three lines. The caller fills it, shows it modally and
+// copies the values back on "Ok"; the dialog itself never touches a clock.
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm3(const TForm3Services& Services = {}, QWidget* Parent = nullptr);
+    ~TForm3() override;
+
+    // Shows the dialog modally: 1 for "Ok", 2 for "Cancel" or a closed window.
+    int ShowModal();
+
+    // Now plus the time difference of the two boxes; sets OffSetTime3.
+    TDateTime GetChildTime3();
+    // Render the samples of every line of MemoDate3 / MemoTime3 with MyFS3
+    // (separators replaced by the locale's) and select row 0.
+    void RebuildComboBoxDate3();
+    void RebuildComboBoxTime3();
+
+    // Filling and reading for the edit round trip.
+    // Selects the first locale row holding "," followed by Id, without the
+    // locale pick's rebuild; no row when none holds it. Returns the row or -1.
+    int SelectLocaleRow(LCID Id);
+    // The id behind the selected locale row; 0 for a group header or no row.
+    LCID SelectedLocaleID() const;
+    // Puts Settings' own formats in lines 0 and 1, renders every line with
+    // ChildDateTime3 and Settings as written (no separator replacement), and
+    // selects the first line equal to ListFormat in any letter case (no row
+    // when none is).
+    void ShowDateList(const TFormatSettings& Settings, const QString& ListFormat);
+    void ShowTimeList(const TFormatSettings& Settings, const QString& ListFormat);
+    // The line behind the selected row; empty when no row is selected.
+    QString SelectedDateFormat() const;
+    QString SelectedTimeFormat() const;
+    // The list-or-custom radios as a clock stores them: each flag checks (or
+    // clears) its radio, a radio turning on runs its click behaviour, and each
+    // flag then enables its field.
+    void SetDateChoice(bool UseList, bool UseEdit);
+    void SetTimeChoice(bool UseList, bool UseEdit);
+    // The name field and its chooser take Choice; the field previews the font.
+    void SetNameFont(const TFontChoice& Choice);
+
+    // Event handlers, named after their component and event.
+    void ComboBoxLang3Click();
+    void NumberBoxHH3Change();
+    void NumberBoxMM3Change();
+    void RBtnComboDate3Click();
+    void RBtnEditDate3Click();
+    void RBtnComboTime3Click();
+    void RBtnEditTime3Click();
+    void BtnFontName3Click();
+    void BtnFontDate3Click();
+    void BtnFontTime3Click();
+    void EditDate3RightButtonClick();
+    void EditTime3RightButtonClick();
+
+    // Components.
+    QLabel* Label1 = nullptr;
+    QLineEdit* EditName3 = nullptr;
+    QPushButton* BtnFontName3 = nullptr;
+    QLabel* Label3 = nullptr;
+    TForm3NumberBox* NumberBoxHH3 = nullptr;
+    TForm3NumberBox* NumberBoxMM3 = nullptr;
+    QLabel* Label2 = nullptr;
+    TForm3ComboBox* ComboBoxLang3 = nullptr;
+    QRadioButton* RBtnComboDate3 = nullptr;
+    QRadioButton* RBtnEditDate3 = nullptr;
+    TForm3ComboBox* ComboBoxDate3 = nullptr;
+    QPushButton* BtnFontDate3 = nullptr;
+    QLineEdit* EditDate3 = nullptr;
+    QRadioButton* RBtnComboTime3 = nullptr;
+    QRadioButton* RBtnEditTime3 = nullptr;
+    TForm3ComboBox* ComboBoxTime3 = nullptr;
+    QPushButton* BtnFontTime3 = nullptr;
+    QLineEdit* EditTime3 = nullptr;
+    QPushButton* BtnOk3 = nullptr;
+    QPushButton* BtnCancel3 = nullptr;
+    // The fonts held by the three font choosers.
+    TFontChoice FontDialogName3;
+    TFontChoice FontDialogDate3;
+    TFontChoice FontDialogTime3;
+    // The format strings behind the rows of ComboBoxDate3 and ComboBoxTime3.
+    QStringList MemoDate3;
+    QStringList MemoTime3;
+
+    // Fields.
+    TDateTime OffSetTime3 = 0;   // signed time difference of the two boxes, in days
+    TFormatSettings MyFS3;       // conventions the samples are rendered in
+    TDateTime ChildDateTime3 = 0; // the moment the samples show
+    int MyLCID3 = 0;             // locale id of the selected row
+
+protected:
+    bool event(QEvent* Event) override;
+
+private:
+    void CreateControls();
+    // One list-or-custom group: radio pair, sample list, font button, custom field with its help button.
+    void CreateFormatControls(const QString& ListCaption, QRadioButton*& ListRadio, QRadioButton*& CustomRadio,
+                              QButtonGroup*& Pair, TForm3ComboBox*& List, QPushButton*& FontButton,
+                              QLineEdit*& Custom, void (TForm3::*HelpClick)());
+    void PlaceControls();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void FormCreate();
+    void FitGrid();
+    // The list-or-custom state of one pair: list enabled and field disabled, or the reverse.
+    static void ApplyChoice(bool UseList, QComboBox* List, QLineEdit* Custom);
+    static void SetRadio(QButtonGroup* Group, QAbstractButton* Radio, bool Checked);
+    void Rebuild(QComboBox* Box, QStringList& Memo, const QString& Short, const QString& Long,
+                 QChar Separator, QChar Replacement);
+    void Show(QComboBox* Box, QStringList& Memo, const TFormatSettings& Settings, const QString& Short,
+              const QString& Long, const QString& ListFormat);
+    void ChooseFont(TFontChoice& Choice);
+    static int GetItemLCID3(QStringView Text);
+
+    TForm3Services Services3;
+    std::unique_ptr<INowSource> OwnNow3;
+    std::unique_ptr<IFontChooser> OwnFontChooser3;
+    QGridLayout* Grid3 = nullptr;
+    QButtonGroup* DateChoice3 = nullptr;
+    QButtonGroup* TimeChoice3 = nullptr;
+    bool Fitting3 = false;
+};
+
+// The single instance, made hidden at start-up and reused until exit.
+extern TForm3* Form3;
