@@ -80,6 +80,7 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
         SystemMenu1->popup(mapToGlobal(QPoint(0, 0)));
     });
 
+    CommandLine1 = QCoreApplication::arguments().mid(1);
     CreateActions();
     CreateMenus();
     CreateTabBar();

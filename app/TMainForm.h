@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 
@@ -140,6 +141,12 @@ public:
     // The clock name as a file name (forbidden characters become full-width).
     QString NormalizeFileChar1(const QString& Name) const;
 
+    // At a showing of the frame: while no clock has been made yet, reopens the
+    // clocks of the command line or of the last run, then applies the tabs.
+    void ShowingChanged();
+    // The parameters after the executable's name (the application's by default).
+    void SetCommandLine(const QStringList& Parameters) { CommandLine1 = Parameters; }
+
     // The only maker of clock windows: empty name = a new clock.
     void OpenClockFile(const QString& FileName);
 
@@ -193,7 +200,7 @@ private:
     QRect PendingOuter1;              // re-applied once the window manager has framed us
     int PendingTries1 = 0;
     int AlphaBlendValue1 = 255;
-    bool FirstShown1 = false;
+    QStringList CommandLine1; // parameters 1..n
 };
 
 extern TMainForm* MainForm;

@@ -88,10 +88,8 @@ void TMainForm::showEvent(QShowEvent* Event)
     QMainWindow::showEvent(Event);
     if (QWindow* handle = windowHandle())
         handle->installEventFilter(this);
-    if (!Event->spontaneous() && !FirstShown1) {
-        FirstShown1 = true;
-        ShowTabs1Click();
-    }
+    if (!Event->spontaneous()) // after the platform has handled the showing
+        QTimer::singleShot(0, this, &TMainForm::ShowingChanged);
 }
 
 bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)

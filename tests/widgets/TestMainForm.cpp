@@ -1,0 +1,854 @@
+#include "app/MainUnit.h"
+#include "app/TFormTabsBar.h"
+#include "app/TInAppWindowMenu.h"
+#include "app/TMainForm.h"
+#include "app/TPendulorApplication.h"
+#include "clock/TMDIChild.h"
+#include "clock/data/ClockDataFile.h"
+#include "common/EPendulorError.h"
+#include "platform/IStyleService.h"
+#include "platform/IWindowSystem.h"
+#include "widgets/doubles/TFakeMessageBoxes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A screen of known size, so every default position is predictable.
+class TFakeWindowSystem final : public IWindowSystem {
+public:
+    QSize Work{1200, 900};
+    int Caption = 20;
+    QSize WorkAreaSize() const override { return Work; }
+    QSize DesktopSize() const override { return {2400, 900}; }
+    int CaptionHeight(const QWidget&) const override { return Caption; }
+    bool StartSystemMove(QWidget&) override { return false; }
+    bool StartSystemResize(QWidget&, Qt::Edges) override { return false; }
+};
+
+// Styles by name only; activating records the name.
+class TFakeStyleService final : public IStyleService {
+public:
+    QStringList Names{QStringLiteral("Windows"), QStringLiteral("Carbon"), QStringLiteral("Amethyst Kamri"),
+                      QStringLiteral("Auric")};
+    QString Active = QStringLiteral("Windows");
+    QStringList Activated;
+
+    QStringList StyleNames() const override { return Names; }
+    QString ActiveStyleName() const override { return Active; }
+    void ActivateStyle(const QString& Name) override
+    {
+        if (!Names.contains(Name))
+            throw EPendulorError(QStringLiteral("Style not found: ") + Name);
+        Active = Name;
+        Activated << Name;
+    }
+    QColor ColorOf(std::uint32_t Color) const override
+    {
+        return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
+    }
+    void SetFontElement(QWidget&, bool, const QColor&) const override {}
+};
+
+// An object whose event handler fails, as a command would.
+class TThrowingObject final : public QObject {
+public:
+    QString Message;
+    bool event(QEvent* Event) override
+    {
+        if (Event->type() == QEvent::User)
+            throw EPendulorError(Message);
+        return QObject::event(Event);
+    }
+};
+
+// One frame over an empty per-user folder.
+struct TFrameFixture {
+    QTemporaryDir Home;
+    TFakeWindowSystem Screen;
+    TFakeMessageBoxes Boxes;
+    TFakeStyleService Styles;
+    std::unique_ptr<TMainForm> Frame;
+
+    TFrameFixture() { qputenv("XDG_DATA_HOME", Home.path().toUtf8()); }
+    ~TFrameFixture()
+    {
+        Frame.reset();
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    QString IniPath() const { return GetIniFileName(QStringLiteral("Quorvane")); }
+    QString Folder() const { return GetDataFolder(QStringLiteral("Quorvane")); }
+
+    void WriteIni(const QByteArray& Bytes) const
+    {
+        QDir().mkpath(Folder());
+        QFile file(IniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Bytes);
+    }
+    QByteArray ReadIni() const
+    {
+        QFile file(IniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    TMainForm& Make()
+    {
+        Frame = std::make_unique<TMainForm>(TFrameServices{&Screen, &Boxes, &Styles});
+        Frame->SetCommandLine({});
+        return *Frame;
+    }
+    TMainForm& MakeShown()
+    {
+        Make();
+        Frame->show();
+        if (!QTest::qWaitForWindowExposed(Frame.get()))
+            qWarning("frame not exposed");
+        QCoreApplication::processEvents(); // the first showing's work
+        return *Frame;
+    }
+};
+
+// "Section/Key=Value" for every line of a written settings file, in order.
+QStringList Lines(const QByteArray& Bytes)
+{
+    QString text = QString::fromUtf8(Bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    QStringList result;
+    QString section;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        if (line.startsWith(u'['))
+            section = line.mid(1, line.size() - 2);
+        else if (!line.isEmpty())
+            result << section + u'/' + line;
+    }
+    return result;
+}
+
+QString Value(const QStringList& Lines, const QString& SectionKey)
+{
+    for (const QString& line : Lines)
+        if (line.startsWith(SectionKey + u'='))
+            return line.mid(SectionKey.size() + 1);
+    return QStringLiteral("<absent>");
+}
+
+QStringList Keys(const QStringList& Lines)
+{
+    QStringList keys;
+    for (const QString& line : Lines)
+        keys << line.left(line.indexOf(u'='));
+    return keys;
+}
+
+// Equal bounds, give or take the 2 px frame the offscreen platform pretends
+// to draw (it keeps it after the frame is switched off).
+bool Near(const QRect& A, const QRect& B)
+{
+    return std::abs(A.left() - B.left()) <= 2 && std::abs(A.top() - B.top()) <= 2 && A.size() == B.size();
+}
+
+QString ErrorTexts(const TFakeMessageBoxes& Boxes)
+{
+    QStringList texts;
+    for (const auto& shown : Boxes.Shown)
+        texts << shown.Text;
+    return texts.join(u'|');
+}
+
+} // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstRunUsesTheDefaults();
+    void settingsAreReadAsStored_data();
+    void settingsAreReadAsStored();
+    void settingsRoundTripInKeyOrder();
+    void byteOrderMarkAndEmptyCaptionSurvive();
+    void tabsKeyOnlyWhileTheTabBarShows();
+    void badSettingsStillBringTheFrameUp_data();
+    void badSettingsStillBringTheFrameUp();
+    void unreadableSettingsAreReportedAndKept();
+    void dataFolderThatCannotBeMadePutsSettingsBesideTheExecutable();
+    void pathsFollowTheDataHome_data();
+    void pathsFollowTheDataHome();
+    void fileNewShowsDateAndTimeAtOnce();
+    void firstClockResetsTheLayoutToCascade();
+    void closeAsksTheClocksLastToFirst();
+    void clockThatCannotBeSavedKeepsEverythingOpen();
+    void savedClockSetIsReopenedAtTheNextStart();
+    void exceptionEventShowsOrRefocuses_data();
+    void exceptionEventShowsOrRefocuses();
+    void errorsInEventHandlersReachTheHandler();
+    void failedCloseKeepsTheWindowOpen();
+    void windowMenuKeepsOneShowMenuBarItem();
+    void menuBarComesBackThroughEveryWayIn();
+    void tilingMakesRowsAndColumns_data();
+    void tilingMakesRowsAndColumns();
+    void layoutFromTheMenuWithoutClocksIsRemembered();
+    void tabCaptionsFollowTheTabSetting_data();
+    void tabCaptionsFollowTheTabSetting();
+    void titleBarOffAndOnRestoresTheBounds();
+    void menusCarryTheirCaptionsAndShortcuts();
+};
+
+void TestMainForm::firstRunUsesTheDefaults()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.Make();
+    QCOMPARE(frame.frameGeometry(), QRect(400, 300, 400, 300));
+    QVERIFY(frame.ShowTitleBar1->isChecked());
+    QVERIFY(!frame.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(frame.ShowMenuBar1->isChecked());
+    QVERIFY(frame.IsMenuBarShown());
+    QVERIFY(!frame.ShowTabs1->isChecked());
+    QVERIFY(frame.FormTabsBar1->isHidden());
+    QVERIFY(!frame.ShowCloseButton1->isChecked());
+    QVERIFY(!frame.StayOnTop1->isChecked());
+    QVERIFY(!frame.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(frame.LastAction1, frame.WindowCascade1);
+    QCOMPARE(frame.AlphaBlendValue(), 255);
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Pendulor"));
+    QCOMPARE(StyleName, QStringLiteral("Windows"));
+    QCOMPARE(frame.MDIChildCount(), 0);
+    QVERIFY(!frame.IsStyleChanged);
+    QVERIFY(SaveDataFiles);
+    QCOMPARE(IniFileName, f.IniPath());
+    QVERIFY(QDir(f.Folder()).exists());
+    QVERIFY(f.Boxes.Shown.isEmpty());
+    // The style list: sorted, the active one selected, never shown.
+    QCOMPARE(frame.ListBox1->count(), 4);
+    QCOMPARE(frame.ListBox1->item(0)->text(), QStringLiteral("Amethyst Kamri"));
+    QCOMPARE(frame.ListBox1->currentItem()->text(), QStringLiteral("Windows"));
+    QVERIFY(frame.ListBox1->isHidden());
+}
+
+void TestMainForm::settingsAreReadAsStored_data()
+{
+    QTest::addColumn<QByteArray>("option");
+    QTest::addColumn<int>("tileMode");       // -1: cascade remembered, 9: none remembered
+    QTest::addColumn<int>("alpha");
+    QTest::addColumn<QString>("style");      // the style activated
+    QTest::addColumn<bool>("closeButton");
+
+    QTest::newRow("cascade") << QByteArray("LastTileMode=-1") << -1 << 255 << "Windows" << false;
+    QTest::newRow("horizontal") << QByteArray("LastTileMode=0") << 0 << 255 << "Windows" << false;
+    QTest::newRow("vertical") << QByteArray("LastTileMode=1") << 1 << 255 << "Windows" << false;
+    QTest::newRow("other mode") << QByteArray("LastTileMode=7") << 9 << 255 << "Windows" << false;
+    QTest::newRow("mode not a number") << QByteArray("LastTileMode=abc") << -1 << 255 << "Windows" << false;
+    QTest::newRow("hex alpha, low 8 bits") << QByteArray("AlphaBlendValue=0x1C8") << -1 << 0xC8 << "Windows" << false;
+    QTest::newRow("dollar hex") << QByteArray("AlphaBlendValue=$10") << -1 << 16 << "Windows" << false;
+    QTest::newRow("style in other case") << QByteArray("StyleName=CARBON") << -1 << 255 << "Carbon" << false;
+    QTest::newRow("style not on offer") << QByteArray("StyleName=Nowhere") << -1 << 255 << "Windows" << false;
+    QTest::newRow("bool any number") << QByteArray("ShowCloseButton=-3") << -1 << 255 << "Windows" << true;
+    QTest::newRow("bool not a number") << QByteArray("ShowCloseButton=yes") << -1 << 255 << "Windows" << false;
+}
+
+void TestMainForm::settingsAreReadAsStored()
+{
+    QFETCH(QByteArray, option);
+    QFETCH(int, tileMode);
+    QFETCH(int, alpha);
+    QFETCH(QString, style);
+    QFETCH(bool, closeButton);
+
+    TFrameFixture f;
+    f.WriteIni("[option]\r\n" + option + "\r\n");
+    TMainForm& frame = f.Make();
+    switch (tileMode) {
+    case -1: QCOMPARE(frame.LastAction1, frame.WindowCascade1); break;
+    case 0:
+        QCOMPARE(frame.LastAction1, frame.WindowTileHorizontal1);
+        QCOMPARE(frame.TileMode(), TMainForm::TileHorizontal);
+        break;
+    case 1:
+        QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
+        QCOMPARE(frame.TileMode(), TMainForm::TileVertical);
+        break;
+    default: QCOMPARE(frame.LastAction1, nullptr); break;
+    }
+    QCOMPARE(frame.AlphaBlendValue(), alpha);
+    QCOMPARE(f.Styles.Active, style);
+    QCOMPARE(frame.ListBox1->currentItem()->text(), style);
+    QCOMPARE(frame.ShowCloseButton1->isChecked(), closeButton);
+    if (option.startsWith("StyleName"))
+        QCOMPARE(StyleName, QString::fromLatin1(option.mid(10))); // kept as read, also when unknown
+    // A remembered layout of none must not fail when executed.
+    frame.OpenClockFile(QString());
+    frame.ExecuteLastAction();
+}
+
+void TestMainForm::settingsRoundTripInKeyOrder()
+{
+    TFrameFixture f;
+    f.WriteIni("; hand-written\r\n[POSITION]\r\nWidth=0x1F4\r\nHeight=$12C\r\nLeft=abc\r\nTop= -20\r\n"
+               "Extra=1\r\n[OPTION]\r\nShowTitleBar=1\r\nShowMenuBar=0\r\nShowCloseButton=x\r\n"
+               "StayOnTop=5\r\nLastTileMode=1\r\nAlphaBlendValue=0x1C8\r\nCaption=World clock\r\n"
+               "StyleName=amethyst kamri\r\n");
+    TMainForm& frame = f.Make();
+    QCOMPARE(frame.frameGeometry(), QRect(350, -20, 500, 300)); // off-screen top kept
+    QVERIFY(!frame.IsMenuBarShown());
+    QVERIFY(frame.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(frame.FormCloseQuery());
+
+    const QStringList lines = Lines(f.ReadIni());
+    QCOMPARE(Keys(lines), (QStringList{
+        "PROGRAM/Name", "PROGRAM/Path", "PROGRAM/Version", "PROGRAM/IniFile", "PROGRAM/LastClose",
+        "POSITION/Width", "POSITION/Height", "POSITION/Left", "POSITION/Top",
+        "OPTION/ShowTitleBar", "OPTION/ShowMenuBar", "OPTION/ShowCloseButton", "OPTION/StayOnTop",
+        "OPTION/LastTileMode", "OPTION/AlphaBlendValue", "OPTION/Caption", "OPTION/StyleName"}));
+    QCOMPARE(Value(lines, "PROGRAM/Name"), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    QCOMPARE(Value(lines, "PROGRAM/Path"), QCoreApplication::applicationDirPath());
+    QCOMPARE(Value(lines, "PROGRAM/Version"), QStringLiteral("V1.2"));
+    QCOMPARE(Value(lines, "PROGRAM/IniFile"), f.IniPath());
+    QVERIFY(!Value(lines, "PROGRAM/LastClose").isEmpty());
+    QCOMPARE(Value(lines, "POSITION/Width"), QStringLiteral("500"));
+    QCOMPARE(Value(lines, "POSITION/Height"), QStringLiteral("300"));
+    QCOMPARE(Value(lines, "POSITION/Left"), QStringLiteral("350"));
+    QCOMPARE(Value(lines, "POSITION/Top"), QStringLiteral("-20"));
+    QCOMPARE(Value(lines, "OPTION/ShowTitleBar"), QStringLiteral("1"));
+    QCOMPARE(Value(lines, "OPTION/ShowMenuBar"), QStringLiteral("0"));
+    QCOMPARE(Value(lines, "OPTION/ShowCloseButton"), QStringLiteral("0"));
+    QCOMPARE(Value(lines, "OPTION/StayOnTop"), QStringLiteral("1"));
+    QCOMPARE(Value(lines, "OPTION/LastTileMode"), QStringLiteral("1"));
+    QCOMPARE(Value(lines, "OPTION/AlphaBlendValue"), QStringLiteral("200"));
+    QCOMPARE(Value(lines, "OPTION/Caption"), QStringLiteral("World clock"));
+    QCOMPARE(Value(lines, "OPTION/StyleName"), QStringLiteral("amethyst kamri"));
+
+    // The written file reads back to the same frame.
+    TMainForm& again = f.Make();
+    QCOMPARE(again.frameGeometry(), QRect(350, -20, 500, 300));
+    QCOMPARE(again.windowTitle(), QStringLiteral("World clock"));
+    QCOMPARE(again.AlphaBlendValue(), 200);
+    QCOMPARE(again.LastAction1, again.WindowTileVertical1);
+    QVERIFY(again.StayOnTop1->isChecked());
+    QVERIFY(!again.ShowMenuBar1->isChecked());
+}
+
+void TestMainForm::byteOrderMarkAndEmptyCaptionSurvive()
+{
+    TFrameFixture f;
+    f.WriteIni("\xEF\xBB\xBF[OPTION]\r\nCaption=\r\nStyleName=" + QStringLiteral(u"時計").toUtf8() + "\r\n");
+    TMainForm& frame = f.Make();
+    QCOMPARE(frame.windowTitle(), QString()); // present but empty: no default
+    QVERIFY(frame.FormCloseQuery());
+    const QByteArray written = f.ReadIni();
+    QVERIFY(written.startsWith("\xEF\xBB\xBF[PROGRAM]\r\n"));
+    const QStringList lines = Lines(written);
+    QCOMPARE(Value(lines, "OPTION/Caption"), QString());
+    QCOMPARE(Value(lines, "OPTION/StyleName"), QStringLiteral(u"時計"));
+    QCOMPARE(f.Make().windowTitle(), QString());
+}
+
+void TestMainForm::tabsKeyOnlyWhileTheTabBarShows()
+{
+    TFrameFixture f;
+    f.WriteIni("[OPTION]\r\nShowTabs=1\r\n");
+    TMainForm& frame = f.MakeShown();
+    QVERIFY(!frame.FormTabsBar1->isHidden()); // applied at the first showing
+    QVERIFY(frame.FormCloseQuery());
+    QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/ShowTabs"), QStringLiteral("1"));
+
+    frame.ShowTabs1->trigger(); // off
+    QVERIFY(frame.FormTabsBar1->isHidden());
+    QVERIFY(frame.FormCloseQuery());
+    QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/ShowTabs"), QStringLiteral("<absent>"));
+    QVERIFY(!f.Make().ShowTabs1->isChecked());
+}
+
+void TestMainForm::badSettingsStillBringTheFrameUp_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QRect>("bounds");
+
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(char((i * 7919) & 0xFF));
+    QTest::newRow("binary garbage") << garbage << QRect(400, 300, 400, 300);
+    // Too small: the smallest frame its menu bar allows, placed as its default.
+    QTest::newRow("negative size") << QByteArray("[POSITION]\nWidth=-400\nHeight=-1\n") << QRect(540, 420, 0, 0);
+    QTest::newRow("zero size") << QByteArray("[POSITION]\nWidth=0\nHeight=0\nLeft=0\nTop=0\n") << QRect(0, 0, 0, 0);
+    QTest::newRow("huge size and place")
+        << QByteArray("[POSITION]\nWidth=100000\nHeight=100000\nLeft=100000\nTop=-100000\n")
+        << QRect(30000, -30000, 2400, 900);
+    QTest::newRow("out of 32 bits") << QByteArray("[POSITION]\nWidth=99999999999\n") << QRect(400, 300, 400, 300);
+}
+
+void TestMainForm::badSettingsStillBringTheFrameUp()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QRect, bounds);
+    TFrameFixture f;
+    f.WriteIni(content);
+    TMainForm& frame = f.MakeShown();
+    QVERIFY(frame.isVisible());
+    frame.hide();
+    if (bounds.width() > 0) {
+        QVERIFY2(Near(frame.frameGeometry(), bounds), qPrintable(QDebug::toString(frame.frameGeometry())));
+    } else {
+        QCOMPARE(frame.frameGeometry().topLeft(), bounds.topLeft());
+        QVERIFY(frame.width() >= 120 && frame.width() <= 300);
+        QVERIFY(frame.height() >= 60 && frame.height() <= 150);
+    }
+}
+
+void TestMainForm::unreadableSettingsAreReportedAndKept()
+{
+    TFrameFixture f;
+    QVERIFY(QDir().mkpath(f.IniPath())); // a folder where the file should be: exists, cannot be read
+    TMainForm& frame = f.Make();
+    QCOMPARE(f.Boxes.Shown.size(), 1);
+    QVERIFY2(f.Boxes.Shown[0].Text.contains(QStringLiteral("could not be read")), qPrintable(ErrorTexts(f.Boxes)));
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Pendulor")); // defaults
+    // At close nothing replaces what could not be read; the frame still closes.
+    QVERIFY(frame.FormCloseQuery());
+    QVERIFY(QFileInfo(f.IniPath()).isDir());
+    QCOMPARE(f.Boxes.Shown.size(), 2);
+}
+
+void TestMainForm::dataFolderThatCannotBeMadePutsSettingsBesideTheExecutable()
+{
+    TFrameFixture f;
+    QFile blocker(f.Home.filePath(QStringLiteral("Quorvane")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should go
+    blocker.close();
+    TMainForm& frame = f.Make();
+    const QString beside = QCoreApplication::applicationDirPath() + u'/' +
+                           QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+                           QStringLiteral(".ini");
+    QCOMPARE(IniFileName, beside);
+    QCOMPARE(DataFolder, f.Folder()); // clocks are still addressed there
+    Q_UNUSED(frame);
+}
+
+void TestMainForm::pathsFollowTheDataHome_data()
+{
+    QTest::addColumn<QByteArray>("xdg");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QString>("folder");
+
+    const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QTest::newRow("xdg") << QByteArray("/data/x") << QByteArray("/home/u") << "/data/x/Quorvane/" + base;
+    QTest::newRow("xdg with slash") << QByteArray("/data/x/") << QByteArray("/home/u") << "/data/x/Quorvane/" + base;
+    QTest::newRow("default") << QByteArray() << QByteArray("/home/u")
+                             << "/home/u/.local/share/Quorvane/" + base;
+    QTest::newRow("relative xdg ignored") << QByteArray("rel") << QByteArray("/home/u")
+                                          << "/home/u/.local/share/Quorvane/" + base;
+    QTest::newRow("no home at all") << QByteArray() << QByteArray() << "Quorvane/" + base;
+}
+
+void TestMainForm::pathsFollowTheDataHome()
+{
+    QFETCH(QByteArray, xdg);
+    QFETCH(QByteArray, home);
+    QFETCH(QString, folder);
+    const QByteArray oldHome = qgetenv("HOME");
+    xdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", xdg);
+    home.isEmpty() ? qunsetenv("HOME") : qputenv("HOME", home);
+    const QString dataFolder = GetDataFolder(QStringLiteral("Quorvane"));
+    const QString ini = GetIniFileName(QStringLiteral("Quorvane"));
+    qputenv("HOME", oldHome);
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(dataFolder, folder);
+    QCOMPARE(ini, folder + u'/' + QFileInfo(folder).fileName() + QStringLiteral(".ini"));
+}
+
+void TestMainForm::fileNewShowsDateAndTimeAtOnce()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.Make();
+    frame.FileNew1->trigger();
+    const QList<TMDIChild*> clocks = frame.ClockWindows();
+    QCOMPARE(clocks.size(), 1);
+    TMDIChild* clock = clocks.first();
+    QVERIFY(!clock->LabelDate2->text().isEmpty());
+    QVERIFY(!clock->LabelTime2->text().isEmpty());
+    QCOMPARE(clock->ClockName(), QStringLiteral("(new)"));
+    QCOMPARE(clock->DataFileName2, f.Folder() + QStringLiteral("/(new).dat"));
+    QVERIFY(frame.IsStyleChanged);
+    QVERIFY(!clock->HasCloseBox());
+    QVERIFY(clock->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(frame.WindowCascade1->isEnabled());
+
+    frame.ShowCloseButton1->trigger(); // existing clocks and new ones follow the mark
+    QVERIFY(clock->HasCloseBox());
+    frame.FileNew1->trigger();
+    QVERIFY(frame.ClockWindows().first()->HasCloseBox());
+}
+
+void TestMainForm::firstClockResetsTheLayoutToCascade()
+{
+    TFrameFixture f;
+    f.WriteIni("[OPTION]\r\nLastTileMode=1\r\n");
+    TMainForm& frame = f.MakeShown();
+    QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
+    frame.FileNew1Execute();
+    QCOMPARE(frame.LastAction1, frame.WindowCascade1);
+    frame.WindowTileVertical1Execute();
+    frame.FileNew1Execute(); // a further clock re-applies the chosen layout
+    QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
+    const QList<QMdiSubWindow*> windows = frame.SubWindows();
+    QCOMPARE(windows[0]->y(), windows[1]->y());
+    QVERIFY(windows[0]->x() != windows[1]->x());
+}
+
+void TestMainForm::closeAsksTheClocksLastToFirst()
+{
+    // Two clocks of one name write one file: the one asked last wins, and
+    // that is the front one (first in the list).
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.FileNew1Execute();
+    frame.ClockWindows().first()->SetOffset(-3.0 / 24);
+    frame.FileNew1Execute();
+    TMDIChild* front = frame.ClockWindows().first();
+    front->SetOffset(9.0 / 24);
+    QCOMPARE(frame.ClockWindows().size(), 2);
+
+    QVERIFY(frame.close());
+    QVERIFY(!frame.isVisible());
+    TClockData data;
+    ReadClockDataFile(f.Folder() + QStringLiteral("/(new).dat"), 1033, data);
+    QCOMPARE(qRound(data.OffsetTime * 24 * 60), 9 * 60);
+
+    const QStringList lines = Lines(f.ReadIni());
+    QCOMPARE(Value(lines, "DATAFILE/FileName0"), f.Folder() + QStringLiteral("/(new).dat"));
+    QCOMPARE(Value(lines, "DATAFILE/FileName1"), f.Folder() + QStringLiteral("/(new).dat"));
+    QCOMPARE(Value(lines, "DATAFILE/FileName2"), QStringLiteral("<absent>"));
+}
+
+void TestMainForm::clockThatCannotBeSavedKeepsEverythingOpen()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.FileNew1Execute();
+    frame.ClockWindows().first()->SetClockName(QStringLiteral("Tokyo"));
+    // Its data file cannot be written: a folder holds the name.
+    QVERIFY(QDir().mkpath(f.Folder() + QStringLiteral("/Tokyo.dat")));
+
+    QVERIFY(!frame.close());
+    QVERIFY(frame.isVisible());
+    QCOMPARE(frame.ClockWindows().size(), 1);
+    QCOMPARE(f.Boxes.Shown.size(), 1);
+    QVERIFY(f.Boxes.Shown[0].Text.startsWith(QStringLiteral("E.Message=\"")));
+    QVERIFY(!QFile::exists(f.IniPath())); // the frame did not go on to close
+
+    // Once the file can be written, closing works and nothing is lost.
+    QVERIFY(QDir(f.Folder() + QStringLiteral("/Tokyo.dat")).removeRecursively());
+    QVERIFY(frame.close());
+    TClockData data;
+    ReadClockDataFile(f.Folder() + QStringLiteral("/Tokyo.dat"), 1033, data);
+    QCOMPARE(data.Name, QStringLiteral("Tokyo"));
+}
+
+void TestMainForm::savedClockSetIsReopenedAtTheNextStart()
+{
+    TFrameFixture f;
+    {
+        TMainForm& frame = f.MakeShown();
+        for (const char* name : {"A", "B", "C"}) {
+            frame.FileNew1Execute();
+            frame.ClockWindows().first()->SetClockName(QString::fromLatin1(name));
+        }
+        QCOMPARE(frame.ClockWindows().first()->ClockName(), QStringLiteral("C"));
+        QVERIFY(frame.close());
+    }
+    TMainForm& frame = f.MakeShown();
+    QStringList names;
+    for (TMDIChild* clock : frame.ClockWindows())
+        names << clock->ClockName();
+    QCOMPARE(names, (QStringList{"C", "B", "A"})); // the front clock is in front again
+    QVERIFY(frame.IsStyleChanged);
+}
+
+void TestMainForm::exceptionEventShowsOrRefocuses_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown"); // empty: nothing shown
+
+    QTest::newRow("plain") << "Cannot open file \"x.dat\"" << "E.Message=\"Cannot open file \"x.dat\"\"";
+    QTest::newRow("sixteen F") << "Access violation at FFFFFFFFFFFFFFFF." << QString();
+    QTest::newRow("sixteen f lower case") << "address ffffffffffffffff" << "E.Message=\"address ffffffffffffffff\"";
+    QTest::newRow("fifteen F") << "FFFFFFFFFFFFFFF" << "E.Message=\"FFFFFFFFFFFFFFF\"";
+    QTest::newRow("empty") << "" << "E.Message=\"\"";
+}
+
+void TestMainForm::exceptionEventShowsOrRefocuses()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.FileNew1Execute();
+    frame.FileNew1Execute();
+    frame.ExceptionEvent(&frame, EPendulorError(message));
+    if (shown.isEmpty()) {
+        QVERIFY(f.Boxes.Shown.isEmpty());
+        QCOMPARE(frame.ClockWindows().size(), 2);
+    } else {
+        QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain), QList<QString>{shown});
+        QCOMPARE(f.Boxes.Shown[0].Caption, QStringLiteral("Testmainform"));
+    }
+}
+
+void TestMainForm::errorsInEventHandlersReachTheHandler()
+{
+    TFrameFixture f;
+    f.Make();
+    TThrowingObject failing;
+    failing.Message = QStringLiteral(u"SetPath Failed HRESULT=-2147024809 ä");
+    QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain),
+             QList<QString>{QStringLiteral(u"E.Message=\"SetPath Failed HRESULT=-2147024809 ä\"")});
+    // The loop goes on.
+    QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.Boxes.Shown.size(), 2);
+}
+
+void TestMainForm::failedCloseKeepsTheWindowOpen()
+{
+    // A clock closed by its own close box whose file cannot be written stays.
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.FileNew1Execute();
+    QVERIFY(QDir().mkpath(f.Folder() + QStringLiteral("/(new).dat")));
+    QPointer<TMDIChild> clock = frame.ClockWindows().first();
+    QVERIFY(!clock->close());
+    QCoreApplication::processEvents();
+    QVERIFY(clock);
+    QVERIFY(clock->isVisible());
+    QCOMPARE(f.Boxes.Shown.size(), 1);
+}
+
+void TestMainForm::windowMenuKeepsOneShowMenuBarItem()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.Make();
+    TInAppWindowMenu* menu = frame.SystemMenu();
+    for (int i = 0; i < 3; ++i)
+        frame.AddSystemMenuItem();
+    QCOMPARE(menu->CommandAt(0), int(TInAppWindowMenu::ShowMenuBarCommand));
+    QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Show MenuBar(&B)"));
+    QCOMPARE(menu->CommandAt(1), 0);
+    QCOMPARE(menu->CommandAt(2), int(TInAppWindowMenu::ScRestore));
+    for (int command : {TInAppWindowMenu::ScMove, TInAppWindowMenu::ScSize, TInAppWindowMenu::ScMinimize,
+                        TInAppWindowMenu::ScMaximize, TInAppWindowMenu::ScClose})
+        QVERIFY(menu->IndexOfCommand(command) > 2);
+    int showItems = 0;
+    for (QAction* item : menu->actions())
+        showItems += item->data().toInt() == TInAppWindowMenu::ShowMenuBarCommand;
+    QCOMPARE(showItems, 1);
+}
+
+void TestMainForm::menuBarComesBackThroughEveryWayIn()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    QVERIFY(frame.MainMenu1->isVisible());
+    frame.ShowMenuBar1->trigger();
+    QVERIFY(!frame.MainMenu1->isVisible());
+    QVERIFY(!frame.ShowMenuBar1->isChecked());
+    frame.PopupShowMenuBar1->trigger();
+    QVERIFY(frame.MainMenu1->isVisible());
+    QVERIFY(frame.ShowMenuBar1->isChecked());
+    frame.ShowMenuBar1->trigger();
+    frame.SystemMenu()->actions().at(0)->trigger(); // "Show MenuBar(&B)"
+    QVERIFY(frame.MainMenu1->isVisible());
+    // Shortcuts keep working while the menu bar is away.
+    frame.ShowMenuBar1->trigger();
+    frame.activateWindow();
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(frame.MDIChildCount(), 1);
+}
+
+void TestMainForm::tilingMakesRowsAndColumns_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("count");
+    QTest::newRow("rows of 3") << false << 3;
+    QTest::newRow("columns of 3") << true << 3;
+    QTest::newRow("grid rows of 5") << false << 5;
+    QTest::newRow("grid columns of 7") << true << 7;
+}
+
+void TestMainForm::tilingMakesRowsAndColumns()
+{
+    QFETCH(bool, vertical);
+    QFETCH(int, count);
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    for (int i = 0; i < count; ++i)
+        frame.FileNew1Execute();
+    vertical ? frame.WindowTileVertical1Execute() : frame.WindowTileHorizontal1Execute();
+    QCOMPARE(frame.LastAction1, vertical ? frame.WindowTileVertical1 : frame.WindowTileHorizontal1);
+
+    // The windows cover the area without overlapping.
+    const QRect area = frame.MdiArea1->viewport()->rect();
+    QRegion covered;
+    int sum = 0;
+    for (QMdiSubWindow* window : frame.SubWindows()) {
+        QVERIFY(!covered.intersects(window->geometry()));
+        covered += window->geometry();
+        sum += window->width() * window->height();
+    }
+    QCOMPARE(covered, QRegion(area));
+    QCOMPARE(sum, area.width() * area.height());
+    if (count <= 3) {
+        const QList<QMdiSubWindow*> windows = frame.SubWindows();
+        for (QMdiSubWindow* window : windows) {
+            if (vertical)
+                QCOMPARE(window->height(), area.height()); // side by side
+            else
+                QCOMPARE(window->width(), area.width()); // one above another
+        }
+    }
+    // Resizing the frame repeats the layout.
+    frame.resize(frame.width() + 100, frame.height() + 60);
+    QCoreApplication::processEvents();
+    QRegion after;
+    for (QMdiSubWindow* window : frame.SubWindows())
+        after += window->geometry();
+    QCOMPARE(after, QRegion(frame.MdiArea1->viewport()->rect()));
+}
+
+void TestMainForm::layoutFromTheMenuWithoutClocksIsRemembered()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.Make();
+    QVERIFY(!frame.WindowTileVertical1->isEnabled());
+    frame.VerticalSpread1->trigger(); // the menu item runs even without clocks
+    QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
+    QVERIFY(frame.FormCloseQuery());
+    QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/LastTileMode"), QStringLiteral("1"));
+    frame.Cascade1->trigger();
+    QVERIFY(frame.FormCloseQuery());
+    QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/LastTileMode"), QStringLiteral("-1"));
+}
+
+void TestMainForm::tabCaptionsFollowTheTabSetting_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QString>("tabCaption");
+    QTest::addColumn<QString>("offsetCaption");
+
+    QTest::newRow("east") << "Tokyo" << 9 * 60 << "Tokyo" << "+0900";
+    QTest::newRow("zero") << "London" << 0 << "London" << "+0000";
+    QTest::newRow("west") << "St. John's" << -(5 * 60 + 30) << "St" << "-0530";
+    QTest::newRow("path-like") << "C:\\a/b.c.d" << 60 << "b.c" << "+0100";
+    QTest::newRow("path characters") << "A<B>|\"" << 0 << "A<B>|\"" << "+0000";
+    QTest::newRow("ampersand") << "R&D" << 0 << "R&D" << "+0000";
+}
+
+void TestMainForm::tabCaptionsFollowTheTabSetting()
+{
+    QFETCH(QString, name);
+    QFETCH(int, minutes);
+    QFETCH(QString, tabCaption);
+    QFETCH(QString, offsetCaption);
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.FileNew1Execute();
+    TMDIChild* clock = frame.ClockWindows().first();
+    clock->SetClockName(name);
+    clock->SetOffset(minutes / 1440.0);
+
+    frame.ShowTabs1->trigger(); // on
+    QVERIFY(frame.FormTabsBar1->isVisible());
+    QCOMPARE(clock->windowTitle(), tabCaption);
+    QTabBar* tabs = frame.FormTabsBar1->Tabs();
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->tabToolTip(0), tabCaption);
+    QVERIFY(tabs->tabRect(0).width() >= TFormTabsBar::MinTabWidth);
+    QVERIFY(tabs->tabRect(0).width() <= TFormTabsBar::MaxTabWidth);
+
+    frame.ShowTabs1->trigger(); // off
+    QVERIFY(frame.FormTabsBar1->isHidden());
+    QCOMPARE(clock->windowTitle(), offsetCaption);
+}
+
+void TestMainForm::titleBarOffAndOnRestoresTheBounds()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    QTRY_VERIFY(frame.frameGeometry().isValid());
+    const QRect before = frame.frameGeometry();
+    frame.ShowTitleBar1->trigger(); // off: the client area stays, the caption's height is given up
+    QVERIFY(frame.windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QRect frameless = before.adjusted(0, f.Screen.Caption, 0, 0);
+    QTRY_VERIFY2(Near(frame.frameGeometry(), frameless), qPrintable(QDebug::toString(frame.frameGeometry())));
+
+    // Saved frameless, the frame comes back at the same bounds, not lower.
+    const QRect saved = frame.frameGeometry();
+    QVERIFY(frame.FormCloseQuery());
+    {
+        const QByteArray written = f.ReadIni();
+        TFrameFixture g;
+        g.WriteIni(written);
+        TMainForm& again = g.Make();
+        QVERIFY(again.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(!again.ShowTitleBar1->isChecked());
+        QCOMPARE(again.frameGeometry(), saved);
+    }
+
+    frame.ShowTitleBar1->trigger(); // on again
+    QVERIFY(!frame.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QTRY_VERIFY2(Near(frame.frameGeometry(), before), qPrintable(QDebug::toString(frame.frameGeometry())));
+}
+
+void TestMainForm::menusCarryTheirCaptionsAndShortcuts()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.Make();
+    const auto captions = [](const QMenu* Menu) {
+        QStringList list;
+        for (const QAction* item : Menu->actions())
+            list << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        return list;
+    };
+    QCOMPARE(captions(frame.File1), (QStringList{"&New", "&Open", "-", "My &Memo...", "&ShortCut", "-",
+                                                 "&Clear Restart...", "E&xit"}));
+    QCOMPARE(captions(frame.ShortCut1), (QStringList{"SendTo", "DeskTop", "StartMenu", "StartUp"}));
+    QCOMPARE(captions(frame.Window1),
+             (QStringList{"Horizontal Spread", "Vertical Spread", "&Cascade", "-", "Rotate"}));
+    QCOMPARE(captions(frame.View1), (QStringList{"TitleBar", "MenuBar", "WindowTab", "CloseButton", "-",
+                                                 "Locate Center", "Stay OnTop", "-", "Set Title...", "-",
+                                                 "Select Style..."}));
+    QCOMPARE(captions(frame.Help1), (QStringList{"Help", "About", "Properties", "-", "Donation", "HomeSite",
+                                                 "-", "Set DateTime"}));
+    QCOMPARE(captions(frame.PopupMenu1), (QStringList{"&New", "&Open", "-", "Show MenuBar", "E&xit"}));
+    QCOMPARE(frame.FileNew1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(frame.FileOpen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(frame.Exit1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    QCOMPARE(frame.ShowHelp1->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(frame.Properties1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Return));
+    for (QAction* check : {frame.ShowTitleBar1, frame.ShowMenuBar1, frame.ShowTabs1, frame.ShowCloseButton1,
+                           frame.StayOnTop1})
+        QVERIFY(check->isCheckable());
+}
+
+int main(int argc, char** argv)
+{
+    TPendulorApplication app(argc, argv);
+    TestMainForm test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestMainForm.moc"
