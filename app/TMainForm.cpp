@@ -180,7 +180,7 @@ void TMainForm::OpenClockFile(const QString& FileName)
             ExecuteLastAction();
         } else {
             child->LoadClockFile(FileName);
-            MdiArea1->cascadeSubWindows();
+            CascadeWindows();
         }
     } catch (...) {
         // A half-made clock would write its defaults over the file at close.

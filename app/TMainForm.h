@@ -189,6 +189,7 @@ private:
     void UpdateLayoutActions();
     bool CloseClockWindows();
     void TileWindows(int Mode);
+    void CascadeWindows();
     bool IsFrameless() const;
     void SetFrameless(bool Frameless);
 

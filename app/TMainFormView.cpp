@@ -194,8 +194,42 @@ void TMainForm::ExecuteLastAction()
 
 void TMainForm::WindowCascade1Execute()
 {
-    MdiArea1->cascadeSubWindows();
+    CascadeWindows();
     LastAction1 = WindowCascade1;
+}
+
+void TMainForm::CascadeWindows()
+{
+    // Qt's own cascade shrinks the windows to their size hints; a cascade
+    // keeps each window's size and only staggers them, front window last.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : SubWindows())
+        if (!window->isHidden() && !window->isMinimized())
+            windows.prepend(window);
+    if (windows.isEmpty())
+        return;
+    const QRect area = MdiArea1->viewport()->rect();
+    const QMdiSubWindow* first = windows.first();
+    const int step = std::max(8, first->height() - (first->widget() ? first->widget()->height() : 0));
+    // Shrink where needed so the whole diagonal fits; with very many
+    // windows it starts again at the top left instead.
+    const int spread = step * int(windows.size() - 1);
+    QSize limit = area.size() - QSize(spread, spread);
+    if (limit.width() < 120 || limit.height() < 80)
+        limit = area.size();
+    int x = 0;
+    int y = 0;
+    for (QMdiSubWindow* window : windows) {
+        if (window->isMaximized())
+            window->showNormal();
+        const QSize size = window->size().boundedTo(limit);
+        if (x + size.width() > area.width() || y + size.height() > area.height())
+            x = y = 0; // start again at the top left
+        window->setGeometry(QRect(QPoint(x, y), size));
+        window->raise();
+        x += step;
+        y += step;
+    }
 }
 
 void TMainForm::WindowTileHorizontal1Execute()

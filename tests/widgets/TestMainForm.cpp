@@ -201,6 +201,7 @@ private Q_SLOTS:
     void tilingMakesRowsAndColumns_data();
     void tilingMakesRowsAndColumns();
     void layoutFromTheMenuWithoutClocksIsRemembered();
+    void cascadeKeepsSizesAndPutsTheFrontWindowLast();
     void tabCaptionsFollowTheTabSetting_data();
     void tabCaptionsFollowTheTabSetting();
     void titleBarOffAndOnRestoresTheBounds();
@@ -740,6 +741,33 @@ void TestMainForm::layoutFromTheMenuWithoutClocksIsRemembered()
     frame.Cascade1->trigger();
     QVERIFY(frame.FormCloseQuery());
     QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/LastTileMode"), QStringLiteral("-1"));
+}
+
+void TestMainForm::cascadeKeepsSizesAndPutsTheFrontWindowLast()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.resize(900, 700);
+    for (int i = 0; i < 3; ++i)
+        frame.FileNew1Execute();
+    QMdiSubWindow* front = frame.SubWindows().first();
+    frame.WindowTileVertical1Execute(); // change the sizes, then cascade again
+    frame.Cascade1->trigger();
+    QCOMPARE(frame.LastAction1, frame.WindowCascade1);
+    const QList<QMdiSubWindow*> windows = frame.SubWindows(); // front first
+    QCOMPARE(windows.first(), front);
+    for (int i = 0; i + 1 < windows.size(); ++i) {
+        QVERIFY(windows[i]->x() > windows[i + 1]->x());
+        QVERIFY(windows[i]->y() > windows[i + 1]->y());
+    }
+    QCOMPARE(windows.last()->pos(), QPoint(0, 0));
+    QVERIFY(front->width() >= 100 && front->height() >= 100);
+    QVERIFY(frame.MdiArea1->viewport()->rect().contains(front->geometry()));
+    // The front window is on top where it overlaps the others.
+    const QPoint inFront = front->geometry().topLeft() + QPoint(5, 5);
+    QCOMPARE(frame.MdiArea1->viewport()->childAt(inFront)->window(), front->window());
+    QVERIFY(frame.MdiArea1->viewport()->childAt(inFront) == front ||
+            front->isAncestorOf(frame.MdiArea1->viewport()->childAt(inFront)));
 }
 
 void TestMainForm::tabCaptionsFollowTheTabSetting_data()
