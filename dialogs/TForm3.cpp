@@ -13,12 +13,14 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 
 #include <cstdlib>
 
@@ -45,6 +47,34 @@ QFont PixelFont(const QString& Family, int Pixels)
     QFont Font(Family);
     Font.setPixelSize(Pixels);
     return Font;
+}
+
+// A question mark in the text colour: the styles on offer have no help image
+// that reads as one at this size.
+QIcon HelpIcon(const QPalette& Palette)
+{
+    QIcon Icon;
+    for (const int Side : {16, 32}) {
+        for (const QIcon::Mode Mode : {QIcon::Normal, QIcon::Disabled}) {
+            QPixmap Image(Side, Side);
+            Image.fill(Qt::transparent);
+            QPainter Painter(&Image);
+            Painter.setRenderHint(QPainter::Antialiasing);
+            const QColor Ink = Palette.color(Mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                             QPalette::Text);
+            const double Pen = Side / 16.0;
+            Painter.setPen(QPen(Ink, Pen));
+            Painter.drawEllipse(QRectF(Pen, Pen, Side - 2 * Pen, Side - 2 * Pen));
+            QFont Font;
+            Font.setPixelSize(Side * 3 / 4);
+            Font.setBold(true);
+            Painter.setFont(Font);
+            Painter.drawText(QRect(0, 0, Side, Side), Qt::AlignCenter, QStringLiteral("?"));
+            Painter.end();
+            Icon.addPixmap(Image, Mode);
+        }
+    }
+    return Icon;
 }
 
 } // namespace
@@ -119,9 +149,6 @@ void TForm3::CreateControls()
     BtnOk3 = new QPushButton(QStringLiteral("Ok"), this);
     BtnOk3->setDefault(true);
     BtnCancel3 = new QPushButton(QStringLiteral("Cancel"), this);
-
-    for (QPushButton* Tall : {BtnFontName3, BtnFontDate3, BtnFontTime3})
-        Tall->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
 void TForm3::CreateFormatControls(const QString& ListCaption, QRadioButton*& ListRadio, QRadioButton*& CustomRadio,
@@ -137,7 +164,7 @@ void TForm3::CreateFormatControls(const QString& ListCaption, QRadioButton*& Lis
     List = new TForm3ComboBox(SampleRowsVisible, this);
     FontButton = new QPushButton(QStringLiteral("Font"), this);
     Custom = new QLineEdit(this);
-    QAction* Help = Custom->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QLineEdit::TrailingPosition);
+    QAction* Help = Custom->addAction(HelpIcon(Custom->palette()), QLineEdit::TrailingPosition);
     connect(Help, &QAction::triggered, this, HelpClick);
     Custom->setEnabled(false);
 }
@@ -145,11 +172,11 @@ void TForm3::CreateFormatControls(const QString& ListCaption, QRadioButton*& Lis
 void TForm3::PlaceControls()
 {
     Grid3 = new QGridLayout(this);
-    // Controls keep their own height and sit in the middle of their rows, so
-    // that every row can take the same share of the height; the font buttons
-    // fill both rows they span.
+    // Controls keep their own height and sit in the middle of their rows (the
+    // font buttons in the middle of the two they span), so that every row can
+    // take the same share of the height.
     const auto Place = [this](QWidget* Control, int Row, int Column, int RowSpan = 1, int ColumnSpan = 1) {
-        Grid3->addWidget(Control, Row, Column, RowSpan, ColumnSpan, RowSpan == 1 ? Qt::AlignVCenter : Qt::Alignment());
+        Grid3->addWidget(Control, Row, Column, RowSpan, ColumnSpan, Qt::AlignVCenter);
     };
     Place(Label1, 0, 0);
     Place(EditName3, 0, 1, 1, 2);
