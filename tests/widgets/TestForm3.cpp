@@ -131,12 +131,25 @@ private Q_SLOTS:
         QCOMPARE(Form->ComboBoxLang3->itemText(Row + 1), QStringLiteral("[東アジア EastAsia]"));
     }
 
-    void groupHeaderRow()
+    void samplesFallBackTo1041_data()
     {
-        // The pick renders in 1041, but the id the round trip stores is 0.
-        PickLocaleRow(RowOf(u"[東欧 EastEurope]"));
+        QTest::addColumn<bool>("pickHeader");
+        QTest::newRow("a group header picked") << true;
+        QTest::newRow("no row selected, hours changed") << false;
+    }
+    void samplesFallBackTo1041()
+    {
+        // The samples render in 1041, but the id the round trip stores is 0.
+        QFETCH(bool, pickHeader);
+        if (pickHeader) {
+            PickLocaleRow(RowOf(u"[東欧 EastEurope]"));
+        } else {
+            QCOMPARE(Form->SelectLocaleRow(4242), -1);
+            QTest::keyClick(Form->NumberBoxHH3, Qt::Key_Up);
+        }
         QCOMPARE(Form->MyLCID3, 1041);
         QVERIFY(Form->MyFS3 == TFormatSettings::Create(1041));
+        QCOMPARE(Form->MemoDate3[0], TFormatSettings::Create(1041).ShortDateFormat);
         QCOMPARE(Form->SelectedLocaleID(), 0u);
     }
 
@@ -596,6 +609,24 @@ private Q_SLOTS:
         QVERIFY(Form->ComboBoxLang3->width() >= Form->ComboBoxLang3->sizeHint().width());
         QVERIFY(Form->Label3->width() >= Form->Label3->sizeHint().width());
         QVERIFY(Form->Label3->height() >= Form->Label3->sizeHint().height());
+    }
+
+    void opensCentredOnItsFrame()
+    {
+        // A frame off the screen's centre, large enough for the dialog to fit within the screen.
+        QWidget Frame;
+        Frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(40, 30, -20, -10));
+        Frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Frame));
+        TForm3Services Services;
+        Services.Now = Now.get();
+        TForm3 Dialog(Services, &Frame);
+        QTimer::singleShot(0, &Dialog, [&Dialog] { Dialog.done(2); });
+        QTimer::singleShot(0, &Dialog, [&] {
+            const QPoint Offset = Dialog.frameGeometry().center() - Frame.frameGeometry().center();
+            QVERIFY2(Offset.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2").arg(Offset.x()).arg(Offset.y())));
+        });
+        QCOMPARE(Dialog.ShowModal(), 2);
     }
 
     void dropDownsShowTheirRowsWhole_data()
