@@ -5,6 +5,7 @@
 #include "platform/locale/ILocaleDatabase.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -25,18 +26,17 @@ constexpr bool IsSurrogate(char16_t C) noexcept { return C >= 0xD800 && C <= 0xD
 constexpr bool IsHighSurrogate(char16_t C) noexcept { return C >= 0xD800 && C <= 0xDBFF; }
 constexpr bool IsLowSurrogate(char16_t C) noexcept { return C >= 0xDC00 && C <= 0xDFFF; }
 
-// Appends into the caller's QString through a raw pointer: the string is grown
-// to its capacity once, written, and cut to the written length at the end, so
-// a buffer that has grown before costs no allocation.
+// Appends into the caller's QString through a raw pointer. The string keeps
+// its allocation between calls: only its length is set, at the end, so a
+// buffer that has grown before costs no allocation and no copy.
 class TOutput {
 public:
-    explicit TOutput(QString& Buffer) : Buffer_(Buffer)
+    explicit TOutput(QString& Buffer) : Buffer_(Buffer) { Acquire(64); }
+    ~TOutput()
     {
-        Cap_ = std::max<qsizetype>(Buffer_.capacity(), 64);
-        Buffer_.resize(Cap_);
-        Data_ = reinterpret_cast<char16_t*>(Buffer_.data());
+        Buffer_.data_ptr().size = Len_;
+        Data_[Len_] = 0; // Acquire keeps room for the terminator
     }
-    ~TOutput() { Buffer_.resize(Len_); }
     TOutput(const TOutput&) = delete;
     TOutput& operator=(const TOutput&) = delete;
 
@@ -58,6 +58,34 @@ public:
     // Decimal, zero-padded to MinWidth, never cut; a minus sign leads.
     void PutNumber(std::int64_t Value, int MinWidth)
     {
+        // The common cases of a clock: one or two digits, a four-digit year.
+        if (Value >= 0 && Value < 100 && MinWidth <= 2) {
+            Reserve(2);
+            char16_t* d = Data_ + Len_;
+            const auto v = unsigned(Value);
+            if (v >= 10 || MinWidth == 2)
+                *d++ = char16_t(u'0' + v / 10);
+            *d++ = char16_t(u'0' + v % 10);
+            Len_ = d - Data_;
+            return;
+        }
+        if (Value >= 1000 && Value < 10000 && MinWidth <= 4) {
+            Reserve(4);
+            char16_t* d = Data_ + Len_;
+            const auto v = unsigned(Value);
+            d[0] = char16_t(u'0' + v / 1000);
+            d[1] = char16_t(u'0' + v / 100 % 10);
+            d[2] = char16_t(u'0' + v / 10 % 10);
+            d[3] = char16_t(u'0' + v % 10);
+            Len_ += 4;
+            return;
+        }
+        PutNumberSlow(Value, MinWidth);
+    }
+
+private:
+    [[gnu::noinline]] void PutNumberSlow(std::int64_t Value, int MinWidth)
+    {
         char16_t digits[24];
         int n = 0;
         // Work on the negative side so that INT64_MIN needs no special case.
@@ -76,14 +104,24 @@ public:
             Data_[Len_++] = digits[--n];
     }
 
-private:
     void Reserve(qsizetype Count)
     {
-        if (Len_ + Count <= Cap_)
-            return;
-        Cap_ = std::max(Cap_ * 2, Len_ + Count);
-        Buffer_.resize(Cap_); // keeps the first Len_ characters
-        Data_ = reinterpret_cast<char16_t*>(Buffer_.data());
+        if (Len_ + Count > Cap_) [[unlikely]]
+            Acquire(Len_ + Count);
+    }
+
+    // Makes the buffer ours (detached) with room for Need characters plus
+    // the terminator, keeping the Len_ characters written so far.
+    [[gnu::noinline]] void Acquire(qsizetype Need)
+    {
+        QString::DataPointer& d = Buffer_.data_ptr();
+        d.size = Len_;
+        const qsizetype room = Len_ + d.freeSpaceAtEnd();
+        if (d.needsDetach() || room < Need + 1)
+            Buffer_.reserve(std::max(Need + 1, 2 * room));
+        QString::DataPointer& grown = Buffer_.data_ptr();
+        Data_ = grown.data();
+        Cap_ = Len_ + grown.freeSpaceAtEnd() - 1;
     }
 
     QString& Buffer_;
@@ -97,6 +135,23 @@ struct TRenderState {
     TDecodedMoment& Moment;
     const TFormatSettings& Settings;
 };
+
+// What an ASCII character is to the scanner: 0 for a plain character, the
+// upper-case letter for a letter, the character itself for / : ' and ".
+constexpr std::array<char16_t, 128> TokenOf = [] {
+    std::array<char16_t, 128> table{};
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        table[c] = c;
+        table[c + (u'a' - u'A')] = c;
+    }
+    table[u'/'] = u'/';
+    table[u':'] = u':';
+    table[u'\''] = u'\'';
+    table[u'"'] = u'"';
+    return table;
+}();
+
+constexpr bool IsPlain(char16_t C) noexcept { return C < 128 ? TokenOf[C] == 0 : !IsSurrogate(C); }
 
 // Runs the format language over one format string. Each string (the caller's
 // and every expansion) gets its own scanner, hence its own last letter and
@@ -112,15 +167,27 @@ public:
     {
         while (I_ < N_) {
             const char16_t c = P_[I_];
-            if (IsSurrogate(c)) {
+            char16_t t;
+            if (c < 128) {
+                t = TokenOf[c];
+            } else if (IsSurrogate(c)) {
                 const bool pair = IsHighSurrogate(c) && I_ + 1 < N_ && IsLowSurrogate(P_[I_ + 1]);
                 S_.Out.Put(P_ + I_, pair ? 2 : 1);
                 I_ += pair ? 2 : 1;
                 Last_ = Blank;
                 continue;
+            } else {
+                t = 0;
             }
-            char16_t t = UpperAscii(c);
-            if (t >= u'A' && t <= u'Z') {
+            if (t == 0) {
+                // Characters that are never tokens are copied as a run.
+                const qsizetype from = I_++;
+                while (I_ < N_ && IsPlain(P_[I_]))
+                    ++I_;
+                S_.Out.Put(P_ + from, I_ - from);
+                continue;
+            }
+            if (t >= u'A') {
                 if (t == u'M' && Last_ == u'H')
                     t = u'N'; // an m after an hour is a minute
                 Last_ = t;
@@ -142,7 +209,7 @@ public:
             case u':': Separator(S_.Settings.TimeSeparator); break;
             case u'\'':
             case u'"': Quoted(c); break;
-            default:
+            default: // a letter that is no token: it only sets the last letter
                 S_.Out.Put(c);
                 ++I_;
                 break;

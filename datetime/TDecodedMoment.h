@@ -43,15 +43,15 @@ public:
     // count whose |value| is below about 2^62.
     static void CivilFromDays(std::int64_t Days, std::int64_t& Year, int& Month, int& Day) noexcept
     {
-        const std::int64_t z = Days + 719468;                             // days since 0000-03-01
-        const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;      // 400-year cycles, floored
-        const std::int64_t doe = z - era * 146097;                        // [0, 146096]
-        const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // [0, 399]
-        const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100); // [0, 365], from March 1
-        const std::int64_t mp = (5 * doy + 2) / 153;                      // [0, 11], March = 0
-        Day = int(doy - (153 * mp + 2) / 5 + 1);                          // [1, 31]
-        Month = int(mp < 10 ? mp + 3 : mp - 9);                           // [1, 12]
-        Year = yoe + era * 400 + (Month <= 2 ? 1 : 0);
+        const std::int64_t z = Days + 719468;                         // days since 0000-03-01
+        const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;  // 400-year cycles, floored
+        const auto doe = std::uint32_t(z - era * 146097);             // [0, 146096]
+        const std::uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // [0, 399]
+        const std::uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100); // [0, 365], from March 1
+        const std::uint32_t mp = (5 * doy + 2) / 153;                  // [0, 11], March = 0
+        Day = int(doy - (153 * mp + 2) / 5 + 1);                       // [1, 31]
+        Month = int(mp < 10 ? mp + 3 : mp - 9);                        // [1, 12]
+        Year = std::int64_t(yoe) + era * 400 + (Month <= 2 ? 1 : 0);
     }
 
 private:
@@ -60,13 +60,23 @@ private:
     // Below 2^63 with margin; the product is compared as a double.
     static constexpr double MsLimit = 9.2e18;
 
+    // To the nearest integer, ties to even. Adding and removing 1.5 × 2^52
+    // leaves no fraction bits, and IEEE addition rounds ties to even; beyond
+    // 2^51 the library does it (and beyond 2^52 there is no fraction).
+    static double RoundHalfEven(double X) noexcept
+    {
+        constexpr double Shift = 6755399441055744.0; // 1.5 * 2^52
+        if (std::fabs(X) < 2251799813685248.0)       // 2^51
+            return (X + Shift) - Shift;
+        return std::nearbyint(X); // the default rounding mode: ties to even
+    }
+
     void Ms() noexcept
     {
         if (HaveMs_)
             return;
         HaveMs_ = true;
-        // nearbyint honours the default rounding mode: to nearest, ties to even.
-        const double scaled = std::nearbyint(Moment_ * double(MsPerDay));
+        const double scaled = RoundHalfEven(Moment_ * double(MsPerDay));
         if (!(std::fabs(scaled) < MsLimit)) // also false for NaN
             return;
         Valid_ = true;
