@@ -93,9 +93,7 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     setWindowTitle(ClockInitialCaption);
     SetClockName(ClockInitialCaption);
     SetCloseBox(false);
-    // Initial client area 244 x 181.
-    const QMargins m = contentsMargins();
-    resize(244 + m.left() + m.right(), 181 + m.top() + m.bottom());
+    resize(sizeHint()); // corrected once the frame's margins are known (showEvent)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(251);
@@ -484,6 +482,22 @@ void TMDIChild::closeEvent(QCloseEvent* Event)
         return;
     }
     QMdiSubWindow::closeEvent(Event);
+}
+
+QSize TMDIChild::sizeHint() const
+{
+    const QMargins m = contentsMargins();
+    return InitialClientSize + QSize(m.left() + m.right(), m.top() + m.bottom());
+}
+
+void TMDIChild::showEvent(QShowEvent* Event)
+{
+    QMdiSubWindow::showEvent(Event);
+    if (!Sized2) {
+        // The caption and frame sizes are settled only now.
+        Sized2 = true;
+        resize(sizeHint());
+    }
 }
 
 void TMDIChild::contextMenuEvent(QContextMenuEvent* Event)

@@ -5,6 +5,7 @@
 #include "datetime/TFormatSettings.h"
 
 #include <QMdiSubWindow>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -140,6 +141,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void changeEvent(QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
+
+public:
+    static constexpr QSize InitialClientSize{244, 181};
+    QSize sizeHint() const override;
 
 private:
     void CreateLabels();
@@ -158,6 +164,7 @@ private:
     std::array<TLineStyle, 3> Lines2{};
     QString Hint2;
     int Tag2 = 0;
+    bool Sized2 = false;
     bool LoadFailed2 = false; // a failed load must never be saved over its file
     QString DateBuffer2; // reused by every tick
     QString TimeBuffer2;

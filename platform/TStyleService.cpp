@@ -146,6 +146,7 @@ TStyleService::TStyleService(QObject* Parent)
     Plain_ = QApplication::style()->standardPalette();
     Active_ = PlainStyleName;
     QApplication::setPalette(Plain_);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
 }
 
 QStringList TStyleService::StyleNames() const
@@ -183,6 +184,9 @@ void TStyleService::ActivateStyle(const QString& Name)
     const QPalette palette = StylePalette(name);
     Active_ = name;
     QApplication::setPalette(palette);
+    // Qt hands the new palette to the widgets through posted events: deliver
+    // them now, so every window has the style when this returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
     Q_EMIT ActiveStyleChanged(name);
 }
 

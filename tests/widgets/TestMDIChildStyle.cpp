@@ -1,0 +1,189 @@
+#include "clock/data/TClockData.h"
+#include "common/EPendulorError.h"
+#include "platform/TFontChooser.h"
+#include "platform/TFontChooserDialog.h"
+#include "platform/TStyleService.h"
+
+#include <QApplication>
+#include <QFontDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+// The visual-style service and the font chooser that the clock windows use.
+class TestMDIChildStyle : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TStyleService> Styles;
+
+private Q_SLOTS:
+    void initTestCase() { Styles = std::make_unique<TStyleService>(); }
+    void init() { Styles->ActivateStyle(QStringLiteral("Windows")); }
+
+    void offersTheSixtySevenStyles()
+    {
+        const QStringList names = Styles->StyleNames();
+        QCOMPARE(names.size(), 67);
+        QCOMPARE(names.first(), QStringLiteral("Windows"));
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 67);
+        for (const char* name : {"Amakrits", "Calypso SLE", "CopperDark", "Tablet Dark", "Windows10 Blue Whale LE",
+                                 "Windows11 White Smoke", "Smokey Quartz Kamri", "Material Oxford Blue SE"})
+            QVERIFY2(names.contains(QLatin1String(name)), name);
+        QCOMPARE(Styles->ActiveStyleName(), QStringLiteral("Windows"));
+    }
+
+    void everyStyleActivatesWithItsOwnColours()
+    {
+        const QPalette plain = QApplication::palette();
+        QSet<QRgb> windows;
+        for (const QString& name : Styles->StyleNames()) {
+            Styles->ActivateStyle(name);
+            QCOMPARE(Styles->ActiveStyleName(), name);
+            windows.insert(QApplication::palette().color(QPalette::Window).rgb()
+                           ^ QApplication::palette().color(QPalette::Highlight).rgb());
+        }
+        // Most schemes look different from each other.
+        QVERIFY(windows.size() > 60);
+        Styles->ActivateStyle(QStringLiteral("Windows"));
+        QCOMPARE(QApplication::palette(), plain);
+    }
+
+    void activationRestylesEveryWidget()
+    {
+        QLabel label(QStringLiteral("x"));
+        label.show();
+        QSignalSpy changed(Styles.get(), &TStyleService::ActiveStyleChanged);
+        Styles->ActivateStyle(QStringLiteral("Windows10 Dark"));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().toString(), QStringLiteral("Windows10 Dark"));
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0xF0, 0xF0, 0xF0));
+        QCOMPARE(label.palette().color(QPalette::Window), QColor(0x2B, 0x2B, 0x2B));
+    }
+
+    void namesMatchWithoutRegardToCase()
+    {
+        Styles->ActivateStyle(QStringLiteral("windows10 DARK"));
+        QCOMPARE(Styles->ActiveStyleName(), QStringLiteral("Windows10 Dark"));
+        Styles->ActivateStyle(QStringLiteral("WINDOWS"));
+        QCOMPARE(Styles->ActiveStyleName(), QStringLiteral("Windows"));
+    }
+
+    void unknownStyleIsAnErrorAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("unknown") << QStringLiteral("Windows12");
+        QTest::newRow("trailing blank") << QStringLiteral("Sky ");
+    }
+    void unknownStyleIsAnErrorAndChangesNothing()
+    {
+        QFETCH(QString, name);
+        Styles->ActivateStyle(QStringLiteral("Emerald"));
+        const QPalette before = QApplication::palette();
+        QSignalSpy changed(Styles.get(), &TStyleService::ActiveStyleChanged);
+        try {
+            Styles->ActivateStyle(name);
+            QFAIL("no error");
+        } catch (const EPendulorError& e) {
+            QVERIFY2(e.Message().contains(QStringLiteral("\"%1\"").arg(name)), qPrintable(e.Message()));
+        }
+        QCOMPARE(Styles->ActiveStyleName(), QStringLiteral("Emerald"));
+        QCOMPARE(QApplication::palette(), before);
+        QCOMPARE(changed.size(), 0);
+    }
+
+    void colourOfAStoredColourValue_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<uint>("value");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("plain red") << QStringLiteral("Windows10 Dark") << 0x000000FFu << QColor(255, 0, 0);
+        QTest::newRow("plain bgr order") << QStringLiteral("Windows") << 0x00563412u << QColor(0x12, 0x34, 0x56);
+        QTest::newRow("window text, dark") << QStringLiteral("Windows10 Dark") << 0xFF000008u << QColor(0xF0, 0xF0, 0xF0);
+        QTest::newRow("window text, light") << QStringLiteral("Windows10") << 0xFF000008u << QColor(0, 0, 0);
+        QTest::newRow("button face") << QStringLiteral("Windows10 Dark") << 0xFF00000Fu << QColor(0x2B, 0x2B, 0x2B);
+        QTest::newRow("highlight") << QStringLiteral("Windows10") << 0xFF00000Du << QColor(0x00, 0x78, 0xD7);
+        QTest::newRow("window") << QStringLiteral("Windows10 Dark") << 0xFF000005u << QColor(0x1E, 0x1E, 0x1E);
+    }
+    void colourOfAStoredColourValue()
+    {
+        QFETCH(QString, style);
+        QFETCH(uint, value);
+        Styles->ActivateStyle(style);
+        QTEST(Styles->ColorOf(value), "expected");
+    }
+
+    void colourValueRoundTrip()
+    {
+        QCOMPARE(TStyleService::ToColorValue(QColor(0x12, 0x34, 0x56)), 0x00563412u);
+        QCOMPARE(Styles->ColorOf(TStyleService::ToColorValue(QColor(0xAB, 0xCD, 0xEF))), QColor(0xAB, 0xCD, 0xEF));
+    }
+
+    void fontElementDecidesWhoseColourShows()
+    {
+        QWidget parent;
+        QLabel follows(&parent), own(&parent);
+        Styles->SetFontElement(own, false, QColor(Qt::red));
+        Styles->SetFontElement(follows, false, QColor(Qt::blue));
+        Styles->SetFontElement(follows, true, QColor(Qt::blue)); // back to the style
+        Styles->ActivateStyle(QStringLiteral("Windows10 Dark"));
+        QCOMPARE(own.palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(follows.palette().color(QPalette::WindowText), QColor(0xF0, 0xF0, 0xF0));
+        // Only the text colour is the control's own: its background still follows.
+        QCOMPARE(own.palette().color(QPalette::Window), QColor(0x2B, 0x2B, 0x2B));
+    }
+
+    void fontChooserDialogReturnsFontAndColour()
+    {
+        QFont font(QStringLiteral("Serif"));
+        font.setPointSize(17);
+        font.setUnderline(true);
+        TFontChooserDialog dialog({font, QColor(0x11, 0x22, 0x33)});
+        TFontChoice choice = dialog.Choice();
+        QCOMPARE(choice.Font.pointSize(), 17);
+        QVERIFY(choice.Font.underline());
+        QCOMPARE(choice.Color, QColor(0x11, 0x22, 0x33));
+        dialog.SetColor(QColor(0x44, 0x55, 0x66, 10)); // stored colours carry no transparency
+        QCOMPARE(dialog.Choice().Color, QColor(0x44, 0x55, 0x66));
+        QCOMPARE(dialog.ColorButton->text(), QStringLiteral("#445566"));
+    }
+
+    void fontChooserAnswers_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("ok") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void fontChooserAnswers()
+    {
+        QFETCH(bool, accept);
+        QFont font(QStringLiteral("Serif"));
+        font.setPointSize(21);
+        font.setStrikeOut(true);
+        QTimer::singleShot(0, [accept] {
+            auto* dialog = qobject_cast<TFontChooserDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->SetColor(QColor(0, 128, 0));
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        TFontChooser chooser;
+        const std::optional<TFontChoice> choice = chooser.Choose({font, QColor(Qt::black)}, nullptr);
+        QCOMPARE(choice.has_value(), accept);
+        if (accept) {
+            QCOMPARE(choice->Color, QColor(0, 128, 0));
+            QCOMPARE(choice->Font.pointSize(), 21);
+            QVERIFY(choice->Font.strikeOut());
+        }
+    }
+};
+
+QTEST_MAIN(TestMDIChildStyle)
+#include "TestMDIChildStyle.moc"
