@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/EPendulorError.h"
+#include "common/HexDigit.h"
 
 #include <QDir>
 
@@ -28,13 +29,22 @@ QStringView Trimmed(QStringView S)
 
 bool SameName(QStringView A, QStringView B) { return A.compare(B, Qt::CaseInsensitive) == 0; }
 
-int HexDigit(QChar C)
+// The line that starts at Pos, without its end; Pos moves past the end, which
+// is CR LF, a lone LF or a lone CR.
+QStringView NextLine(QStringView Text, qsizetype& Pos)
 {
-    const char16_t U = C.unicode();
-    if (U >= u'0' && U <= u'9') return U - u'0';
-    if (U >= u'a' && U <= u'f') return U - u'a' + 10;
-    if (U >= u'A' && U <= u'F') return U - u'A' + 10;
-    return -1;
+    const qsizetype Begin = Pos;
+    qsizetype End = Begin;
+    while (End < Text.size() && Text[End] != u'\r' && Text[End] != u'\n')
+        ++End;
+    Pos = End;
+    if (Pos < Text.size()) {
+        const bool Cr = Text[Pos] == u'\r';
+        ++Pos;
+        if (Cr && Pos < Text.size() && Text[Pos] == u'\n')
+            ++Pos;
+    }
+    return Text.sliced(Begin, End - Begin);
 }
 
 } // namespace
@@ -76,16 +86,7 @@ void TIniFile::Parse(QStringView Text)
     TSection* Current = nullptr; // null before the first section and under a repeated header
     qsizetype Pos = 0;
     while (Pos < Text.size()) {
-        qsizetype End = Pos;
-        while (End < Text.size() && Text[End] != u'\r' && Text[End] != u'\n')
-            ++End;
-        const QStringView Line = Trimmed(Text.sliced(Pos, End - Pos));
-        Pos = End;
-        if (Pos < Text.size() && Text[Pos] == u'\r')
-            ++Pos;
-        if (Pos < Text.size() && Text[Pos] == u'\n' && (Pos == End || Text[End] == u'\r'))
-            ++Pos;
-
+        const QStringView Line = Trimmed(NextLine(Text, Pos));
         if (Line.isEmpty() || Line.startsWith(u';'))
             continue;
         if (Line.startsWith(u'[') && Line.endsWith(u']') && Line.size() >= 2) {
@@ -182,9 +183,11 @@ void TIniFile::WriteString(QStringView Section, QStringView Key, const QString& 
         Sections_.push_back({Section.toString(), {}});
         S = &Sections_.back();
     }
-    if (const TKey* K = FindKey(*S, Key)) {
-        const_cast<TKey*>(K)->Value = Value;
-        return;
+    for (TKey& K : S->Keys) {
+        if (SameName(K.Name, Key)) {
+            K.Value = Value;
+            return;
+        }
     }
     S->Keys.push_back({Key.toString(), Value});
 }

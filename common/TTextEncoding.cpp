@@ -8,6 +8,7 @@
 #include <unicode/ustring.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -100,14 +101,18 @@ QString DecodeLegacy(const QByteArray& Converter, const char* Data, qsizetype Si
     return Text;
 }
 
-QByteArray EncodeLegacy(const QByteArray& Converter, QStringView Text)
+// Nullopt when the code page lacks a character of Text: writing its
+// substitute would lose that character for good.
+std::optional<QByteArray> EncodeLegacy(const QByteArray& Converter, QStringView Text)
 {
     const TConverter C = OpenConverter(Converter);
     UErrorCode Status = U_ZERO_ERROR;
-    ucnv_setSubstChars(C.get(), "?", 1, &Status);
+    ucnv_setFromUCallBack(C.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &Status);
     const auto* Source = reinterpret_cast<const UChar*>(Text.utf16());
     const auto SourceLength = static_cast<int32_t>(Text.size());
     const int32_t Needed = ucnv_fromUChars(C.get(), nullptr, 0, Source, SourceLength, &Status);
+    if (Status == U_INVALID_CHAR_FOUND || Status == U_ILLEGAL_CHAR_FOUND)
+        return std::nullopt;
     if (Status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(Status))
         throw EPendulorError(QStringLiteral("The text cannot be converted to %1: %2.")
                                  .arg(QString::fromLatin1(Converter), QString::fromLatin1(u_errorName(Status))));
@@ -170,7 +175,11 @@ QByteArray TTextEncoding::Encode(QStringView Text) const
     case Utf16BE:
         return EncodeUtf16(Text, true);
     case Legacy:
-        return EncodeLegacy(Converter, Text);
+        if (std::optional<QByteArray> Bytes = EncodeLegacy(Converter, Text))
+            return *std::move(Bytes);
+        // The file moves to UTF-8 with its mark, which every reader of it
+        // recognises, rather than lose the characters the code page lacks.
+        return QByteArray(Utf8Mark) + Text.toUtf8();
     }
     return {};
 }

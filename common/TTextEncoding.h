@@ -23,7 +23,8 @@ struct TTextEncoding {
     // (an odd UTF-16 byte count, a lone surrogate, a bad UTF-8 sequence).
     QString Decode(const QByteArray& Bytes) const;
 
-    // Text with this encoding's mark. A legacy code page writes "?" for
-    // characters it cannot represent.
+    // Text with this encoding's mark. Text that a legacy code page cannot
+    // represent whole is written as UTF-8 with its mark instead, so that no
+    // character is lost.
     QByteArray Encode(QStringView Text) const;
 };

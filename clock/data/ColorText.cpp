@@ -1,5 +1,6 @@
 #include "clock/data/ColorText.h"
 
+#include "common/HexDigit.h"
 #include "common/TIniFile.h"
 
 #include <array>
@@ -196,15 +197,6 @@ constexpr std::array<TColorEntry, 187> Table{{
     {u"clNull", 0x00000000},
 }};
 
-int HexValue(QChar C)
-{
-    const char16_t U = C.unicode();
-    if (U >= u'0' && U <= u'9') return U - u'0';
-    if (U >= u'a' && U <= u'f') return U - u'a' + 10;
-    if (U >= u'A' && U <= u'F') return U - u'A' + 10;
-    return -1;
-}
-
 // "#RRGGBB" or "#RGB" (each digit doubled) into 0x00BBGGRR.
 std::optional<quint32> HtmlColor(QStringView Text)
 {
@@ -213,8 +205,8 @@ std::optional<quint32> HtmlColor(QStringView Text)
     std::array<int, 3> Rgb{};
     const bool Short = Text.size() == 4;
     for (int Part = 0; Part < 3; ++Part) {
-        const int Hi = HexValue(Text[1 + (Short ? Part : 2 * Part)]);
-        const int Lo = HexValue(Text[1 + (Short ? Part : 2 * Part + 1)]);
+        const int Hi = HexDigit(Text[1 + (Short ? Part : 2 * Part)]);
+        const int Lo = HexDigit(Text[1 + (Short ? Part : 2 * Part + 1)]);
         if (Hi < 0 || Lo < 0)
             return std::nullopt;
         Rgb[Part] = Hi * 16 + Lo;

@@ -399,16 +399,21 @@ private Q_SLOTS:
         QCOMPARE(D.DateFormat, dateFormat);
         QCOMPARE(D.TimeFormat, timeFormat);
 
+        // Saved unchanged, the file stays in its code page.
+        WriteClockDataFile(Path, D, OffsetText(D.OffsetTime), 45953.5);
+        const QByteArray Kept = ReadBytes(Path);
+        QVERIFY(Kept.contains(nameLine));
+        QVERIFY(!Kept.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(Load(Path), D);
+
+        // A character the code page lacks moves it to UTF-8 with a mark.
         TClockData Changed = D;
-        Changed.TimeLine.FontName = u"Arial 🌍"_s; // no such character in the code page
+        Changed.TimeLine.FontName = u"Arial 🌍"_s;
         WriteClockDataFile(Path, Changed, OffsetText(D.OffsetTime), 45953.5);
-        const QByteArray Written = ReadBytes(Path);
-        QVERIFY(Written.contains(nameLine));
-        QVERIFY(Written.contains("FontName=Arial ?\r\n"));
-        QVERIFY(!Written.startsWith("\xEF\xBB\xBF"));
-        TClockData Expected = Changed;
-        Expected.TimeLine.FontName = u"Arial ?"_s;
-        QCOMPARE(Load(Path), Expected);
+        const QByteArray Moved = ReadBytes(Path);
+        QVERIFY(Moved.startsWith("\xEF\xBB\xBF[FILE]\r\n"));
+        QVERIFY(Moved.contains(u"Caption=%1\r\n"_s.arg(name).toUtf8()));
+        QCOMPARE(Load(Path), Changed);
     }
 
     void unreadableFileIsRefused_data()

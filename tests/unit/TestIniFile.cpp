@@ -274,16 +274,44 @@ private Q_SLOTS:
         UseProcessLocale(1033);
     }
 
-    void legacyCodePageWritesQuestionMarks()
+    // A legacy file stays in its code page while that holds every character;
+    // text it cannot hold moves the file to UTF-8 with a mark, never to "?".
+    void legacyCodePageNeverDropsCharacters_data()
     {
-        UseProcessLocale(1041);
-        const QString Path = PathOf(QStringLiteral("sjis.ini"));
-        WriteBytes(Path, QByteArray("[A]\r\nk=\x93\x8C\r\n"));
+        QTest::addColumn<int>("processLocale");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("cp932 holds it") << 1041 << QByteArray("[A]\r\nk=\x93\x8C\r\n") << u"東京"_s
+                                        << QByteArray("[A]\r\nk=\x93\x8C\x8B\x9E\r\n\r\n");
+        QTest::newRow("cp932 lacks emoji and é")
+            << 1041 << QByteArray("[A]\r\nk=\x93\x8C\r\n") << u"東🌍é"_s
+            << QByteArray("\xEF\xBB\xBF") + u"[A]\r\nk=東🌍é\r\n\r\n"_s.toUtf8();
+        QTest::newRow("cp1252 lacks kanji") << 1033 << QByteArray("[A]\r\nk=Z\xFCrich\r\n") << u"Zürich 東京"_s
+                                            << QByteArray("\xEF\xBB\xBF") + u"[A]\r\nk=Zürich 東京\r\n\r\n"_s.toUtf8();
+        // Text that no encoding can hold still saves.
+        QTest::newRow("lone surrogate") << 1033 << QByteArray("[A]\r\nk=\xFC\r\n") << QString(QChar(0xD800))
+                                        << QByteArray("\xEF\xBB\xBF[A]\r\nk=?\r\n\r\n");
+    }
+
+    void legacyCodePageNeverDropsCharacters()
+    {
+        QFETCH(int, processLocale);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, written);
+        UseProcessLocale(LCID(processLocale));
+        auto Restore = qScopeGuard([this] { UseProcessLocale(1033); });
+        const QString Path = PathOf(QStringLiteral("legacy.ini"));
+        WriteBytes(Path, bytes);
         TIniFile Ini(Path);
-        Ini.WriteString(u"A", u"k", u"東🌍é"_s);
+        QCOMPARE(int(Ini.Encoding().Kind), int(TTextEncoding::Legacy));
+        Ini.WriteString(u"A", u"k", value);
         Ini.UpdateFile();
-        UseProcessLocale(1033);
-        QCOMPARE(ReadBytes(Path), QByteArray("[A]\r\nk=\x93\x8C??\r\n\r\n"));
+        QCOMPARE(ReadBytes(Path), written);
+        if (!value.front().isSurrogate())
+            QCOMPARE(TIniFile(Path).ReadString(u"A", u"k", QString()), value);
     }
 
     void newFileIsUtf8WithoutMark()
