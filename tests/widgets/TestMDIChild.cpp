@@ -657,6 +657,17 @@ private Q_SLOTS:
         QVERIFY(QDir(DataFolder).entryList(QDir::Files).isEmpty());
     }
 
+    void rightClickOnALineOpensTheClockMenu()
+    {
+        TMDIChild* child = NewClock();
+        QWidget* label = child->LabelTime2;
+        const QPoint at = label->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, label->mapToGlobal(at));
+        QApplication::sendEvent(label, &event);
+        QVERIFY(child->PopupMenu2->isVisible());
+        child->PopupMenu2->hide();
+    }
+
     void doubleClickOnALineDoesNothingYet()
     {
         TMDIChild* child = NewClock();
