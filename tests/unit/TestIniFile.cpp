@@ -9,9 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QSaveFile>
-
 #include <climits>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -454,31 +453,42 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(Path), QByteArray("[Old]\r\nk=1\r\n"));
     }
 
-    // A save killed half-way leaves the old file whole; a temporary file left
-    // behind by such a save does not stop the next one.
-    void killedSaveLeavesOldFile()
+    // A process killed while it saves, at whatever moment, leaves one whole
+    // version of the file; the temporary files such deaths leave behind do
+    // not stop the next save.
+    void killedSaveLeavesAWholeFile()
     {
         const QString Path = PathOf(QStringLiteral("killed.ini"));
-        WriteBytes(Path, "[Old]\r\nk=1\r\n");
-        const pid_t Child = fork();
-        if (Child == 0) {
-            QSaveFile Half(Path);
-            if (Half.open(QIODevice::WriteOnly)) {
-                Half.write("[Half");
-                Half.flush();
+        const auto Version = [](char Fill) {
+            TIniFile Ini = TIniFile::FromText(QString(), QString(), {});
+            Ini.WriteString(u"A", u"k", QString(1 << 20, QChar(Fill)));
+            return Ini;
+        };
+        const QByteArray Versions[2] = {Version('a').Text().toUtf8(), Version('b').Text().toUtf8()};
+        WriteBytes(Path, Versions[0]);
+        for (int Round = 0; Round < 20; ++Round) {
+            const pid_t Child = fork();
+            if (Child == 0) {
+                TIniFile Ini(Path);
+                for (int I = 0;; ++I) {
+                    Ini.WriteString(u"A", u"k", QString(1 << 20, QChar(I % 2 ? 'a' : 'b')));
+                    Ini.UpdateFile();
+                }
             }
-            _exit(0); // no commit: as if the process died here
+            QVERIFY(Child > 0);
+            usleep(20000 + Round * 7919 % 50000);
+            kill(Child, SIGKILL);
+            int Status = 0;
+            QCOMPARE(waitpid(Child, &Status, 0), Child);
+            const QByteArray Bytes = ReadBytes(Path);
+            QVERIFY2(Bytes == Versions[0] || Bytes == Versions[1],
+                     qPrintable(QStringLiteral("round %1: %2 bytes").arg(Round).arg(Bytes.size())));
         }
-        QVERIFY(Child > 0);
-        int Status = 0;
-        QCOMPARE(waitpid(Child, &Status, 0), Child);
-        QCOMPARE(ReadBytes(Path), QByteArray("[Old]\r\nk=1\r\n"));
 
-        WriteBytes(Path + QStringLiteral(".aB3xYz"), "[Half");
         TIniFile Ini(Path);
-        Ini.WriteString(u"Old", u"k", QStringLiteral("2"));
+        Ini.WriteString(u"A", u"k", QStringLiteral("2"));
         Ini.UpdateFile();
-        QCOMPARE(ReadBytes(Path), QByteArray("[Old]\r\nk=2\r\n\r\n"));
+        QCOMPARE(ReadBytes(Path), QByteArray("[A]\r\nk=2\r\n\r\n"));
     }
 };
 
