@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,6 +14,7 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <optional>
 
 namespace {
 
@@ -76,18 +78,59 @@ TShellResult OpenHelpPage(IShell& Shell, const QString& Param)
     return Shell.OpenUrl(Url);
 }
 
+// A file the system can run: executable and beginning as a binary or a
+// script does. A document that merely carries the executable bit (common on
+// mounted drives) is not one, whatever its name.
+bool IsProgramFile(const QFileInfo& Info)
+{
+    if (!Info.isFile() || !Info.isExecutable())
+        return false;
+    QFile File(Info.absoluteFilePath());
+    if (!File.open(QIODevice::ReadOnly))
+        return true; // execute-only: the bit is all there is to go by
+    const QByteArray Head = File.read(4);
+    return Head == QByteArrayLiteral("\x7f" "ELF") || Head.startsWith("#!");
+}
+
+TShellResult OpenDocument(IShell& Shell, const QFileInfo& Info)
+{
+    return Shell.OpenUrl(QUrl::fromLocalFile(Info.absoluteFilePath()));
+}
+
 TShellResult OpenPath(IShell& Shell, const QString& Path, const QString& Param)
 {
     const QFileInfo Info(Path);
     if (!Info.exists())
         return NotFound();
-    // Only a program file is run; a document that merely carries the
-    // executable bit (common on mounted drives) is opened, not executed.
-    const QString Suffix = Info.suffix().toLower();
-    if (Info.isFile() && Info.isExecutable()
-        && (Suffix.isEmpty() || Suffix == QLatin1String("exe") || Suffix == QLatin1String("appimage")))
+    if (IsProgramFile(Info))
         return Shell.StartProgram(Info.absoluteFilePath(), QProcess::splitCommand(Param));
-    return Shell.OpenUrl(QUrl::fromLocalFile(Info.absoluteFilePath()));
+    return OpenDocument(Shell, Info);
+}
+
+// An existing file or folder handed to the desktop's opener, never run.
+TShellResult OpenExisting(IShell& Shell, const QString& Path)
+{
+    const QFileInfo Info(Path);
+    return Info.exists() ? OpenDocument(Shell, Info) : NotFound();
+}
+
+// The Windows programs that callers name, realised by the desktop; nullopt
+// for any other name.
+std::optional<TShellResult> OpenWithClassicProgram(IShell& Shell, const QString& File, const QString& AParam)
+{
+    if (IsProgramName(File, QLatin1String("hh.exe")))
+        return OpenHelpPage(Shell, AParam);
+    if (IsProgramName(File, QLatin1String("notepad.exe")))
+        return OpenExisting(Shell, Unquoted(AParam));
+    if (!IsProgramName(File, QLatin1String("explorer.exe")))
+        return std::nullopt;
+    static const QLatin1String Select("/select,");
+    if (!AParam.startsWith(Select, Qt::CaseInsensitive))
+        return OpenExisting(Shell, AParam.isEmpty() ? QDir::homePath() : Unquoted(AParam));
+    const QString Item = Unquoted(AParam.mid(Select.size()));
+    if (!QFileInfo::exists(Item))
+        return NotFound();
+    return Shell.ShowItemInFolder(QFileInfo(Item).absoluteFilePath());
 }
 
 // Turns the classic "open" request into one of the shell's operations.
@@ -98,32 +141,22 @@ TShellResult Dispatch(IShell& Shell, const QString& AFile, const QString& AParam
         return NotFound();
     if (File.compare(TShellOpen::DateTimeSettingsAddress, Qt::CaseInsensitive) == 0)
         return Shell.OpenDateTimeSettings();
-    if (IsProgramName(File, QLatin1String("hh.exe")))
-        return OpenHelpPage(Shell, AParam);
-    if (IsProgramName(File, QLatin1String("notepad.exe"))) {
-        const QString Memo = Unquoted(AParam);
-        if (!QFileInfo::exists(Memo))
-            return NotFound();
-        return Shell.OpenUrl(QUrl::fromLocalFile(QFileInfo(Memo).absoluteFilePath()));
-    }
-    if (IsProgramName(File, QLatin1String("explorer.exe"))) {
-        static const QLatin1String Select("/select,");
-        if (AParam.startsWith(Select, Qt::CaseInsensitive)) {
-            const QString Item = Unquoted(AParam.mid(Select.size()));
-            if (!QFileInfo::exists(Item))
-                return NotFound();
-            return Shell.ShowItemInFolder(QFileInfo(Item).absoluteFilePath());
-        }
-        return OpenPath(Shell, AParam.isEmpty() ? QDir::homePath() : Unquoted(AParam), {});
-    }
+    if (const std::optional<TShellResult> Result = OpenWithClassicProgram(Shell, File, AParam))
+        return *Result;
     if (IsAddress(File) && !QFileInfo::exists(File))
         return Shell.OpenUrl(QUrl(File));
-    if (File.contains(QLatin1Char('/')) || QFileInfo::exists(File))
+    if (File.contains(QLatin1Char('/')))
         return OpenPath(Shell, File, AParam);
+    // A bare name is a program on the search path. A file of that name in the
+    // current folder is opened as a document at most, never run: whoever can
+    // put a file there must not choose what starts.
     const QString Program = QStandardPaths::findExecutable(File);
-    if (Program.isEmpty())
-        return NotFound();
-    return Shell.StartProgram(Program, QProcess::splitCommand(AParam));
+    if (!Program.isEmpty())
+        return Shell.StartProgram(Program, QProcess::splitCommand(AParam));
+    const QFileInfo Local(File);
+    if (Local.exists() && !IsProgramFile(Local))
+        return OpenDocument(Shell, Local);
+    return NotFound();
 }
 
 } // namespace

@@ -31,10 +31,10 @@ private:
     TFakeMessageBoxes Boxes;
 
     QString Path(const QString& Relative) const { return Root->path() + QLatin1Char('/') + Relative; }
-    QString PutFile(const QString& Relative, bool Executable = false)
+    QString PutFile(const QString& Relative, bool Executable = false, const QByteArray& Content = {})
     {
         QFile F(Path(Relative));
-        if (!F.open(QIODevice::WriteOnly))
+        if (!F.open(QIODevice::WriteOnly) || F.write(Content) != Content.size())
             return {};
         if (Executable)
             F.setPermissions(F.permissions() | QFileDevice::ExeOwner);
@@ -112,7 +112,7 @@ private Q_SLOTS:
     // What each kind of request is handed to.
     void requests_reach_the_right_operation()
     {
-        const QString Exe = PutFile(QStringLiteral("a/b/c/Pendulor"), true);
+        const QString Exe = PutFile(QStringLiteral("a/b/c/Pendulor"), true, QByteArrayLiteral("\x7f" "ELF\x02\x01"));
         const QString Memo = PutFile(QStringLiteral("MyMemo.txt"));
         const QString Link = PutFile(QStringLiteral("a/Pendulor.desktop"));
         const QString HtmlWithExecBit = PutFile(QStringLiteral("a/b/Pendulor.html"), true);
@@ -141,6 +141,71 @@ private Q_SLOTS:
         Check(4, "OpenUrl", FileUrl(HtmlWithExecBit)); // a document is never executed
         Check(5, "StartProgram", QStandardPaths::findExecutable(QStringLiteral("sh")), {"-c", "exit 0"});
         Check(6, "OpenDateTimeSettings", QString());
+    }
+
+    // Only a real program is run; anything else with the executable bit is
+    // opened as a document, whatever its name says.
+    void what_runs_and_what_opens_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("operation");
+        const QByteArray Elf("\x7f" "ELF\x02\x01\x01", 7);
+        const QByteArray Script("#!/bin/sh\nexit 0\n");
+        QTest::newRow("binary, no suffix") << "Pendulor" << true << Elf << "StartProgram";
+        QTest::newRow("binary renamed with a suffix") << "Pendulor.x86_64" << true << Elf << "StartProgram";
+        QTest::newRow("script") << "relaunch" << true << Script << "StartProgram";
+        QTest::newRow("text with the bit, no suffix") << "README" << true << QByteArray("Read me.\n") << "OpenUrl";
+        QTest::newRow("empty file with the bit") << "Empty" << true << QByteArray() << "OpenUrl";
+        QTest::newRow("binary without the bit") << "Copied" << false << Elf << "OpenUrl";
+    }
+    void what_runs_and_what_opens()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, executable);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, operation);
+        const QString File = PutFile(QStringLiteral("a/") + name, executable, content);
+        QVERIFY(!File.isEmpty());
+        Gateway().MyShellExecuteOpen1(File, QString());
+        const QString Expected = operation == QLatin1String("StartProgram") ? File
+                                                                            : QUrl::fromLocalFile(File).toString(QUrl::FullyEncoded);
+        QCOMPARE(OnlyCall(operation), Expected);
+        QVERIFY(Boxes.Shown.isEmpty());
+    }
+
+    // A bare name never runs a program that sits in the current folder.
+    void bare_name_in_current_folder_is_never_run()
+    {
+        const QString Tool = Unique(QStringLiteral("tool-"));
+        const QString Note = Unique(QStringLiteral("note-")) + QStringLiteral(".txt");
+        PutFile(Tool, true, QByteArrayLiteral("#!/bin/sh\nexit 0\n"));
+        PutFile(Note);
+        const QString Before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(Root->path()));
+        const TShellOpen G = Gateway();
+        G.MyShellExecuteOpen1(Tool, QStringLiteral("x"));
+        G.MyShellExecuteOpen1(Note, QString());
+        QDir::setCurrent(Before);
+        QCOMPARE(OnlyCall(QStringLiteral("OpenUrl")), QUrl::fromLocalFile(Path(Note)).toString(QUrl::FullyEncoded));
+        QCOMPARE(Boxes.Texts(TKind::Fitted),
+                 QStringList{QStringLiteral("Open Failed 2\r\nNo such file or directory\r\n") + Tool});
+    }
+
+    // The folder view and the text editor show what they are given; they never run it.
+    void classic_viewers_never_run_a_program_data()
+    {
+        QTest::addColumn<QString>("viewer");
+        QTest::newRow("explorer.exe") << "explorer.exe";
+        QTest::newRow("notepad.exe") << "notepad.exe";
+    }
+    void classic_viewers_never_run_a_program()
+    {
+        QFETCH(QString, viewer);
+        const QString Program = PutFile(QStringLiteral("a/tool"), true, QByteArrayLiteral("#!/bin/sh\nexit 0\n"));
+        Gateway().MyShellExecuteOpen1(viewer, Program);
+        QCOMPARE(OnlyCall(QStringLiteral("OpenUrl")), QUrl::fromLocalFile(Program).toString(QUrl::FullyEncoded));
     }
 
     void unknown_program_is_reported_without_starting_anything()
