@@ -315,14 +315,15 @@ bool SameTextEverywhere()
     return ok;
 }
 
-// Collects the timings so that the ratios can be printed after the runs.
+// Collects the timings so that the ratios can be printed after the runs. CPU
+// time: the build machines are shared, and wall time counts the neighbours.
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& Runs) override
     {
         for (const Run& r : Runs)
             if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-                Ns[r.run_name.function_name][r.run_name.args] = r.GetAdjustedRealTime();
+                Ns[r.run_name.function_name][r.run_name.args] = r.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(Runs);
     }
 
