@@ -207,12 +207,12 @@ void TForm3::PlaceControls()
 
 void TForm3::SetTabOrder()
 {
-    const QWidget* Order[] = {EditName3, NumberBoxHH3, NumberBoxMM3, BtnFontName3, ComboBoxLang3,
+    QWidget* const Order[] = {EditName3, NumberBoxHH3, NumberBoxMM3, BtnFontName3, ComboBoxLang3,
                               RBtnComboDate3, RBtnEditDate3, ComboBoxDate3, EditDate3, BtnFontDate3,
                               RBtnComboTime3, RBtnEditTime3, ComboBoxTime3, EditTime3, BtnFontTime3,
                               BtnOk3, BtnCancel3};
     for (std::size_t i = 1; i < std::size(Order); ++i)
-        setTabOrder(const_cast<QWidget*>(Order[i - 1]), const_cast<QWidget*>(Order[i]));
+        setTabOrder(Order[i - 1], Order[i]);
 }
 
 void TForm3::ConnectHandlers()
@@ -495,8 +495,7 @@ void TForm3::ChooseFont(TFontChoice& Choice)
 
 void TForm3::BtnFontName3Click()
 {
-    TFontChoice Choice = FontDialogName3;
-    if (std::optional<TFontChoice> Chosen = Services3.FontChooser->Choose(Choice, this))
+    if (std::optional<TFontChoice> Chosen = Services3.FontChooser->Choose(FontDialogName3, this))
         SetNameFont(*Chosen);
 }
 

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QStringList>
 
@@ -30,6 +31,24 @@ void CentreOnScreen(QWidget& Box)
     }
 }
 
+// Size to the longest line instead of wrapping at the box's own limit, but
+// never wider than the screen.
+void FitToLongestLine(QMessageBox& Box, const QString& Text)
+{
+    auto* Label = Box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!Label)
+        return;
+    const QFontMetrics Metrics(Label->font());
+    int Widest = 0;
+    for (const QString& Line : DisplayText(Text).split(QLatin1Char('\n')))
+        Widest = qMax(Widest, Metrics.horizontalAdvance(Line));
+    int Limit = 1600;
+    if (const QScreen* Screen = QGuiApplication::primaryScreen())
+        Limit = Screen->availableGeometry().width() * 9 / 10;
+    Label->setWordWrap(Widest + 8 > Limit);
+    Label->setMinimumWidth(qMin(Widest + 8, Limit));
+}
+
 } // namespace
 
 void TQtMessageBoxes::ShowPlain(const QString& Caption, const QString& Text)
@@ -44,25 +63,17 @@ void TQtMessageBoxes::ShowFitted(const QString& Caption, const QString& Text)
 
 void TQtMessageBoxes::ShowReport(const QString& Caption, const QString& Text, bool Fitted)
 {
-    QMessageBox Box(QMessageBox::NoIcon, Caption, DisplayText(Text), QMessageBox::Ok);
-    Box.setTextFormat(Qt::PlainText);
-    if (Fitted) {
-        // Size to the longest line instead of wrapping at the box's own limit,
-        // but never wider than the screen.
-        if (auto* Label = Box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-            const QFontMetrics Metrics(Label->font());
-            int Widest = 0;
-            for (const QString& Line : DisplayText(Text).split(QLatin1Char('\n')))
-                Widest = qMax(Widest, Metrics.horizontalAdvance(Line));
-            int Limit = 1600;
-            if (const QScreen* Screen = QGuiApplication::primaryScreen())
-                Limit = Screen->availableGeometry().width() * 9 / 10;
-            Label->setWordWrap(Widest + 8 > Limit);
-            Label->setMinimumWidth(qMin(Widest + 8, Limit));
-        }
-    }
-    CentreOnScreen(Box);
-    Box.exec();
+    // Owned by the active window so that it stays above a frame that is kept
+    // on top; it is still placed in the middle of the screen. The owner may go
+    // away while the box is open, taking the box with it.
+    const QPointer<QMessageBox> Box = new QMessageBox(QMessageBox::NoIcon, Caption, DisplayText(Text),
+                                                      QMessageBox::Ok, QApplication::activeWindow());
+    Box->setTextFormat(Qt::PlainText);
+    if (Fitted)
+        FitToLongestLine(*Box, Text);
+    CentreOnScreen(*Box);
+    Box->exec();
+    delete Box.data();
 }
 
 TMessageAnswer TQtMessageBoxes::Ask(const QString& Caption, const QString& Text, bool WithCancel)

@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// The message boxes as Qt dialogs. Question and input boxes are owned by the
-// application's active window; the report dialogs are centred on the screen.
+// The message boxes as Qt dialogs, owned by the application's active window;
+// the report dialogs are centred on the screen.
 class TQtMessageBoxes : public IMessageBoxes {
 public:
     void ShowPlain(const QString& Caption, const QString& Text) override;

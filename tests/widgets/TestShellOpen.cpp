@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -347,6 +348,60 @@ private Q_SLOTS:
         QCOMPARE(SystemErrorText(ENOENT), QStringLiteral("No such file or directory"));
         QCOMPARE(SystemErrorText(EACCES), QStringLiteral("Permission denied"));
         QVERIFY(!SystemErrorText(99999).isEmpty());
+    }
+
+    // A report must not open behind a frame that is kept on top: it belongs
+    // to the active window, yet sits in the middle of the screen.
+    void reports_belong_to_the_active_window_data()
+    {
+        QTest::addColumn<bool>("fitted");
+        QTest::newRow("plain") << false;
+        QTest::newRow("fitted") << true;
+    }
+    void reports_belong_to_the_active_window()
+    {
+        QFETCH(bool, fitted);
+        QWidget Frame(nullptr, Qt::WindowStaysOnTopHint);
+        const QRect Area = QGuiApplication::primaryScreen()->availableGeometry();
+        Frame.setGeometry(Area.left() + 10, Area.top() + 10, Area.width() / 3, Area.height() / 3);
+        Frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Frame));
+        QApplication::setActiveWindow(&Frame);
+        QVERIFY(QTest::qWaitForWindowActive(&Frame));
+        QWidget* Owner = nullptr;
+        QPoint Offset(999, 999);
+        QTimer::singleShot(0, this, [&] {
+            if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                Owner = Box->parentWidget();
+                Offset = Box->frameGeometry().center() - Area.center();
+                Box->accept();
+            }
+        });
+        TQtMessageBoxes Boxes;
+        if (fitted)
+            Boxes.ShowFitted(QStringLiteral("Pendulor"), QStringLiteral("HelpFile NotFound\r\nPendulor.html"));
+        else
+            Boxes.ShowPlain(QStringLiteral("Pendulor"), QStringLiteral("Done."));
+        QCOMPARE(Owner, &Frame);
+        QVERIFY2(Offset.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2").arg(Offset.x()).arg(Offset.y())));
+    }
+
+    // The owner going away while its report is open takes the report with it.
+    void report_outlived_by_its_owner_returns()
+    {
+        auto* Frame = new QWidget;
+        Frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Frame));
+        QApplication::setActiveWindow(Frame);
+        QVERIFY(QTest::qWaitForWindowActive(Frame));
+        bool Open = false;
+        QTimer::singleShot(0, this, [&] {
+            Open = QApplication::activeModalWidget() != nullptr;
+            delete Frame;
+        });
+        TQtMessageBoxes().ShowPlain(QStringLiteral("Pendulor"), QStringLiteral("Done."));
+        QVERIFY(Open);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     // The real fitted dialog: caption, no icon, one OK, CR LF shown as line
