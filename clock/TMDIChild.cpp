@@ -9,6 +9,7 @@
 #include "common/EPendulorError.h"
 #include "datetime/INowSource.h"
 #include "datetime/RenderDateTime.h"
+#include "dialogs/TForm3.h"
 #include "platform/IFontChooser.h"
 #include "platform/IStyleService.h"
 #include "platform/TFontChooser.h"
@@ -164,7 +165,9 @@ void TMDIChild::CreateMenu()
     PopupMenu2->addSeparator();
     EditItem2 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
                                       QStringLiteral("&Edit..."));
-    EditItem2->setEnabled(false); // until the properties dialog exists
+    // Only while the properties dialog exists (the frame makes it at start-up).
+    EditItem2->setEnabled(Form3 != nullptr);
+    connect(PopupMenu2, &QMenu::aboutToShow, this, [this] { EditItem2->setEnabled(Form3 != nullptr); });
     connect(EditItem2, &QAction::triggered, this, &TMDIChild::EditItem2Click);
     PopupMenu2->addSeparator();
     Name2 = CreateLineMenu(LineName, QStringLiteral(" &Name"), NameFont2, NameLeft2, NameCenter2, NameRight2);
@@ -400,12 +403,6 @@ void TMDIChild::FormCloseQuery()
     DataFileName2 = path;
 }
 
-void TMDIChild::EditItem2Click()
-{
-    if (!EditItem2->isEnabled())
-        return;
-}
-
 void TMDIChild::MenuBar2Click()
 {
     IClockFrame* frame = Services2.Frame;
@@ -421,26 +418,37 @@ void TMDIChild::MenuBar2Click()
 
 void TMDIChild::Close2Click() { close(); }
 
-void TMDIChild::LineFontClick(TLine Line)
+TFontChoice TMDIChild::LineFontChoice(TLine Line) const
 {
-    const QColor s = ColorOf(clWindowText);
-    IFontChooser* dialog = Line == LineName ? FontDialog1 : Line == LineDate ? FontDialog2 : FontDialog3;
+    return {LineFont(Lines2[Line]), ColorOf(Lines2[Line].FontColor)};
+}
+
+void TMDIChild::TakeFontChoice(TLine Line, const TFontChoice& Choice, const QColor& S, bool KeepSameColour)
+{
     TLineStyle style = Lines2[Line];
-    const std::optional<TFontChoice> choice = dialog->Choose({LineFont(style), ColorOf(style.FontColor)}, this);
-    if (!choice)
-        return;
-    const std::uint32_t color = TStyleService::ToColorValue(choice->Color);
-    if (color != TStyleService::ToColorValue(s))
+    const std::uint32_t color = TStyleService::ToColorValue(Choice.Color);
+    if (color != TStyleService::ToColorValue(S))
         style.seFont = false; // the chosen colour must show under any style
-    const QFont& f = choice->Font;
+    if (!KeepSameColour || color != TStyleService::ToColorValue(ColorOf(style.FontColor)))
+        style.FontColor = color;
+    const QFont& f = Choice.Font;
     style.FontName = f.family();
     style.FontSize = f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
     style.Bold = f.bold();
     style.Italic = f.italic();
     style.Underline = f.underline();
     style.StrikeOut = f.strikeOut();
-    style.FontColor = color;
     SetLineStyle(Line, style);
+}
+
+void TMDIChild::LineFontClick(TLine Line)
+{
+    const QColor s = ColorOf(clWindowText);
+    IFontChooser* dialog = Line == LineName ? FontDialog1 : Line == LineDate ? FontDialog2 : FontDialog3;
+    const std::optional<TFontChoice> choice = dialog->Choose(LineFontChoice(Line), this);
+    if (!choice)
+        return;
+    TakeFontChoice(Line, *choice, s, false);
     repaint();
     QCoreApplication::processEvents();
 }

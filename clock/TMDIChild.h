@@ -21,6 +21,8 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QTimer;
+class TForm3;
+struct TFontChoice;
 
 // The clock time of the latest tick of any clock window.
 extern TDateTime ChildDateTime;
@@ -76,6 +78,9 @@ public:
     QLabel* Label(TLine Line) const;
     const TLineStyle& LineStyle(TLine Line) const;
     void SetLineStyle(TLine Line, const TLineStyle& Style);
+
+    // The line's font with the colour it shows in, as a font chooser takes it.
+    TFontChoice LineFontChoice(TLine Line) const;
 
     // The clock's name: the name line's text and the window's hint.
     QString ClockName() const;
@@ -156,6 +161,17 @@ private:
     void ApplyLineColor(TLine Line);
     QColor ColorOf(std::uint32_t Color) const;
     TDateTime Now() const;
+    // The line takes Choice. A colour other than S (the style's window-text
+    // colour) stops the line from following the style. With KeepSameColour a
+    // colour that shows as the stored one keeps its stored value.
+    void TakeFontChoice(TLine Line, const TFontChoice& Choice, const QColor& S, bool KeepSameColour);
+    // The edit round trip with the properties dialog (TMDIChildEdit.cpp).
+    struct TEditOpening {
+        int Hours = 0;
+        int Minutes = 0;
+    };
+    TEditOpening FillForm3(TForm3& Form);
+    void TakeForm3(const TForm3& Form, const TEditOpening& Opening);
     static void SetLineText(QLabel* Label, const QString& Text);
 
     TClockServices Services2;
