@@ -29,6 +29,16 @@ constexpr bool IsLowSurrogate(char16_t C) noexcept { return C >= 0xDC00 && C <= 
 // Appends into the caller's QString through a raw pointer. The string keeps
 // its allocation between calls: only its length is set, at the end, so a
 // buffer that has grown before costs no allocation and no copy.
+// "00" to "99", two characters each.
+constexpr std::array<char16_t, 200> DigitPairs = [] {
+    std::array<char16_t, 200> table{};
+    for (int i = 0; i < 100; ++i) {
+        table[size_t(2 * i)] = char16_t(u'0' + i / 10);
+        table[size_t(2 * i + 1)] = char16_t(u'0' + i % 10);
+    }
+    return table;
+}();
+
 class TOutput {
 public:
     explicit TOutput(QString& Buffer) : Buffer_(Buffer) { Acquire(64); }
@@ -58,32 +68,30 @@ public:
     // Decimal, zero-padded to MinWidth, never cut; a minus sign leads.
     void PutNumber(std::int64_t Value, int MinWidth)
     {
-        // The common cases of a clock: one or two digits, a four-digit year.
-        if (Value >= 0 && Value < 100 && MinWidth <= 2) {
-            Reserve(2);
-            char16_t* d = Data_ + Len_;
+        // Every field of a clock: up to four digits, written in pairs.
+        if (Value >= 0 && Value < 10000 && MinWidth <= 4) {
             const auto v = unsigned(Value);
-            if (v >= 10 || MinWidth == 2)
-                *d++ = char16_t(u'0' + v / 10);
-            *d++ = char16_t(u'0' + v % 10);
-            Len_ = d - Data_;
-            return;
-        }
-        if (Value >= 1000 && Value < 10000 && MinWidth <= 4) {
+            const int width = std::max(v >= 1000 ? 4 : v >= 100 ? 3 : v >= 10 ? 2 : 1, MinWidth);
             Reserve(4);
             char16_t* d = Data_ + Len_;
-            const auto v = unsigned(Value);
-            d[0] = char16_t(u'0' + v / 1000);
-            d[1] = char16_t(u'0' + v / 100 % 10);
-            d[2] = char16_t(u'0' + v / 10 % 10);
-            d[3] = char16_t(u'0' + v % 10);
-            Len_ += 4;
+            switch (width) {
+            case 4: PutPair(d, v / 100); PutPair(d + 2, v % 100); break;
+            case 3: d[0] = char16_t(u'0' + v / 100); PutPair(d + 1, v % 100); break;
+            case 2: PutPair(d, v); break;
+            default: d[0] = char16_t(u'0' + v); break;
+            }
+            Len_ += width;
             return;
         }
         PutNumberSlow(Value, MinWidth);
     }
 
 private:
+    static void PutPair(char16_t* To, unsigned Value) noexcept
+    {
+        std::memcpy(To, &DigitPairs[2 * Value], 2 * sizeof(char16_t));
+    }
+
     [[gnu::noinline]] void PutNumberSlow(std::int64_t Value, int MinWidth)
     {
         char16_t digits[24];
@@ -148,6 +156,16 @@ constexpr std::array<char16_t, 128> TokenOf = [] {
     table[u':'] = u':';
     table[u'\''] = u'\'';
     table[u'"'] = u'"';
+    return table;
+}();
+
+// What an ASCII character is to the look for a 12-hour marker.
+enum : std::uint8_t { ScanOther, ScanQuote, ScanHour, ScanMarker };
+constexpr std::array<std::uint8_t, 128> MarkerScanOf = [] {
+    std::array<std::uint8_t, 128> table{};
+    table[u'\''] = table[u'"'] = ScanQuote;
+    table[u'h'] = table[u'H'] = ScanHour;
+    table[u'a'] = table[u'A'] = ScanMarker;
     return table;
 }();
 
@@ -254,12 +272,17 @@ private:
         bool quoted = false;
         for (qsizetype k = From; k < N_; ++k) {
             const char16_t c = P_[k];
-            if (c == u'\'' || c == u'"')
-                quoted = !quoted;
-            else if (c == u'h' || c == u'H')
-                return false;
-            else if (!quoted && (c == u'a' || c == u'A'))
-                return TwelveHourMarkerAt(k);
+            if (c >= 128)
+                continue;
+            switch (MarkerScanOf[c]) {
+            case ScanQuote: quoted = !quoted; break;
+            case ScanHour: return false;
+            case ScanMarker:
+                if (!quoted)
+                    return TwelveHourMarkerAt(k);
+                break;
+            default: break;
+            }
         }
         return false;
     }
