@@ -1,7 +1,11 @@
 // Entry point: the application object, the frame, the message loop.
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
+#include "dialogs/TForm3.h"
+#include "platform/TLinuxShell.h"
+#include "platform/TQtMessageBoxes.h"
 #include "platform/TStyleService.h"
+#include "shell/TShellOpen.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -62,7 +66,15 @@ int main(int argc, char** argv)
     TStyleService styles;
     TFrameServices services;
     services.Styles = &styles;
+    TLinuxShell shell;
+    TQtMessageBoxes boxes;
+    const TShellOpen shellOpen(shell, TMessageDialogs(boxes));
     TMainForm frame(services);
+    // The properties dialog, made once after the frame, hidden, and reused by
+    // every clock; the frame deletes it.
+    TForm3Services form3Services;
+    form3Services.OpenHelp = [&shellOpen](const QString& Page) { shellOpen.OpenHelpTopic(Page); };
+    Form3 = new TForm3(form3Services, &frame);
     std::unique_ptr<TStartupTrace> trace;
     if (qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP"))
         trace = std::make_unique<TStartupTrace>(frame, sinceStart);
