@@ -26,9 +26,6 @@ constexpr bool IsSurrogate(char16_t C) noexcept { return C >= 0xD800 && C <= 0xD
 constexpr bool IsHighSurrogate(char16_t C) noexcept { return C >= 0xD800 && C <= 0xDBFF; }
 constexpr bool IsLowSurrogate(char16_t C) noexcept { return C >= 0xDC00 && C <= 0xDFFF; }
 
-// Appends into the caller's QString through a raw pointer. The string keeps
-// its allocation between calls: only its length is set, at the end, so a
-// buffer that has grown before costs no allocation and no copy.
 // "00" to "99", two characters each.
 constexpr std::array<char16_t, 200> DigitPairs = [] {
     std::array<char16_t, 200> table{};
@@ -39,51 +36,79 @@ constexpr std::array<char16_t, 200> DigitPairs = [] {
     return table;
 }();
 
+// Writes into the caller's QString through a raw cursor that the scanner
+// keeps in a local and passes along (so it can live in a register). The
+// string keeps its allocation between calls: only its length is set, at the
+// end, so a buffer that has grown before costs no allocation and no copy.
 class TOutput {
 public:
-    explicit TOutput(QString& Buffer) : Buffer_(Buffer) { Acquire(64); }
-    ~TOutput()
-    {
-        Buffer_.data_ptr().size = Len_;
-        Data_[Len_] = 0; // Acquire keeps room for the terminator
-    }
+    explicit TOutput(QString& Buffer) : Buffer_(Buffer) { Acquire(0, 64); }
     TOutput(const TOutput&) = delete;
     TOutput& operator=(const TOutput&) = delete;
 
-    void Put(char16_t C)
+    char16_t* Begin() const noexcept { return Begin_; }
+
+    // Room for Count more characters at Cur; the cursor moves when the
+    // buffer does.
+    char16_t* Reserve(char16_t* Cur, qsizetype Count)
     {
-        Reserve(1);
-        Data_[Len_++] = C;
+        if (Limit_ - Cur < Count) [[unlikely]]
+            return Acquire(Cur - Begin_, Cur - Begin_ + Count);
+        return Cur;
     }
-    void Put(const char16_t* Text, qsizetype Count)
+
+    void Finish(char16_t* Cur) noexcept
     {
-        if (Count <= 0)
-            return;
-        Reserve(Count);
-        std::memcpy(Data_ + Len_, Text, size_t(Count) * sizeof(char16_t));
-        Len_ += Count;
+        Buffer_.data_ptr().size = Cur - Begin_;
+        *Cur = 0; // Acquire keeps room for the terminator
     }
-    void Put(QStringView Text) { Put(Text.utf16(), Text.size()); }
+
+    char16_t* Put(char16_t* Cur, char16_t C)
+    {
+        Cur = Reserve(Cur, 1);
+        *Cur = C;
+        return Cur + 1;
+    }
+
+    char16_t* Put(char16_t* Cur, const char16_t* Text, qsizetype Count)
+    {
+        Cur = Reserve(Cur, Count);
+        CopyChars(Cur, Text, Count);
+        return Cur + Count;
+    }
+    char16_t* Put(char16_t* Cur, QStringView Text) { return Put(Cur, Text.utf16(), Text.size()); }
 
     // Decimal, zero-padded to MinWidth, never cut; a minus sign leads.
-    void PutNumber(std::int64_t Value, int MinWidth)
+    char16_t* PutNumber(char16_t* Cur, std::int64_t Value, int MinWidth)
     {
         // Every field of a clock: up to four digits, written in pairs.
+        if (Value >= 0 && Value < 100 && MinWidth <= 2) {
+            const auto v = unsigned(Value);
+            Cur = Reserve(Cur, 2);
+            if (v < 10 && MinWidth < 2) {
+                *Cur = char16_t(u'0' + v);
+                return Cur + 1;
+            }
+            PutPair(Cur, v);
+            return Cur + 2;
+        }
         if (Value >= 0 && Value < 10000 && MinWidth <= 4) {
             const auto v = unsigned(Value);
-            const int width = std::max(v >= 1000 ? 4 : v >= 100 ? 3 : v >= 10 ? 2 : 1, MinWidth);
-            Reserve(4);
-            char16_t* d = Data_ + Len_;
-            switch (width) {
-            case 4: PutPair(d, v / 100); PutPair(d + 2, v % 100); break;
-            case 3: d[0] = char16_t(u'0' + v / 100); PutPair(d + 1, v % 100); break;
-            case 2: PutPair(d, v); break;
-            default: d[0] = char16_t(u'0' + v); break;
+            Cur = Reserve(Cur, 4);
+            if (v >= 1000 || MinWidth == 4) {
+                PutPair(Cur, v / 100);
+                PutPair(Cur + 2, v % 100);
+                return Cur + 4;
             }
-            Len_ += width;
-            return;
+            if (v >= 100 || MinWidth == 3) {
+                Cur[0] = char16_t(u'0' + v / 100);
+                PutPair(Cur + 1, v % 100);
+                return Cur + 3;
+            }
+            PutPair(Cur, v); // 10..99, at most two wide
+            return Cur + 2;
         }
-        PutNumberSlow(Value, MinWidth);
+        return PutNumberSlow(Cur, Value, MinWidth);
     }
 
 private:
@@ -92,7 +117,31 @@ private:
         std::memcpy(To, &DigitPairs[2 * Value], 2 * sizeof(char16_t));
     }
 
-    [[gnu::noinline]] void PutNumberSlow(std::int64_t Value, int MinWidth)
+    // Names and literals are short: fixed-size moves that overlap instead of
+    // a call to memcpy.
+    static void CopyChars(char16_t* To, const char16_t* From, qsizetype Count) noexcept
+    {
+        const auto bytes = size_t(Count) * sizeof(char16_t);
+        if (Count >= 4 && Count <= 8) {
+            std::uint64_t head, tail;
+            std::memcpy(&head, From, 8);
+            std::memcpy(&tail, From + Count - 4, 8);
+            std::memcpy(To, &head, 8);
+            std::memcpy(To + Count - 4, &tail, 8);
+        } else if (Count >= 2 && Count < 4) {
+            std::uint32_t head, tail;
+            std::memcpy(&head, From, 4);
+            std::memcpy(&tail, From + Count - 2, 4);
+            std::memcpy(To, &head, 4);
+            std::memcpy(To + Count - 2, &tail, 4);
+        } else if (Count == 1) {
+            *To = *From;
+        } else if (Count > 8) {
+            std::memcpy(To, From, bytes);
+        }
+    }
+
+    [[gnu::noinline]] char16_t* PutNumberSlow(char16_t* Cur, std::int64_t Value, int MinWidth)
     {
         char16_t digits[24];
         int n = 0;
@@ -103,39 +152,36 @@ private:
             v /= 10;
         } while (v != 0);
         const int pad = std::max(MinWidth - n, 0);
-        Reserve(pad + n + 1);
+        Cur = Reserve(Cur, pad + n + 1);
         if (Value < 0)
-            Data_[Len_++] = u'-';
+            *Cur++ = u'-';
         for (int i = 0; i < pad; ++i)
-            Data_[Len_++] = u'0';
+            *Cur++ = u'0';
         while (n > 0)
-            Data_[Len_++] = digits[--n];
-    }
-
-    void Reserve(qsizetype Count)
-    {
-        if (Len_ + Count > Cap_) [[unlikely]]
-            Acquire(Len_ + Count);
+            *Cur++ = digits[--n];
+        return Cur;
     }
 
     // Makes the buffer ours (detached) with room for Need characters plus
-    // the terminator, keeping the Len_ characters written so far.
-    [[gnu::noinline]] void Acquire(qsizetype Need)
+    // the terminator, keeping the Len characters written so far, which stay
+    // a whole terminated string should a settings call throw.
+    [[gnu::noinline]] char16_t* Acquire(qsizetype Len, qsizetype Need)
     {
         QString::DataPointer& d = Buffer_.data_ptr();
-        d.size = Len_;
-        const qsizetype room = Len_ + d.freeSpaceAtEnd();
+        d.size = Len;
+        const qsizetype room = Len + d.freeSpaceAtEnd();
         if (d.needsDetach() || room < Need + 1)
             Buffer_.reserve(std::max(Need + 1, 2 * room));
         QString::DataPointer& grown = Buffer_.data_ptr();
-        Data_ = grown.data();
-        Cap_ = Len_ + grown.freeSpaceAtEnd() - 1;
+        Begin_ = grown.data();
+        Limit_ = Begin_ + Len + grown.freeSpaceAtEnd() - 1;
+        Begin_[Len] = 0;
+        return Begin_ + Len;
     }
 
     QString& Buffer_;
-    char16_t* Data_ = nullptr;
-    qsizetype Len_ = 0;
-    qsizetype Cap_ = 0;
+    char16_t* Begin_ = nullptr;
+    char16_t* Limit_ = nullptr;
 };
 
 struct TRenderState {
@@ -173,105 +219,116 @@ constexpr bool IsPlain(char16_t C) noexcept { return C < 128 ? TokenOf[C] == 0 :
 
 // Runs the format language over one format string. Each string (the caller's
 // and every expansion) gets its own scanner, hence its own last letter and
-// twelve-hour flag.
+// twelve-hour flag. The format position and the output cursor are locals of
+// Run, handed to the handlers and back.
 class TScanner {
 public:
     TScanner(TRenderState& State, QStringView Format, int Level) noexcept
-        : S_(State), P_(Format.utf16()), N_(Format.size()), Level_(Level)
+        : S_(State), Out_(State.Out), Begin_(Format.utf16()), End_(Format.utf16() + Format.size()), Level_(Level)
     {
     }
 
-    void Run()
+    // Renders the format at Out; returns the cursor after it.
+    char16_t* Run(char16_t* Out)
     {
-        while (I_ < N_) {
-            const char16_t c = P_[I_];
+        char16_t last = Blank;
+        const char16_t* p = Begin_;
+        while (p < End_) {
+            const char16_t c = *p;
             char16_t t;
             if (c < 128) {
                 t = TokenOf[c];
             } else if (IsSurrogate(c)) {
-                const bool pair = IsHighSurrogate(c) && I_ + 1 < N_ && IsLowSurrogate(P_[I_ + 1]);
-                S_.Out.Put(P_ + I_, pair ? 2 : 1);
-                I_ += pair ? 2 : 1;
-                Last_ = Blank;
+                const qsizetype n = IsHighSurrogate(c) && p + 1 < End_ && IsLowSurrogate(p[1]) ? 2 : 1;
+                Out = Out_.Put(Out, p, n);
+                p += n;
+                last = Blank;
                 continue;
             } else {
                 t = 0;
             }
             if (t == 0) {
                 // Characters that are never tokens are copied as a run.
-                const qsizetype from = I_++;
-                while (I_ < N_ && IsPlain(P_[I_]))
-                    ++I_;
-                S_.Out.Put(P_ + from, I_ - from);
+                const char16_t* from = p++;
+                while (p < End_ && IsPlain(*p))
+                    ++p;
+                Out = Out_.Put(Out, from, p - from);
                 continue;
             }
             if (t >= u'A') {
-                if (t == u'M' && Last_ == u'H')
+                if (t == u'M' && last == u'H')
                     t = u'N'; // an m after an hour is a minute
-                Last_ = t;
+                last = t;
             }
             switch (t) {
-            case u'Y': Year(TakeRun()); break;
-            case u'M': Month(TakeRun()); break;
-            case u'D': Day(TakeRun()); break;
-            case u'H': Hour(TakeRun()); break;
-            case u'N': Number(S_.Moment.Minute(), TakeRun() >= 2 ? 2 : 1); break;
-            case u'S': Number(S_.Moment.Second(), TakeRun() >= 2 ? 2 : 1); break;
-            case u'Z': Number(S_.Moment.Millisecond(), int(std::min<qsizetype>(TakeRun(), 3))); break;
-            case u'T': Expand(TakeRun() == 1 ? S_.Settings.ShortTimeFormat : S_.Settings.LongTimeFormat); break;
-            case u'C': TakeRun(); DateAndTime(); break;
-            case u'G': EraName(TakeRun()); break;
-            case u'E': EraYear(TakeRun()); break;
-            case u'A': Marker(); break;
-            case u'/': Separator(S_.Settings.DateSeparator); break;
-            case u':': Separator(S_.Settings.TimeSeparator); break;
+            case u'Y': Out = Year(Out, TakeRun(p)); break;
+            case u'M': Out = Month(Out, TakeRun(p)); break;
+            case u'D': Out = Day(Out, TakeRun(p)); break;
+            case u'H': {
+                const qsizetype run = TakeRun(p);
+                Out = Hour(Out, run, p);
+                break;
+            }
+            case u'N': Out = Out_.PutNumber(Out, S_.Moment.Minute(), TakeRun(p) >= 2 ? 2 : 1); break;
+            case u'S': Out = Out_.PutNumber(Out, S_.Moment.Second(), TakeRun(p) >= 2 ? 2 : 1); break;
+            case u'Z':
+                Out = Out_.PutNumber(Out, S_.Moment.Millisecond(), int(std::min<qsizetype>(TakeRun(p), 3)));
+                break;
+            case u'T':
+                Out = Expand(Out, TakeRun(p) == 1 ? S_.Settings.ShortTimeFormat : S_.Settings.LongTimeFormat);
+                break;
+            case u'C': TakeRun(p); Out = DateAndTime(Out); break;
+            case u'G': Out = EraName(Out, TakeRun(p)); break;
+            case u'E': Out = EraYear(Out, TakeRun(p)); break;
+            case u'A': p = Marker(p, Out); break;
+            case u'/': Out = Separator(Out, S_.Settings.DateSeparator); ++p; break;
+            case u':': Out = Separator(Out, S_.Settings.TimeSeparator); ++p; break;
             case u'\'':
-            case u'"': Quoted(c); break;
+            case u'"': p = Quoted(p, Out); break;
             default: // a letter that is no token: it only sets the last letter
-                S_.Out.Put(c);
-                ++I_;
+                Out = Out_.Put(Out, c);
+                ++p;
                 break;
             }
         }
+        return Out;
     }
 
 private:
     // The starter and every directly following identical character.
-    qsizetype TakeRun() noexcept
+    qsizetype TakeRun(const char16_t*& P) const noexcept
     {
-        const char16_t c = P_[I_];
-        qsizetype end = I_ + 1;
-        while (end < N_ && P_[end] == c)
-            ++end;
-        const qsizetype count = end - I_;
-        I_ = end;
-        return count;
+        const char16_t* from = P;
+        const char16_t c = *P++;
+        while (P < End_ && *P == c)
+            ++P;
+        return P - from;
     }
 
-    // Compares the text at Pos with an upper-case ASCII pattern, ignoring the
+    // Compares the text at At with an upper-case ASCII pattern, ignoring the
     // case of ASCII letters.
-    bool MatchesAt(qsizetype Pos, std::u16string_view Pattern) const noexcept
+    bool MatchesAt(const char16_t* At, std::u16string_view Pattern) const noexcept
     {
-        if (N_ - Pos < qsizetype(Pattern.size()))
+        if (End_ - At < qsizetype(Pattern.size()))
             return false;
         for (size_t k = 0; k < Pattern.size(); ++k)
-            if (UpperAscii(P_[Pos + qsizetype(k)]) != Pattern[k])
+            if (UpperAscii(At[k]) != Pattern[k])
                 return false;
         return true;
     }
 
-    bool TwelveHourMarkerAt(qsizetype Pos) const noexcept
+    bool TwelveHourMarkerAt(const char16_t* At) const noexcept
     {
-        return MatchesAt(Pos, u"AM/PM") || MatchesAt(Pos, u"A/P") || MatchesAt(Pos, u"AMPM");
+        return MatchesAt(At, u"AM/PM") || MatchesAt(At, u"A/P") || MatchesAt(At, u"AMPM");
     }
 
     // From just after an hour's run: does a 12-hour marker follow before the
     // next hour? Both quote characters toggle one shared quoted state.
-    bool MarkerFollows(qsizetype From) const noexcept
+    bool MarkerFollows(const char16_t* From) const noexcept
     {
         bool quoted = false;
-        for (qsizetype k = From; k < N_; ++k) {
-            const char16_t c = P_[k];
+        for (const char16_t* k = From; k < End_; ++k) {
+            const char16_t c = *k;
             if (c >= 128)
                 continue;
             switch (MarkerScanOf[c]) {
@@ -287,123 +344,125 @@ private:
         return false;
     }
 
-    void Number(std::int64_t Value, int MinWidth) { S_.Out.PutNumber(Value, MinWidth); }
-
-    void Year(qsizetype Run)
+    char16_t* Year(char16_t* Out, qsizetype Run)
     {
         const std::int64_t y = S_.Moment.Year();
         if (Run <= 2)
-            Number(y < 0 ? -(-y % 100) : y % 100, 2);
-        else
-            Number(y, 4);
+            return Out_.PutNumber(Out, y < 0 ? -(-y % 100) : y % 100, 2);
+        return Out_.PutNumber(Out, y, 4);
     }
 
-    void Month(qsizetype Run)
+    char16_t* Month(char16_t* Out, qsizetype Run)
     {
         const int m = S_.Moment.Month();
-        if (Run <= 2) {
-            Number(m, int(Run));
-            return;
-        }
+        if (Run <= 2)
+            return Out_.PutNumber(Out, m, int(Run));
         if (m < 1)
-            return; // an undecodable moment has no month name
-        S_.Out.Put(Run == 3 ? S_.Settings.ShortMonthNames[size_t(m - 1)] : S_.Settings.LongMonthNames[size_t(m - 1)]);
+            return Out; // an undecodable moment has no month name
+        return Out_.Put(Out, Run == 3 ? S_.Settings.ShortMonthNames[size_t(m - 1)]
+                                      : S_.Settings.LongMonthNames[size_t(m - 1)]);
     }
 
-    void DayName(bool Long)
+    char16_t* DayName(char16_t* Out, bool Long)
     {
         const int w = S_.Moment.DayOfWeek();
         if (w < 1)
-            return;
-        S_.Out.Put(Long ? S_.Settings.LongDayNames[size_t(w - 1)] : S_.Settings.ShortDayNames[size_t(w - 1)]);
+            return Out;
+        return Out_.Put(Out, Long ? S_.Settings.LongDayNames[size_t(w - 1)] : S_.Settings.ShortDayNames[size_t(w - 1)]);
     }
 
-    void Day(qsizetype Run)
+    char16_t* Day(char16_t* Out, qsizetype Run)
     {
         switch (Run) {
         case 1:
-        case 2: Number(S_.Moment.Day(), int(Run)); break;
-        case 3: DayName(false); break;
-        case 4: DayName(true); break;
-        case 5: Expand(S_.Settings.ShortDateFormat); break;
-        default: Expand(S_.Settings.LongDateFormat); break;
+        case 2: return Out_.PutNumber(Out, S_.Moment.Day(), int(Run));
+        case 3: return DayName(Out, false);
+        case 4: return DayName(Out, true);
+        case 5: return Expand(Out, S_.Settings.ShortDateFormat);
+        default: return Expand(Out, S_.Settings.LongDateFormat);
         }
     }
 
-    void Hour(qsizetype Run)
+    // After is just past the hour's run.
+    char16_t* Hour(char16_t* Out, qsizetype Run, const char16_t* After)
     {
         if (!Twelve_)
-            Twelve_ = MarkerFollows(I_);
+            Twelve_ = MarkerFollows(After);
         int h = S_.Moment.Hour();
         if (Twelve_ && S_.Moment.Valid()) {
             h %= 12;
             if (h == 0)
                 h = 12;
         }
-        Number(h, Run >= 2 ? 2 : 1);
+        return Out_.PutNumber(Out, h, Run >= 2 ? 2 : 1);
     }
 
-    void Marker()
+    // At an a or A; returns the format position after what it used.
+    const char16_t* Marker(const char16_t* P, char16_t*& Out)
     {
         const bool am = S_.Moment.Hour() < 12;
-        if (MatchesAt(I_, u"AM/PM")) {
-            S_.Out.Put(P_ + I_ + (am ? 0 : 3), 2);
-            I_ += 5;
+        if (MatchesAt(P, u"AM/PM")) {
+            Out = Out_.Put(Out, P + (am ? 0 : 3), 2);
             Twelve_ = true;
-        } else if (MatchesAt(I_, u"A/P")) {
-            S_.Out.Put(P_[I_ + (am ? 0 : 2)]);
-            I_ += 3;
-            Twelve_ = true;
-        } else if (MatchesAt(I_, u"AMPM")) {
-            S_.Out.Put(am ? S_.Settings.TimeAMString : S_.Settings.TimePMString);
-            I_ += 4;
-            Twelve_ = true;
-        } else if (MatchesAt(I_, u"AAAA")) {
-            DayName(true);
-            I_ += 4;
-        } else if (MatchesAt(I_, u"AAA")) {
-            DayName(false);
-            I_ += 3;
-        } else {
-            S_.Out.Put(P_[I_]);
-            ++I_;
+            return P + 5;
         }
+        if (MatchesAt(P, u"A/P")) {
+            Out = Out_.Put(Out, P[am ? 0 : 2]);
+            Twelve_ = true;
+            return P + 3;
+        }
+        if (MatchesAt(P, u"AMPM")) {
+            Out = Out_.Put(Out, am ? S_.Settings.TimeAMString : S_.Settings.TimePMString);
+            Twelve_ = true;
+            return P + 4;
+        }
+        if (MatchesAt(P, u"AAAA")) {
+            Out = DayName(Out, true);
+            return P + 4;
+        }
+        if (MatchesAt(P, u"AAA")) {
+            Out = DayName(Out, false);
+            return P + 3;
+        }
+        Out = Out_.Put(Out, *P);
+        return P + 1;
     }
 
-    void Separator(QChar Sep)
+    char16_t* Separator(char16_t* Out, QChar Sep)
     {
-        if (!Sep.isNull())
-            S_.Out.Put(Sep.unicode());
-        ++I_;
+        return Sep.isNull() ? Out : Out_.Put(Out, Sep.unicode());
     }
 
-    void Quoted(char16_t Quote)
+    // At the opening quote; returns the format position after the closing one.
+    const char16_t* Quoted(const char16_t* P, char16_t*& Out)
     {
-        const qsizetype from = I_ + 1;
-        qsizetype end = from;
-        while (end < N_ && P_[end] != Quote)
-            ++end;
-        S_.Out.Put(P_ + from, end - from);
-        I_ = end < N_ ? end + 1 : N_;
+        const char16_t quote = *P;
+        const char16_t* from = P + 1;
+        const char16_t* close = from;
+        while (close < End_ && *close != quote)
+            ++close;
+        Out = Out_.Put(Out, from, close - from);
+        return close < End_ ? close + 1 : End_;
     }
 
     // Only two levels exist: expansions inside an expansion render nothing.
-    void Expand(const QString& Format)
+    char16_t* Expand(char16_t* Out, const QString& Format)
     {
         if (Level_ >= 2)
-            return;
-        TScanner(S_, Format, Level_ + 1).Run();
+            return Out;
+        return TScanner(S_, Format, Level_ + 1).Run(Out);
     }
 
-    void DateAndTime()
+    char16_t* DateAndTime(char16_t* Out)
     {
         if (Level_ >= 2)
-            return;
-        Expand(S_.Settings.ShortDateFormat);
+            return Out;
+        Out = Expand(Out, S_.Settings.ShortDateFormat);
         if (!S_.Moment.IsMidnight()) {
-            S_.Out.Put(Blank);
-            Expand(S_.Settings.LongTimeFormat);
+            Out = Out_.Put(Out, Blank);
+            Out = Expand(Out, S_.Settings.LongTimeFormat);
         }
+        return Out;
     }
 
     // The era calendar is asked only for the years it is defined on; outside
@@ -420,11 +479,11 @@ private:
                                            Picture);
     }
 
-    void EraName(qsizetype Run)
+    char16_t* EraName(char16_t* Out, qsizetype Run)
     {
         const std::optional<QString> era = EraText(u"gg");
         if (!era)
-            return;
+            return Out;
         QStringView name = *era;
         if (Run == 1) {
             const int lang = ProcessLocale::PrimaryLanguage();
@@ -435,26 +494,25 @@ private:
                 name = name.sliced(2, 2);
             }
         }
-        S_.Out.Put(name);
+        return Out_.Put(Out, name);
     }
 
-    void EraYear(qsizetype Run)
+    char16_t* EraYear(char16_t* Out, qsizetype Run)
     {
         const std::optional<QString> year = EraText(Run <= 2 ? u"yy" : u"yyyy");
         if (!year)
-            return;
+            return Out;
         QStringView text = *year;
         if (Run == 1 && text.startsWith(u'0'))
             text = text.sliced(1);
-        S_.Out.Put(text);
+        return Out_.Put(Out, text);
     }
 
     TRenderState& S_;
-    const char16_t* P_;
-    qsizetype N_;
-    qsizetype I_ = 0;
+    TOutput& Out_;
+    const char16_t* Begin_;
+    const char16_t* End_;
     int Level_;
-    char16_t Last_ = Blank;
     bool Twelve_ = false;
 };
 
@@ -481,7 +539,8 @@ void RenderDateTime(QString& Out, QStringView Format, TDateTime Moment, const TF
     TDecodedMoment decoded(Moment);
     TOutput output(Out);
     TRenderState state{output, decoded, Settings};
-    TScanner(state, Format.isEmpty() ? QStringView(u"c") : Format, 1).Run();
+    char16_t* end = TScanner(state, Format.isEmpty() ? QStringView(u"c") : Format, 1).Run(output.Begin());
+    output.Finish(end);
 }
 
 QString RenderDateTime(QStringView Format, TDateTime Moment, const TFormatSettings& Settings)
