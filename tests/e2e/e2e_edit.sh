@@ -7,7 +7,7 @@
 # present) their pictures are kept there. $1 is the Pendulor executable.
 set -uo pipefail
 exe="${1:?usage: e2e_edit.sh /path/to/Pendulor}"
-source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.bash"
 e2e_start
 shots="${PENDULOR_E2E_SHOTS:-}"
 [ -n "$shots" ] && { mkdir -p "$shots" || fail "cannot make $shots"; }

@@ -4,7 +4,7 @@
 # bounds after a restart. $1 is the Pendulor executable.
 set -uo pipefail
 exe="${1:?usage: e2e_frame.sh /path/to/Pendulor}"
-source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.bash"
 e2e_start xwininfo
 
 # Prints "X Y W H" of the window's outer bounds as the window manager sees them.
