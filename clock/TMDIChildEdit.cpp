@@ -4,6 +4,7 @@
 
 #include "clock/data/OffsetText.h"
 #include "dialogs/TForm3.h"
+#include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TForm3NumberBox.h"
 #include "platform/IStyleService.h"
 
@@ -117,7 +118,9 @@ void TMDIChild::TakeForm3(const TForm3& Form, const TEditOpening& Opening)
     SetClockName(Form.EditName3->text());
     TakeFontChoice(LineName, Form.FontDialogName3, s, true);
 
-    SetLocale(Form.SelectedLocaleID());
+    // With no row selected (the clock's id is on none and the user picked
+    // none) the clock keeps its locale rather than falling back to 0.
+    SetLocale(Form.ComboBoxLang3->currentIndex() >= 0 ? Form.SelectedLocaleID() : MyLCID2);
 
     const int hours = Form.NumberBoxHH3->value();
     const int minutes = Form.NumberBoxMM3->value();

@@ -284,7 +284,7 @@ private Q_SLOTS:
         QTest::newRow("five digits")
             << 10266u << QStringLiteral(u"セルビア語Serbian (キリルCyrillic セルビアSerbia),10266") << 10266u;
         QTest::newRow("prefix of an id") << 102u << QStringLiteral(u"カタロニア語Catalan (スペインSpain),1027") << 1027u;
-        QTest::newRow("on no row") << 2055u << QString() << 0u;
+        QTest::newRow("on no row, kept") << 2055u << QString() << 2055u;
     }
     void localeRowOpensAndOkStoresItsId()
     {
