@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 
-// The fields of one moment, each decoded on first use and at most once.
+// The fields of one moment, all decoded at construction: the date and time
+// chains are short and independent, so they run side by side, and reading a
+// field costs no check.
 //
 // The moment is first rounded to whole milliseconds (ties to even), so that
 // 23:59:59.9996 is midnight of the next day, date included. The day number is
@@ -23,27 +25,53 @@ class TDecodedMoment {
 public:
     static constexpr std::int64_t MsPerDay = 86'400'000;
 
-    explicit TDecodedMoment(TDateTime Moment) noexcept : Moment_(Moment) {}
+    explicit TDecodedMoment(TDateTime Moment) noexcept
+    {
+        const double scaled = RoundHalfEven(Moment * double(MsPerDay));
+        if (!(std::fabs(scaled) < MsLimit)) // also false for NaN
+            return;
+        Valid_ = true;
+        const auto ms = static_cast<std::int64_t>(scaled);
+        const std::int64_t dayNumber = ms / MsPerDay;
+        const std::int64_t rest = ms % MsPerDay;
+        const auto t = std::uint32_t(rest < 0 ? -rest : rest);
+        IsMidnight_ = t == 0;
+        Hour_ = int(t / 3'600'000);
+        Minute_ = int(t / 60'000 % 60);
+        Second_ = int(t / 1000 % 60);
+        Millisecond_ = int(t % 1000);
+        // Days since 0000-03-01 (a Wednesday), the count the fast path takes.
+        const std::int64_t z = dayNumber + EpochShift + DaysFromMarchOfYearZero;
+        if (z >= 0 && z < FastDaysLimit) {
+            CivilFromMarchDays(std::uint32_t(z), Year_, Month_, Day_);
+            DayOfWeek_ = int((std::uint32_t(z) + 3) % 7) + 1;
+        } else {
+            CivilFromDays(dayNumber + EpochShift, Year_, Month_, Day_);
+            // Day 0 (1899-12-30) was a Saturday.
+            const std::int64_t w = (dayNumber + 6) % 7;
+            DayOfWeek_ = int(w < 0 ? w + 7 : w) + 1;
+        }
+    }
 
-    bool Valid() noexcept { Ms(); return Valid_; }
+    bool Valid() const noexcept { return Valid_; }
 
-    std::int64_t Year() noexcept { Date(); return Year_; }
-    int Month() noexcept { Date(); return Month_; }         // 1..12, 0 when undecodable
-    int Day() noexcept { Date(); return Day_; }             // 1..31, 0 when undecodable
-    int DayOfWeek() noexcept { Date(); return DayOfWeek_; } // 1 Sunday..7 Saturday, 0 when undecodable
+    std::int64_t Year() const noexcept { return Year_; }
+    int Month() const noexcept { return Month_; }         // 1..12, 0 when undecodable
+    int Day() const noexcept { return Day_; }             // 1..31, 0 when undecodable
+    int DayOfWeek() const noexcept { return DayOfWeek_; } // 1 Sunday..7 Saturday, 0 when undecodable
 
-    int Hour() noexcept { Time(); return Hour_; }           // 0..23
-    int Minute() noexcept { Time(); return Minute_; }
-    int Second() noexcept { Time(); return Second_; }
-    int Millisecond() noexcept { Time(); return Millisecond_; }
-    bool IsMidnight() noexcept { Ms(); return TimeOfDay_ == 0; }
+    int Hour() const noexcept { return Hour_; }           // 0..23
+    int Minute() const noexcept { return Minute_; }
+    int Second() const noexcept { return Second_; }
+    int Millisecond() const noexcept { return Millisecond_; }
+    bool IsMidnight() const noexcept { return IsMidnight_; }
 
     // Proleptic Gregorian civil date of a count of days since 1970-01-01
     // (after Howard Hinnant's days-to-civil algorithm). Exact for every
     // count whose |value| is below about 2^62.
     static void CivilFromDays(std::int64_t Days, std::int64_t& Year, int& Month, int& Day) noexcept
     {
-        const std::int64_t z = Days + 719468;                         // days since 0000-03-01
+        const std::int64_t z = Days + DaysFromMarchOfYearZero;        // days since 0000-03-01
         const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;  // 400-year cycles, floored
         const auto doe = std::uint32_t(z - era * 146097);             // [0, 146096]
         const std::uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // [0, 399]
@@ -54,9 +82,31 @@ public:
         Year = std::int64_t(yoe) + era * 400 + (Month <= 2 ? 1 : 0);
     }
 
+    // The same for days since 0000-03-01 below FastDaysLimit (years 0 to
+    // about 2.9 million), in 32-bit arithmetic with short dependency chains
+    // (after Neri and Schneider's Euclidean affine functions).
+    static constexpr std::int64_t FastDaysLimit = std::int64_t(1) << 30;
+    static void CivilFromMarchDays(std::uint32_t Z, std::int64_t& Year, int& Month, int& Day) noexcept
+    {
+        const std::uint32_t n1 = 4 * Z + 3;
+        const std::uint32_t century = n1 / 146097;
+        const std::uint32_t dayOfCentury = n1 % 146097 / 4;
+        const std::uint64_t p2 = std::uint64_t(2939745) * (4 * dayOfCentury + 3);
+        const auto yearOfCentury = std::uint32_t(p2 >> 32);
+        const std::uint32_t dayOfYear = std::uint32_t(p2) / 2939745 / 4; // from March 1
+        const std::uint32_t n3 = 2141 * dayOfYear + 197913;
+        const std::uint32_t month = n3 >> 16; // March = 3 .. February = 14
+        const bool january = dayOfYear >= 306;
+        Day = int((n3 & 0xFFFF) / 2141 + 1);
+        Month = int(january ? month - 12 : month);
+        Year = std::int64_t(100 * century + yearOfCentury + (january ? 1 : 0));
+    }
+
 private:
     // 1899-12-30 counted from 1970-01-01.
     static constexpr std::int64_t EpochShift = -25569;
+    // 1970-01-01 counted from 0000-03-01.
+    static constexpr std::int64_t DaysFromMarchOfYearZero = 719468;
     // Below 2^63 with margin; the product is compared as a double.
     static constexpr double MsLimit = 9.2e18;
 
@@ -71,55 +121,8 @@ private:
         return std::nearbyint(X); // the default rounding mode: ties to even
     }
 
-    void Ms() noexcept
-    {
-        if (HaveMs_)
-            return;
-        HaveMs_ = true;
-        const double scaled = RoundHalfEven(Moment_ * double(MsPerDay));
-        if (!(std::fabs(scaled) < MsLimit)) // also false for NaN
-            return;
-        Valid_ = true;
-        const auto ms = static_cast<std::int64_t>(scaled);
-        DayNumber_ = ms / MsPerDay;
-        const std::int64_t rest = ms % MsPerDay;
-        TimeOfDay_ = rest < 0 ? -rest : rest;
-    }
-
-    void Date() noexcept
-    {
-        if (HaveDate_)
-            return;
-        HaveDate_ = true;
-        Ms();
-        if (!Valid_)
-            return;
-        CivilFromDays(DayNumber_ + EpochShift, Year_, Month_, Day_);
-        // Day 0 (1899-12-30) was a Saturday.
-        const std::int64_t w = (DayNumber_ + 6) % 7;
-        DayOfWeek_ = int(w < 0 ? w + 7 : w) + 1;
-    }
-
-    void Time() noexcept
-    {
-        if (HaveTime_)
-            return;
-        HaveTime_ = true;
-        Ms();
-        const auto t = int(TimeOfDay_);
-        Hour_ = t / 3'600'000;
-        Minute_ = t / 60'000 % 60;
-        Second_ = t / 1000 % 60;
-        Millisecond_ = t % 1000;
-    }
-
-    TDateTime Moment_;
-    bool HaveMs_ = false;
-    bool HaveDate_ = false;
-    bool HaveTime_ = false;
     bool Valid_ = false;
-    std::int64_t DayNumber_ = 0;
-    std::int64_t TimeOfDay_ = 0;
+    bool IsMidnight_ = true;
     std::int64_t Year_ = 0;
     int Month_ = 0;
     int Day_ = 0;
