@@ -64,11 +64,13 @@ int main(int argc, char** argv)
     TPendulorApplication app(argc, argv);
     SubstituteFonts();
     TStyleService styles;
-    TFrameServices services;
-    services.Styles = &styles;
     TLinuxShell shell;
     TQtMessageBoxes boxes;
     const TShellOpen shellOpen(shell, TMessageDialogs(boxes));
+    TFrameServices services;
+    services.Styles = &styles;
+    services.MessageBoxes = &boxes;
+    services.ShellOpen = &shellOpen; // one gateway for the frame and the dialogs
     TMainForm frame(services);
     // The properties dialog, made once after the frame, hidden, and reused by
     // every clock; the frame deletes it.

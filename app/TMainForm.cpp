@@ -10,10 +10,12 @@
 #include "common/EPendulorError.h"
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
+#include "platform/TLinuxShell.h"
 #include "platform/TQtMessageBoxes.h"
 #include "platform/TStyleService.h"
 #include "platform/TWindowSystem.h"
 #include "shell/MessageDialogs.h"
+#include "shell/TShellOpen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -80,7 +82,15 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
         SystemMenu1->popup(mapToGlobal(QPoint(0, 0)));
     });
 
+    if (!Services1.ShellOpen) {
+        OwnShell1 = std::make_unique<TLinuxShell>();
+        OwnShellOpen1 = std::make_unique<TShellOpen>(*OwnShell1, TMessageDialogs(MessageBoxes()));
+        Services1.ShellOpen = OwnShellOpen1.get();
+    }
     CommandLine1 = QCoreApplication::arguments().mid(1);
+    OpenDialog1.DefaultExt = QStringLiteral("dat");
+    OpenDialog1.NameFilters = {QStringLiteral(u"データファイル (*.dat)"), QStringLiteral(u"すべてのファイル (*)")};
+    OpenDialog1.MultiSelect = true;
     CreateActions();
     CreateMenus();
     CreateTabBar();
@@ -99,6 +109,11 @@ IMessageBoxes& TMainForm::MessageBoxes() const
 {
     static TQtMessageBoxes Real;
     return Services1.MessageBoxes ? *Services1.MessageBoxes : Real;
+}
+
+const TShellOpen& TMainForm::ShellOpen() const
+{
+    return *Services1.ShellOpen;
 }
 
 IWindowSystem& TMainForm::WindowSystem() const
@@ -254,6 +269,12 @@ void TMainForm::SetMenuBarShown(bool Show)
 
 void TMainForm::closeEvent(QCloseEvent* Event)
 {
+    if (OpeningClocks1) {
+        // Closing now would record only the clocks made so far.
+        CloseDeferred1 = true;
+        Event->ignore();
+        return;
+    }
     if (InCloseQuery1 || FormCloseQuery())
         Event->accept();
     else

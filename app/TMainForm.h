@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/IClockFrame.h"
+#include "platform/IOpenFileDialog.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -9,6 +10,8 @@
 #include <QStringList>
 
 #include <exception>
+#include <functional>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -18,6 +21,8 @@ class QMdiSubWindow;
 class QMenu;
 class QMenuBar;
 class IMessageBoxes;
+class IShell;
+class TShellOpen;
 class IWindowSystem;
 class IStyleService;
 class TMDIChild;
@@ -30,6 +35,10 @@ struct TFrameServices {
     IWindowSystem* WindowSystem = nullptr;
     IMessageBoxes* MessageBoxes = nullptr;
     IStyleService* Styles = nullptr;
+    const TShellOpen* ShellOpen = nullptr; // the shell gateway of the whole application
+    IOpenFileDialog* OpenDialog = nullptr;
+    // Ends the process at once, without close queries (Clear Restart).
+    std::function<void()> Terminate = {};
 };
 
 // The multiple-document frame: holds every clock window, its menus, its
@@ -132,6 +141,10 @@ public:
     void WMSysCommand(int Command);
 
     void FileNew1Execute();
+    void FileOpen1Execute();
+    // Files dropped onto the frame: the first one is opened as a clock.
+    void WMDropFiles(const QStringList& Paths);
+    void ClearRestart1Click();
     void Exit1Click();
     void FileExit1Execute();
 
@@ -157,7 +170,11 @@ public:
     // Used by closeEvent; public so tests can drive it without a close.
     bool FormCloseQuery();
 
+    // The settings of File > Open's dialog.
+    TOpenDialogOptions OpenDialog1;
+
     IMessageBoxes& MessageBoxes() const;
+    const TShellOpen& ShellOpen() const;
     IWindowSystem& WindowSystem() const;
     IStyleService* Styles() const { return Services1.Styles; }
 
@@ -171,9 +188,14 @@ protected:
     void showEvent(QShowEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void contextMenuEvent(QContextMenuEvent* Event) override;
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
 
 private:
     void FormCreate();
+    bool OpenClockFileReported(const QString& FileName);
+    void EndOpeningClocks();
+    IOpenFileDialog& OpenDialog() const;
     bool DataFolderUsable() const;
     static QString IniBesideExecutable();
     static bool IsReadable(const QString& FileName);
@@ -202,6 +224,10 @@ private:
     int PendingTries1 = 0;
     int AlphaBlendValue1 = 255;
     QStringList CommandLine1; // parameters 1..n
+    std::unique_ptr<IShell> OwnShell1; // only when no gateway was handed in
+    std::unique_ptr<TShellOpen> OwnShellOpen1;
+    bool OpeningClocks1 = false; // a close asked for meanwhile waits for the end
+    bool CloseDeferred1 = false;
 };
 
 extern TMainForm* MainForm;

@@ -3,6 +3,7 @@
 #include "app/TInAppWindowMenu.h"
 #include "app/TMainForm.h"
 #include "clock/TMDIChild.h"
+#include "shell/TShellOpen.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -40,13 +41,13 @@ QAction* MakeLater(QObject* Owner, const QString& Caption, const QKeySequence& S
 void TMainForm::CreateActions()
 {
     FileNew1 = MakeAction(this, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    FileOpen1 = MakeLater(this, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileOpen1 = MakeAction(this, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     MyMemo1 = MakeLater(this, QStringLiteral("My &Memo..."));
     SendTo1 = MakeLater(this, QStringLiteral("SendTo"));
     DeskTop1 = MakeLater(this, QStringLiteral("DeskTop"));
     StartMenu1 = MakeLater(this, QStringLiteral("StartMenu"));
     StartUp1 = MakeLater(this, QStringLiteral("StartUp"));
-    ClearRestart1 = MakeLater(this, QStringLiteral("&Clear Restart..."));
+    ClearRestart1 = MakeAction(this, QStringLiteral("&Clear Restart..."));
     Exit1 = MakeAction(this, QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
 
     HorizontalSpread1 = MakeAction(this, QStringLiteral("Horizontal Spread"));
@@ -63,12 +64,12 @@ void TMainForm::CreateActions()
     SetTitle1 = MakeLater(this, QStringLiteral("Set Title..."));
     Style1 = MakeLater(this, QStringLiteral("Select Style..."));
 
-    ShowHelp1 = MakeLater(this, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+    ShowHelp1 = MakeAction(this, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
     About1 = MakeLater(this, QStringLiteral("About"));
-    Properties1 = MakeLater(this, QStringLiteral("Properties"), QKeySequence(Qt::ALT | Qt::Key_Return));
-    Donation1 = MakeLater(this, QStringLiteral("Donation"));
-    HomeSite1 = MakeLater(this, QStringLiteral("HomeSite"));
-    SetDateTime1 = MakeLater(this, QStringLiteral("Set DateTime"));
+    Properties1 = MakeAction(this, QStringLiteral("Properties"), QKeySequence(Qt::ALT | Qt::Key_Return));
+    Donation1 = MakeAction(this, QStringLiteral("Donation"));
+    HomeSite1 = MakeAction(this, QStringLiteral("HomeSite"));
+    SetDateTime1 = MakeAction(this, QStringLiteral("Set DateTime"));
 
     PopupShowMenuBar1 = MakeAction(this, QStringLiteral("Show MenuBar"));
 
@@ -77,7 +78,14 @@ void TMainForm::CreateActions()
     WindowTileVertical1 = MakeAction(this, QStringLiteral("Vertical Spread"));
 
     connect(FileNew1, &QAction::triggered, this, &TMainForm::FileNew1Execute);
+    connect(FileOpen1, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
+    connect(ClearRestart1, &QAction::triggered, this, &TMainForm::ClearRestart1Click);
     connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
+    connect(ShowHelp1, &QAction::triggered, this, [this] { ShellOpen().ShowHelp1Click(); });
+    connect(Properties1, &QAction::triggered, this, [this] { ShellOpen().Properties1Click(); });
+    connect(Donation1, &QAction::triggered, this, [this] { ShellOpen().Donation1Click(); });
+    connect(HomeSite1, &QAction::triggered, this, [this] { ShellOpen().HomeSite1Click(); });
+    connect(SetDateTime1, &QAction::triggered, this, [this] { ShellOpen().SetDateTime1Click(); });
     connect(HorizontalSpread1, &QAction::triggered, this, &TMainForm::WindowTileHorizontal1Execute);
     connect(VerticalSpread1, &QAction::triggered, this, &TMainForm::WindowTileVertical1Execute);
     connect(Cascade1, &QAction::triggered, this, &TMainForm::WindowCascade1Execute);

@@ -9,6 +9,8 @@
 #include "platform/IStyleService.h"
 #include "platform/IWindowSystem.h"
 #include "widgets/doubles/TFakeMessageBoxes.h"
+#include "widgets/doubles/TFakeStyleService.h"
+#include "widgets/doubles/TFakeWindowSystem.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,42 +26,6 @@
 #include <memory>
 
 namespace {
-
-// A screen of known size, so every default position is predictable.
-class TFakeWindowSystem final : public IWindowSystem {
-public:
-    QSize Work{1200, 900};
-    int Caption = 20;
-    QSize WorkAreaSize() const override { return Work; }
-    QSize DesktopSize() const override { return {2400, 900}; }
-    int CaptionHeight(const QWidget&) const override { return Caption; }
-    bool StartSystemMove(QWidget&) override { return false; }
-    bool StartSystemResize(QWidget&, Qt::Edges) override { return false; }
-};
-
-// Styles by name only; activating records the name.
-class TFakeStyleService final : public IStyleService {
-public:
-    QStringList Names{QStringLiteral("Windows"), QStringLiteral("Carbon"), QStringLiteral("Amethyst Kamri"),
-                      QStringLiteral("Auric")};
-    QString Active = QStringLiteral("Windows");
-    QStringList Activated;
-
-    QStringList StyleNames() const override { return Names; }
-    QString ActiveStyleName() const override { return Active; }
-    void ActivateStyle(const QString& Name) override
-    {
-        if (!Names.contains(Name))
-            throw EPendulorError(QStringLiteral("Style not found: ") + Name);
-        Active = Name;
-        Activated << Name;
-    }
-    QColor ColorOf(std::uint32_t Color) const override
-    {
-        return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
-    }
-    void SetFontElement(QWidget&, bool, const QColor&) const override {}
-};
 
 // An object whose event handler fails, as a command would.
 class TThrowingObject final : public QObject {

@@ -1,0 +1,203 @@
+// The clock set as a whole: reopened at the first showing, added to by
+// File > Open and drops, thrown away by Clear Restart.
+#include "app/AppConstants.h"
+#include "app/MainUnit.h"
+#include "app/TMainForm.h"
+#include "common/TIniFile.h"
+#include "datetime/ProcessLocale.h"
+#include "platform/IMessageBoxes.h"
+#include "platform/TQtOpenFileDialog.h"
+#include "platform/locale/ILocaleDatabase.h"
+#include "shell/TShellOpen.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace {
+
+// The extension from the last dot after the last separator, dot included.
+QString Extension(const QString& Path)
+{
+    const qsizetype slash = std::max(Path.lastIndexOf(u'/'), Path.lastIndexOf(u'\\'));
+    const qsizetype dot = Path.lastIndexOf(u'.');
+    return dot > slash ? Path.mid(dot) : QString();
+}
+
+bool IsClockFileName(const QString& Path)
+{
+    const QString lower = ProcessLocale::Database().LowerCase(ProcessLocale::Identifier(), Extension(Path));
+    return lower == QStringLiteral(".dat");
+}
+
+// The values of section DATAFILE in the order they stand, whatever the keys.
+QStringList SavedClockSet(const QString& FileName)
+{
+    const TIniFile ini(FileName);
+    QStringList paths;
+    for (const QString& key : ini.ReadSection(u"DATAFILE"))
+        paths.append(ini.ReadString(u"DATAFILE", key, QString()));
+    return paths;
+}
+
+QStringList LocalFiles(const QMimeData* Data)
+{
+    QStringList paths;
+    if (Data)
+        for (const QUrl& url : Data->urls())
+            if (url.isLocalFile())
+                paths.append(url.toLocalFile());
+    return paths;
+}
+
+} // namespace
+
+bool TMainForm::OpenClockFileReported(const QString& FileName)
+{
+    try {
+        OpenClockFile(FileName);
+        return true;
+    } catch (const std::exception& E) {
+        ExceptionEvent(this, E); // one unreadable file must not stop the others
+        return false;
+    }
+}
+
+void TMainForm::EndOpeningClocks()
+{
+    OpeningClocks1 = false;
+    if (CloseDeferred1) {
+        CloseDeferred1 = false;
+        close();
+    }
+}
+
+void TMainForm::ShowingChanged()
+{
+    if (IsStyleChanged || !isVisible())
+        return;
+    repaint();
+    if (IsStyleChanged) {
+        IsStyleChanged = false;
+        return;
+    }
+    // With PENDULOR_TRACE_STARTUP set, the time spent making the clocks is printed.
+    const bool trace = qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP");
+    QElapsedTimer loop;
+    loop.start();
+    qint64 making = 0;
+    int made = 0;
+    const auto open = [&](const QString& Path) {
+        QElapsedTimer one;
+        one.start();
+        made += OpenClockFileReported(Path) ? 1 : 0;
+        making += one.nsecsElapsed();
+    };
+    OpeningClocks1 = true;
+    if (!CommandLine1.isEmpty()) {
+        for (const QString& parameter : std::as_const(CommandLine1))
+            if (IsClockFileName(parameter))
+                open(parameter);
+        WindowTileVertical1->setEnabled(MDIChildCount() > 0);
+        if (WindowTileVertical1->isEnabled())
+            WindowTileVertical1->trigger();
+    } else if (!SettingsUnreadable1) {
+        QStringList paths;
+        try {
+            paths = SavedClockSet(IniFileName);
+        } catch (const std::exception& E) {
+            ExceptionEvent(this, E); // became unreadable since start-up
+        }
+        for (qsizetype i = paths.size() - 1; i >= 0; --i) {
+            open(paths[i]);
+            QCoreApplication::processEvents();
+        }
+        ExecuteLastAction();
+    }
+    ShowTabs1Click();
+    if (trace && made > 0) {
+        std::printf("reopen: %d clocks, %.3f ms each in OpenClockFile, %.1f ms with painting\n", made,
+                    making / 1e6 / made, loop.nsecsElapsed() / 1e6);
+        std::fflush(stdout);
+    }
+    EndOpeningClocks();
+}
+
+void TMainForm::FileOpen1Execute()
+{
+    OpenDialog1.InitialDir = DataFolder;
+    const QStringList files = OpenDialog().Execute(this, OpenDialog1);
+    OpeningClocks1 = true;
+    for (const QString& file : files) {
+        OpenClockFileReported(file);
+        QCoreApplication::processEvents();
+    }
+    if (MDIChildCount() == 1)
+        LastAction1 = WindowCascade1;
+    EndOpeningClocks();
+}
+
+IOpenFileDialog& TMainForm::OpenDialog() const
+{
+    static TQtOpenFileDialog Real;
+    return Services1.OpenDialog ? *Services1.OpenDialog : Real;
+}
+
+void TMainForm::WMDropFiles(const QStringList& Paths)
+{
+    if (Paths.isEmpty())
+        return;
+    // The whole path: a shortened one would open some other file, or none.
+    OpenClockFile(Paths.first());
+    ExecuteLastAction();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* Event)
+{
+    if (!LocalFiles(Event->mimeData()).isEmpty())
+        Event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* Event)
+{
+    const QStringList paths = LocalFiles(Event->mimeData());
+    if (paths.isEmpty())
+        return;
+    Event->acceptProposedAction();
+    // Opened once the drag has ended, so a report does not hold up the source.
+    QTimer::singleShot(0, this, [this, paths] { WMDropFiles(paths); });
+}
+
+void TMainForm::ClearRestart1Click()
+{
+    TMessageAnswer answer = TMessageAnswer::No;
+    if (MDIChildCount() > 0)
+        answer = MessageBoxes().Ask(windowTitle(), QStringLiteral("Save current data BEFORE Clear Restart?"), true);
+    if (answer == TMessageAnswer::Cancel)
+        return;
+    const QString settings = GetIniFileName(MakerFolderName);
+    if (answer == TMessageAnswer::Yes) {
+        SaveDataFiles = true;
+        // A clock that could not be saved has been reported and keeps the
+        // frame open: then nothing is thrown away and nothing restarts.
+        if (!close())
+            return;
+        QCoreApplication::processEvents();
+    } else {
+        SaveDataFiles = false;
+    }
+    QFile::remove(settings);
+    ShellOpen().MyShellExecuteOpen1(QCoreApplication::applicationFilePath(), QString());
+    if (Services1.Terminate)
+        Services1.Terminate();
+    else
+        QCoreApplication::exit(0); // leaves the loop without asking any window to close
+}
