@@ -5,6 +5,7 @@
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "unit/doubles/TFakeLocaleDatabase.h"
+#include "unit/doubles/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,19 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray ReadBytes(const QString& Path)
-{
-    QFile F(Path);
-    return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes)
-{
-    QFile F(Path);
-    QVERIFY(F.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(F.write(Bytes), Bytes.size());
-}
 
 QByteArray Utf16(const QString& Text, bool BigEndian)
 {

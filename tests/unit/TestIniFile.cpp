@@ -2,6 +2,7 @@
 #include "common/TIniFile.h"
 #include "datetime/ProcessLocale.h"
 #include "unit/doubles/TFakeLocaleDatabase.h"
+#include "unit/doubles/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,19 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray ReadBytes(const QString& Path)
-{
-    QFile F(Path);
-    return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes)
-{
-    QFile F(Path);
-    QVERIFY(F.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(F.write(Bytes), Bytes.size());
-}
 
 // Runs Action and returns the message of the EPendulorError it throws.
 template <typename F>
