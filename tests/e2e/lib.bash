@@ -26,10 +26,13 @@ e2e_start() {
   work="$(mktemp -d)"
   pids=()
   trap e2e_cleanup EXIT
-  local display=":$(( 200 + RANDOM % 300 ))"
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display number itself and reports it: a number chosen
+  # here could belong to another X server already.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   pids+=($!)
-  export DISPLAY="$display"
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb reported no display"
+  export DISPLAY=":$(head -1 "$work/display")"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
   openbox >/dev/null 2>&1 &

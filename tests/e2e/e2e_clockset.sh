@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The clock set over restarts on a real X server: three clock files on the
+# command line, a close, a start without arguments that reopens them in the
+# saved order, and Help > Help (F1) handing the help document to the desktop's
+# opener (a recording stand-in first on PATH). $1 is the Pendulor executable.
+set -uo pipefail
+exe="${1:?usage: e2e_clockset.sh /path/to/Pendulor}"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.bash"
+e2e_start
+
+# The opener and the browser only note what they were asked to open.
+mkdir -p "$work/bin"
+opened="$work/opened.txt"
+for name in xdg-open x-www-browser recording-browser; do
+  printf '#!/bin/sh\nprintf "%%s %%s\\n" "$(basename "$0")" "$*" >>"%s"\n' "$opened" >"$work/bin/$name"
+  chmod +x "$work/bin/$name"
+done
+export PATH="$work/bin:$PATH" BROWSER="$work/bin/recording-browser"
+
+# DATAFILE values in key order, without their CR.
+datafile() { sed -n '/^\[DATAFILE\]/,/^\r\?$/p' "$ini" | tr -d '\r' | grep '^FileName'; }
+
+for name in Alpha Beta Gamma; do
+  printf '[NAME]\r\nCaption=%s\r\nOffset=+0100\r\n' "$name" >"$work/$name.dat"
+done
+
+# Opened in the order given: Gamma, made last, is the front clock.
+e2e_launch "$work/Alpha.dat" "$work/notes.txt" "$work/Beta.dat" "$work/Gamma.dat"
+e2e_close
+expected="FileName0=$folder/Gamma.dat
+FileName1=$folder/Beta.dat
+FileName2=$folder/Alpha.dat"
+[ "$(datafile)" = "$expected" ] || fail "first close recorded: $(datafile | tr '\n' ' ')"
+for name in Alpha Beta Gamma; do
+  grep -q "^Caption=$name"$'\r'"$" "$folder/$name.dat" || fail "$name.dat was not written to the data folder"
+done
+
+# Reopened last entry first: the order at the next close is the same.
+e2e_launch
+e2e_close
+[ "$(datafile)" = "$expected" ] || fail "order changed over a restart: $(datafile | tr '\n' ' ')"
+
+# Help > Help: the help document next to the executable, given to the opener.
+e2e_launch
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+xdotool key --window "$win" F1
+for _ in $(seq 50); do [ -s "$opened" ] && break; sleep 0.1; done
+[ -s "$opened" ] || fail "F1 opened nothing"
+help="file://$(cd "$(dirname "$exe")" && pwd)/Pendulor.html"
+grep -qx "xdg-open $help" "$opened" || fail "the opener was asked: $(cat "$opened")"
+e2e_close
+[ "$(datafile)" = "$expected" ] || fail "order changed over a second restart: $(datafile | tr '\n' ' ')"
+echo "PASS: Gamma, Beta, Alpha recorded and reopened in that order; F1 opened $help"
