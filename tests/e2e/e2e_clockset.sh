@@ -2,7 +2,8 @@
 # The clock set over restarts on a real X server: three clock files on the
 # command line, a close, a start without arguments that reopens them in the
 # saved order, and Help > Help (F1) handing the help document to the desktop's
-# opener (a recording stand-in first on PATH). $1 is the Pendulor executable.
+# opener (a recording stand-in first on PATH), then Clear Restart answered
+# "No". $1 is the Pendulor executable.
 set -uo pipefail
 exe="${1:?usage: e2e_clockset.sh /path/to/Pendulor}"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.bash"
@@ -48,6 +49,31 @@ for _ in $(seq 50); do [ -s "$opened" ] && break; sleep 0.1; done
 [ -s "$opened" ] || fail "F1 opened nothing"
 help="file://$(cd "$(dirname "$exe")" && pwd)/Pendulor.html"
 grep -qx "xdg-open $help" "$opened" || fail "the opener was asked: $(cat "$opened")"
+
+# File > Clear Restart, "No": this instance ends without writing anything and
+# a new one starts with the defaults and no clocks.
+alpha="$(cat "$folder/Alpha.dat")"
+old=$app
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+xdotool key --window "$win" alt+f
+sleep 0.3
+xdotool key c
+for _ in $(seq 50); do
+  [ "$(xdotool search --onlyvisible --name '^Pendulor$' 2>/dev/null | wc -l)" -ge 2 ] && break
+  sleep 0.1
+done
+sleep 0.3
+xdotool key n
+wait_exit "$old" || fail "Clear Restart did not end the running instance"
+[ -f "$ini" ] && fail "the settings file survived Clear Restart"
+[ "$(cat "$folder/Alpha.dat")" = "$alpha" ] || fail "a clock file was written after answering No"
+win="$(frame_window)"
+[ -n "$win" ] || fail "no new instance appeared"
+app="$(xdotool getwindowpid "$win" 2>/dev/null)"
+[ -n "$app" ] && [ "$app" != "$old" ] || fail "the frame shown is not a new instance"
+pids+=($app)
+sleep 0.5
 e2e_close
-[ "$(datafile)" = "$expected" ] || fail "order changed over a second restart: $(datafile | tr '\n' ' ')"
-echo "PASS: Gamma, Beta, Alpha recorded and reopened in that order; F1 opened $help"
+[ -f "$ini" ] || fail "the new instance wrote no settings file"
+[ -z "$(datafile)" ] || fail "the new instance reopened clocks: $(datafile | tr '\n' ' ')"
+echo "PASS: Gamma, Beta, Alpha recorded and reopened in that order; F1 opened $help; Clear Restart (No) restarted clean"
