@@ -3,6 +3,10 @@
 // tick when the time line changes, the bare rendering of both strings into
 // reused buffers (the floor), and a naive tick that renders fresh strings and
 // hands them to the labels every time.
+// Making a clock window against a bare sub-window of the same size with a
+// plain widget inside: both are added to a shown MDI area, shown, laid out and
+// destroyed again. The changed tick is also measured with the events it causes
+// (layout requests, repaint) processed, on a shown window.
 
 #include "app/MainUnit.h"
 #include "clock/TMDIChild.h"
@@ -11,6 +15,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -84,8 +90,70 @@ void BM_NaiveTick(benchmark::State& State)
     }
 }
 
+QMdiArea& Area()
+{
+    App();
+    static QMdiArea area;
+    if (!area.isVisible()) {
+        area.resize(1200, 900);
+        area.show();
+        QCoreApplication::processEvents();
+    }
+    return area;
+}
+
+void BM_MakeClock(benchmark::State& State)
+{
+    QMdiArea& area = Area();
+    TSteppingNow now;
+    for (auto _ : State) {
+        auto* child = new TMDIChild(TClockServices{nullptr, &now, nullptr, nullptr});
+        area.addSubWindow(child);
+        child->show();
+        child->InitNewClock();
+        child->Timer1Timer();
+        QCoreApplication::processEvents();
+        delete child;
+    }
+}
+
+void BM_MakeBareSubWindow(benchmark::State& State)
+{
+    QMdiArea& area = Area();
+    for (auto _ : State) {
+        auto* child = new QMdiSubWindow;
+        child->setWidget(new QWidget);
+        child->resize(TMDIChild::InitialClientSize + QSize(4, 18));
+        area.addSubWindow(child);
+        child->show();
+        QCoreApplication::processEvents();
+        delete child;
+    }
+}
+
+void BM_TickChangedShown(benchmark::State& State)
+{
+    QMdiArea& area = Area();
+    TSteppingNow now;
+    auto* child = new TMDIChild(TClockServices{nullptr, &now, nullptr, nullptr});
+    area.addSubWindow(child);
+    child->show();
+    child->InitNewClock();
+    child->TimeFormat2 = QStringLiteral("hh:nn:ss");
+    QCoreApplication::processEvents();
+    for (auto _ : State) {
+        now.Moment += 1.0 / 86400;
+        child->Timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    delete child;
+}
+
 } // namespace
 
+BENCHMARK(BM_MakeClock);
+BENCHMARK(BM_MakeBareSubWindow);
+BENCHMARK(BM_TickChangedShown);
 BENCHMARK(BM_TickUnchanged);
 BENCHMARK(BM_TickChanged);
 BENCHMARK(BM_RenderOnly);

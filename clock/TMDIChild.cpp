@@ -36,6 +36,14 @@ namespace {
 const QString NewClockName = QStringLiteral("(new)");
 const TSystemNow SystemNow;
 
+// The platform's font dialog holds no state between showings: one serves
+// every clock window.
+IFontChooser& SystemFontChooser()
+{
+    static TFontChooser Chooser;
+    return Chooser;
+}
+
 QFont LineFont(const TLineStyle& S)
 {
     QFont f(S.FontName);
@@ -72,16 +80,8 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     , Services2(Services)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* style = new TToolWindowStyle;
-    style->setParent(this);
-    setStyle(style);
-
-    IFontChooser* chooser = Services2.FontChooser;
-    if (!chooser) {
-        OwnFontChooser2 = std::make_unique<TFontChooser>();
-        chooser = OwnFontChooser2.get();
-    }
-    FontDialog1 = FontDialog2 = FontDialog3 = chooser;
+    setStyle(TToolWindowStyle::Shared());
+    FontDialog1 = FontDialog2 = FontDialog3 = Services2.FontChooser ? Services2.FontChooser : &SystemFontChooser();
 
     // Initial line styles: name bold 26 left, date and time 20 centred.
     Lines2[LineName].FontSize = 26;
@@ -89,7 +89,7 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     Lines2[LineName].Alignment = LineAlignLeft;
 
     CreateLabels();
-    CreateMenu();
+    // The context menu is made when it is first needed (ContextMenu).
 
     setWindowTitle(ClockInitialCaption);
     SetClockName(ClockInitialCaption);
@@ -160,7 +160,7 @@ void TMDIChild::CreateMenu()
     PopupMenu2 = new QMenu(this);
     MenuBar2 = PopupMenu2->addAction(QStringLiteral("&MenuBar"));
     MenuBar2->setCheckable(true);
-    MenuBar2->setChecked(true);
+    MenuBar2->setChecked(MenuBarChecked2);
     connect(MenuBar2, &QAction::triggered, this, &TMDIChild::MenuBar2Click);
     PopupMenu2->addSeparator();
     EditItem2 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
@@ -176,6 +176,13 @@ void TMDIChild::CreateMenu()
     PopupMenu2->addSeparator();
     Close2 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QStringLiteral("&Close"));
     connect(Close2, &QAction::triggered, this, &TMDIChild::Close2Click);
+}
+
+QMenu* TMDIChild::ContextMenu()
+{
+    if (!PopupMenu2)
+        CreateMenu();
+    return PopupMenu2;
 }
 
 void TMDIChild::SetFrame(IClockFrame* Frame) { Services2.Frame = Frame; }
@@ -406,14 +413,12 @@ void TMDIChild::FormCloseQuery()
 void TMDIChild::MenuBar2Click()
 {
     IClockFrame* frame = Services2.Frame;
-    if (frame && frame->IsMenuBarShown()) {
-        frame->SetMenuBarShown(false);
-        MenuBar2->setChecked(false);
-    } else {
-        if (frame)
-            frame->SetMenuBarShown(true);
-        MenuBar2->setChecked(true);
-    }
+    const bool show = !(frame && frame->IsMenuBarShown());
+    if (frame)
+        frame->SetMenuBarShown(show);
+    MenuBarChecked2 = show;
+    if (MenuBar2)
+        MenuBar2->setChecked(show);
 }
 
 void TMDIChild::Close2Click() { close(); }
@@ -455,6 +460,7 @@ void TMDIChild::LineFontClick(TLine Line)
 
 void TMDIChild::LineMenuClick(TLine Line)
 {
+    ContextMenu();
     QAction* left = Line == LineName ? NameLeft2 : Line == LineDate ? DateLeft2 : TimeLeft2;
     QAction* center = Line == LineName ? NameCenter2 : Line == LineDate ? DateCenter2 : TimeCenter2;
     QAction* right = Line == LineName ? NameRight2 : Line == LineDate ? DateRight2 : TimeRight2;
@@ -511,7 +517,7 @@ void TMDIChild::showEvent(QShowEvent* Event)
 void TMDIChild::contextMenuEvent(QContextMenuEvent* Event)
 {
     if (Client2->geometry().contains(Event->pos())) {
-        PopupMenu2->popup(Event->globalPos());
+        ContextMenu()->popup(Event->globalPos());
         Event->accept();
         return;
     }
@@ -522,6 +528,11 @@ bool TMDIChild::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched == Client2 && Event->type() == QEvent::Resize)
         FormResize();
+    else if (Watched == Client2 && Event->type() == QEvent::LayoutRequest)
+        // A line's new text asks for a new layout; the lines are placed by
+        // FormResize alone and never size the window, so the sub-window's
+        // costly re-check of its size constraints is not needed.
+        return true;
     else if (Event->type() == QEvent::MouseButtonDblClick
              && (Watched == LabelName2 || Watched == LabelDate2 || Watched == LabelTime2)) {
         EditItem2Click();

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 
 class IClockFrame;
 class IFontChooser;
@@ -50,6 +49,8 @@ public:
     ~TMDIChild() override;
 
     void SetFrame(IClockFrame* Frame);
+    // PopupMenu2 with its items, made on first use.
+    QMenu* ContextMenu();
 
     // New clock with default settings (the new-clock branch of the frame's
     // OpenClockFile, up to the frame's arrangement).
@@ -96,7 +97,7 @@ public:
     TClockData ToClockData() const;
     void ApplyClockData(const TClockData& Data);
 
-    // Components.
+    // Components. The context menu's members stay null until ContextMenu().
     QTimer* Timer1 = nullptr;
     QLabel* LabelName2 = nullptr;
     QLabel* LabelDate2 = nullptr;
@@ -175,7 +176,7 @@ private:
     static void SetLineText(QLabel* Label, const QString& Text);
 
     TClockServices Services2;
-    std::unique_ptr<IFontChooser> OwnFontChooser2;
+    bool MenuBarChecked2 = true; // the mark of MenuBar2, also before the menu exists
     QWidget* Client2 = nullptr;
     std::array<TLineStyle, 3> Lines2{};
     QString Hint2;

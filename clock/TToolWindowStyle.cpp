@@ -1,5 +1,18 @@
 #include "clock/TToolWindowStyle.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
+TToolWindowStyle* TToolWindowStyle::Shared()
+{
+    static QPointer<TToolWindowStyle> Instance;
+    if (!Instance) {
+        Instance = new TToolWindowStyle;
+        Instance->setParent(QCoreApplication::instance());
+    }
+    return Instance;
+}
+
 int TToolWindowStyle::pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const
 {
     switch (Metric) {

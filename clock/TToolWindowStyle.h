@@ -10,6 +10,11 @@ public:
     static constexpr int CaptionHeight = 16;
     static constexpr int FrameWidth = 2;
 
+    // The one instance all clock windows share (a style of its own per window
+    // would also mean a base style, with its caches, per window). Owned by the
+    // application; made again should the application be made again.
+    static TToolWindowStyle* Shared();
+
     int pixelMetric(PixelMetric Metric, const QStyleOption* Option = nullptr,
                     const QWidget* Widget = nullptr) const override;
 };

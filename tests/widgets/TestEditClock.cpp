@@ -170,6 +170,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, way);
         TMDIChild* child = NewClock();
+        child->ContextMenu();
         QVERIFY(child->EditItem2->isEnabled());
         bool shown = false;
         QTimer::singleShot(0, this, [&] {
@@ -191,6 +192,7 @@ private Q_SLOTS:
         Form3 = nullptr;
         auto restore = qScopeGuard([this] { Form3 = Dialog.get(); });
         TMDIChild* child = NewClock();
+        child->ContextMenu();
         QVERIFY(!child->EditItem2->isEnabled());
         QVERIFY(!Edit(child)); // nothing to show, nothing happens
         Form3 = Dialog.get();

@@ -347,7 +347,7 @@ private Q_SLOTS:
     {
         TMDIChild* child = NewClock();
         QStringList captions;
-        for (QAction* a : child->PopupMenu2->actions())
+        for (QAction* a : child->ContextMenu()->actions())
             captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(captions, (QStringList{QStringLiteral("&MenuBar"), QStringLiteral("-"), QStringLiteral("&Edit..."),
                                         QStringLiteral("-"), QStringLiteral(" &Name"), QStringLiteral(" &Date"),
@@ -379,6 +379,7 @@ private Q_SLOTS:
         QFETCH(int, alignment);
         QFETCH(int, checkedIndex);
         TMDIChild* child = NewClock();
+        child->ContextMenu();
         const auto l = TMDIChild::TLine(line);
         QMenu* menu = l == TMDIChild::LineName ? child->Name2 : l == TMDIChild::LineDate ? child->Date2 : child->Time2;
         const QList<QAction*> radios = menu->actions().mid(2);
@@ -404,6 +405,7 @@ private Q_SLOTS:
         QFETCH(int, item);
         TMDIChild* child = NewClock();
         const TLineStyle before = child->LineStyle(TMDIChild::LineName);
+        child->ContextMenu();
         child->Name2->actions().at(2 + item)->trigger();
         QTEST(child->LineStyle(TMDIChild::LineName).Alignment, "alignment");
         QTEST(int(child->LabelName2->alignment()), "qtAlignment");
@@ -418,6 +420,7 @@ private Q_SLOTS:
     {
         TMDIChild* child = NewClock();
         child->SetFrame(&Frame);
+        child->ContextMenu();
         child->MenuBar2->trigger();
         QVERIFY(!Frame.MenuBarShown);
         QVERIFY(!child->MenuBar2->isChecked());
@@ -430,6 +433,22 @@ private Q_SLOTS:
         QVERIFY(Frame.MenuBarShown);
         QVERIFY(child->MenuBar2->isChecked());
         QCOMPARE(Frame.Switches, 3);
+    }
+
+    void menuBarMarkSurvivesUntilTheMenuIsMade()
+    {
+        // The handler runs (through the frame's own switch, say) before the
+        // window's menu was ever opened: the menu made later shows the mark.
+        TMDIChild* child = NewClock();
+        child->SetFrame(&Frame);
+        QVERIFY(!child->PopupMenu2);
+        child->MenuBar2Click();
+        QVERIFY(!Frame.MenuBarShown);
+        QVERIFY(!child->ContextMenu()->actions().first()->isChecked());
+        QCOMPARE(child->ContextMenu(), child->PopupMenu2); // made once
+        child->MenuBar2->trigger();
+        QVERIFY(Frame.MenuBarShown);
+        QVERIFY(child->MenuBar2->isChecked());
     }
 
     void fontCommandKeepsSeFontOnlyForTheStyleColour_data()
@@ -460,6 +479,7 @@ private Q_SLOTS:
         chosen.setStrikeOut(true);
         const QColor colour = styleColour ? s : QColor(0x12, 0x34, 0x56);
         Fonts.Answer = TFontChoice{chosen, colour};
+        child->ContextMenu();
         child->DateFont2->trigger();
 
         QCOMPARE(Fonts.Calls, 1);
@@ -481,6 +501,7 @@ private Q_SLOTS:
         TMDIChild* child = NewClock();
         const TLineStyle before = child->LineStyle(TMDIChild::LineName);
         Fonts.Answer.reset();
+        child->ContextMenu();
         child->NameFont2->trigger();
         QCOMPARE(Fonts.Calls, 1);
         QCOMPARE(child->LineStyle(TMDIChild::LineName), before);
