@@ -212,6 +212,7 @@ private:
     bool CloseClockWindows();
     void TileWindows(int Mode);
     void CascadeWindows();
+    bool IsStackedInOrder(const QList<QMdiSubWindow*>& BackToFront) const;
     bool IsFrameless() const;
     void SetFrameless(bool Frameless);
 

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -126,6 +127,9 @@ void TMainForm::ShowingChanged()
     if (trace && made > 0) {
         std::printf("reopen: %d clocks, %.3f ms each in OpenClockFile, %.1f ms with painting\n", made,
                     making / 1e6 / made, loop.nsecsElapsed() / 1e6);
+        repaint(); // the first whole frame with every clock in its place
+        std::printf("reopened: all clocks painted at %lld ms since the epoch\n",
+                    static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
         std::fflush(stdout);
     }
     EndOpeningClocks();

@@ -217,6 +217,9 @@ void TMainForm::CascadeWindows()
     QSize limit = area.size() - QSize(spread, spread);
     if (limit.width() < 120 || limit.height() < 80)
         limit = area.size();
+    // Raising repaints every window it moves up: leave a stack that is
+    // already in order alone, or each new clock repaints all the others.
+    const bool restack = !IsStackedInOrder(windows);
     int x = 0;
     int y = 0;
     for (QMdiSubWindow* window : windows) {
@@ -226,10 +229,26 @@ void TMainForm::CascadeWindows()
         if (x + size.width() > area.width() || y + size.height() > area.height())
             x = y = 0; // start again at the top left
         window->setGeometry(QRect(QPoint(x, y), size));
-        window->raise();
+        if (restack)
+            window->raise();
         x += step;
         y += step;
     }
+}
+
+bool TMainForm::IsStackedInOrder(const QList<QMdiSubWindow*>& BackToFront) const
+{
+    // A widget's children are kept bottom to top.
+    qsizetype next = 0;
+    for (QObject* child : MdiArea1->viewport()->children()) {
+        auto* window = qobject_cast<QMdiSubWindow*>(child);
+        if (!window || !BackToFront.contains(window))
+            continue;
+        if (next >= BackToFront.size() || BackToFront[next] != window)
+            return false;
+        ++next;
+    }
+    return next == BackToFront.size();
 }
 
 void TMainForm::WindowTileHorizontal1Execute()

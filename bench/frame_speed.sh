@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Frame figures on a virtual display (Xvfb + openbox), optimised build:
 #   start to first painted frame (median of 5 starts, no clocks),
+#   start to the first frame painted with 50 clocks reopened from the saved set (median of 5),
 #   making 50 clocks one after another at start-up (from the saved clock set),
 #   CPU time of 50 clocks showing seconds over a period (default 60 s),
 #   memory per clock ((RSS with 50 - RSS with 0) / 50).
-# Goals: first paint < 250 ms, < 1 ms per clock, < 1 % of one core, < 150 KB per clock.
+# Goals: first paint < 250 ms, 50 reopened clocks painted < 400 ms, < 1 ms per clock, < 1 % of one core, < 150 KB per clock.
 # Usage: bench/frame_speed.sh [build dir]   (PENDULOR_BENCH_SECONDS=60)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -84,6 +85,17 @@ stop
 
 chmod u+w "$folder" "$folder"/* 2>/dev/null || true
 prepare 50
+fulls=()
+for _ in 1 2 3 4 5; do
+  launched=$(date +%s%3N)
+  start '^reopened:'
+  painted=$(sed -n 's/^reopened: .* at \([0-9]*\) ms since the epoch/\1/p' "$out")
+  fulls+=($((painted - launched)))
+  stop
+done
+median=$(printf '%s\n' "${fulls[@]}" | sort -n | sed -n 3p)
+echo "start to the first frame painted with 50 reopened clocks: median ${median} ms (runs: ${fulls[*]} ms; goal < 400)"
+
 start '^startup:'
 wait_line '^reopen:' || echo "no clocks were made"
 echo "making clocks: $(sed -n 's/^reopen: //p' "$out") (goal < 1 ms each)"
