@@ -91,7 +91,8 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     CreateLabels();
     // The context menu is made when it is first needed (ContextMenu).
 
-    setWindowTitle(ClockInitialCaption);
+    // No caption yet: until the clock is made or loaded (which set it), every
+    // step of adding and showing the window would lay the caption out anew.
     SetClockName(ClockInitialCaption);
     SetCloseBox(false);
     resize(sizeHint()); // corrected once the frame's margins are known (showEvent)
