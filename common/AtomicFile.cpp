@@ -13,6 +13,7 @@
 #endif
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -70,7 +71,16 @@ TFileContent ReadWholeFile(const QString& Path, qint64 MaxSize)
         FailRead(Path, File.errorString());
     if (File.size() > MaxSize)
         FailRead(Path, QStringLiteral("The file is larger than %1 bytes").arg(MaxSize));
-    TFileContent Content{true, File.read(MaxSize + 1)};
+    // Read in pieces: asking for MaxSize + 1 bytes at once reserves all of it.
+    TFileContent Content{true, {}};
+    Content.Bytes.reserve(File.size());
+    char Piece[65536];
+    while (Content.Bytes.size() <= MaxSize) {
+        const qint64 Got = File.read(Piece, std::min<qint64>(sizeof Piece, MaxSize + 1 - Content.Bytes.size()));
+        if (Got <= 0)
+            break;
+        Content.Bytes.append(Piece, Got);
+    }
     if (Content.Bytes.size() > MaxSize)
         FailRead(Path, QStringLiteral("The file is larger than %1 bytes").arg(MaxSize));
     if (File.error() != QFileDevice::NoError)

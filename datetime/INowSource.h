@@ -13,4 +13,7 @@ public:
 class TSystemNow final : public INowSource {
 public:
     TDateTime Now() const override;
+
+private:
+    mutable long long LastZoneCheck_ = 0; // seconds since 1970 of the last zone refresh
 };
