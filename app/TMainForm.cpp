@@ -99,6 +99,12 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
 
 TMainForm::~TMainForm()
 {
+    // The widgets' teardown deletes the tab bar before the clock windows:
+    // from here on no signal of theirs may reach the frame.
+    FormTabsBar1->disconnect(this);
+    MdiArea1->disconnect(this);
+    for (QMdiSubWindow* window : MdiArea1->subWindowList())
+        window->disconnect(this);
     if (MainForm == this)
         MainForm = nullptr;
     if (auto* app = qobject_cast<TPendulorApplication*>(QCoreApplication::instance()))

@@ -172,6 +172,7 @@ private Q_SLOTS:
     void tabCaptionsFollowTheTabSetting();
     void titleBarOffAndOnRestoresTheBounds();
     void menusCarryTheirCaptionsAndShortcuts();
+    void destroyingTheFrameRunsNoHandlerOfItsOwn();
 };
 
 void TestMainForm::firstRunUsesTheDefaults()
@@ -836,6 +837,21 @@ void TestMainForm::menusCarryTheirCaptionsAndShortcuts()
     for (QAction* check : {frame.ShowTitleBar1, frame.ShowMenuBar1, frame.ShowTabs1, frame.ShowCloseButton1,
                            frame.StayOnTop1})
         QVERIFY(check->isCheckable());
+}
+
+void TestMainForm::destroyingTheFrameRunsNoHandlerOfItsOwn()
+{
+    // The clock windows die after the tab bar and the area: a handler of
+    // the frame run then reads freed widgets.
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.FileNew1Execute();
+    frame.FileNew1Execute();
+    frame.ShowTabs1->trigger();
+    int handled = 0;
+    QObject::connect(frame.WindowCascade1, &QAction::enabledChanged, [&handled] { ++handled; });
+    f.Frame.reset();
+    QCOMPARE(handled, 0);
 }
 
 int main(int argc, char** argv)
