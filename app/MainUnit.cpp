@@ -42,16 +42,20 @@ QString HomeFolder()
 // The executable's file name without its extension.
 QString BaseName()
 {
-    const QString path = QCoreApplication::applicationFilePath();
-    const qsizetype slash = std::max({path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'), path.lastIndexOf(u':')});
-    QString name = path.mid(slash + 1);
+    return FileBaseName(QCoreApplication::applicationFilePath());
+}
+
+} // namespace
+
+QString FileBaseName(const QString& Path)
+{
+    const qsizetype slash = std::max({Path.lastIndexOf(u'/'), Path.lastIndexOf(u'\\'), Path.lastIndexOf(u':')});
+    QString name = Path.mid(slash + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot >= 0)
         name.truncate(dot);
     return name;
 }
-
-} // namespace
 
 QString GetDataFolder(const QString& Maker)
 {

@@ -15,6 +15,9 @@ extern LCID DefaultLocaleID;     // process locale; locale of new clocks
 extern bool SaveDataFiles;       // clock windows write their files on closing only while true
 extern QString StyleName;        // chosen visual style
 
+// The text after the last "\", "/" or ":" without the part from its last "." on.
+QString FileBaseName(const QString& Path);
+
 // Per-user paths: $XDG_DATA_HOME/<Maker>/<executable base name>/ and the
 // settings file in it; the folder of the executable when that cannot be made.
 QString GetDataFolder(const QString& Maker);

@@ -281,7 +281,7 @@ void TMainForm::closeEvent(QCloseEvent* Event)
         Event->ignore();
         return;
     }
-    if (InCloseQuery1 || FormCloseQuery())
+    if (FormCloseQuery())
         Event->accept();
     else
         Event->ignore();

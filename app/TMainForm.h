@@ -195,6 +195,7 @@ private:
     void FormCreate();
     bool OpenClockFileReported(const QString& FileName);
     void EndOpeningClocks();
+    QStringList ReadSavedClockSet();
     IOpenFileDialog& OpenDialog() const;
     bool DataFolderUsable() const;
     static QString IniBesideExecutable();
@@ -219,7 +220,6 @@ private:
     TFrameServices Services1;
     int TileMode1 = TileHorizontal;
     TInAppWindowMenu* SystemMenu1 = nullptr;
-    bool InCloseQuery1 = false;
     bool SettingsUnreadable1 = false; // never overwrite a file we could not read
     QRect PendingOuter1;              // re-applied once the window manager has framed us
     int PendingTries1 = 0;

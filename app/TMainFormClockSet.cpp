@@ -59,6 +59,43 @@ QStringList LocalFiles(const QMimeData* Data)
     return paths;
 }
 
+// With PENDULOR_TRACE_STARTUP set, prints the time spent making the clocks
+// at the first showing and when all of them have painted.
+class TReopenTrace {
+public:
+    template <typename TOpen> void Open(TOpen OpenOne)
+    {
+        QElapsedTimer one;
+        one.start();
+        Made1 += OpenOne() ? 1 : 0;
+        Making1 += one.nsecsElapsed();
+    }
+    void Report(QWidget& Frame)
+    {
+        if (!On1 || Made1 == 0)
+            return;
+        std::printf("reopen: %d clocks, %.3f ms each in OpenClockFile, %.1f ms with painting\n", Made1,
+                    Making1 / 1e6 / Made1, Loop1.nsecsElapsed() / 1e6);
+        Frame.repaint(); // the first whole frame with every clock in its place
+        std::printf("reopened: all clocks painted at %lld ms since the epoch\n",
+                    static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::fflush(stdout);
+    }
+
+private:
+    const bool On1 = qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP");
+    QElapsedTimer Loop1 = Started();
+    qint64 Making1 = 0;
+    int Made1 = 0;
+
+    static QElapsedTimer Started()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }
+};
+
 } // namespace
 
 bool TMainForm::OpenClockFileReported(const QString& FileName)
@@ -90,49 +127,36 @@ void TMainForm::ShowingChanged()
         IsStyleChanged = false;
         return;
     }
-    // With PENDULOR_TRACE_STARTUP set, the time spent making the clocks is printed.
-    const bool trace = qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP");
-    QElapsedTimer loop;
-    loop.start();
-    qint64 making = 0;
-    int made = 0;
-    const auto open = [&](const QString& Path) {
-        QElapsedTimer one;
-        one.start();
-        made += OpenClockFileReported(Path) ? 1 : 0;
-        making += one.nsecsElapsed();
-    };
+    TReopenTrace trace;
     OpeningClocks1 = true;
     if (!CommandLine1.isEmpty()) {
         for (const QString& parameter : std::as_const(CommandLine1))
             if (IsClockFileName(parameter))
-                open(parameter);
+                trace.Open([&] { return OpenClockFileReported(parameter); });
         WindowTileVertical1->setEnabled(MDIChildCount() > 0);
         if (WindowTileVertical1->isEnabled())
             WindowTileVertical1->trigger();
     } else if (!SettingsUnreadable1) {
-        QStringList paths;
-        try {
-            paths = SavedClockSet(IniFileName);
-        } catch (const std::exception& E) {
-            ExceptionEvent(this, E); // became unreadable since start-up
-        }
+        const QStringList paths = ReadSavedClockSet();
         for (qsizetype i = paths.size() - 1; i >= 0; --i) {
-            open(paths[i]);
+            trace.Open([&] { return OpenClockFileReported(paths[i]); });
             QCoreApplication::processEvents();
         }
         ExecuteLastAction();
     }
     ShowTabs1Click();
-    if (trace && made > 0) {
-        std::printf("reopen: %d clocks, %.3f ms each in OpenClockFile, %.1f ms with painting\n", made,
-                    making / 1e6 / made, loop.nsecsElapsed() / 1e6);
-        repaint(); // the first whole frame with every clock in its place
-        std::printf("reopened: all clocks painted at %lld ms since the epoch\n",
-                    static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-        std::fflush(stdout);
-    }
+    trace.Report(*this);
     EndOpeningClocks();
+}
+
+QStringList TMainForm::ReadSavedClockSet()
+{
+    try {
+        return SavedClockSet(IniFileName);
+    } catch (const std::exception& E) {
+        ExceptionEvent(this, E); // became unreadable since start-up
+        return {};
+    }
 }
 
 void TMainForm::FileOpen1Execute()

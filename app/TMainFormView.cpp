@@ -1,5 +1,6 @@
 // The operations that make the screen match the View settings, the layout
 // commands and the frame's window-level handling.
+#include "app/MainUnit.h"
 #include "app/TFormTabsBar.h"
 #include "app/TInAppWindowMenu.h"
 #include "app/TMainForm.h"
@@ -18,18 +19,6 @@
 #include <cmath>
 
 namespace {
-
-// The clock name as a tab caption: the text after its last path separator,
-// without the part from its last dot on.
-QString TabCaption(const QString& Name)
-{
-    const qsizetype slash = std::max({Name.lastIndexOf(u'\\'), Name.lastIndexOf(u'/'), Name.lastIndexOf(u':')});
-    QString caption = Name.mid(slash + 1);
-    const qsizetype dot = caption.lastIndexOf(u'.');
-    if (dot >= 0)
-        caption.truncate(dot);
-    return caption;
-}
 
 // The tag as an offset caption: +0900, +0000, -0530.
 QString TagCaption(int Tag)
@@ -168,8 +157,10 @@ void TMainForm::ShowTabs1Click()
 {
     const bool tabs = ShowTabs1->isChecked();
     FormTabsBar1->setVisible(tabs);
+    // Tabs show the clock name reduced like a file name; without them each
+    // clock's title bar shows its offset.
     for (TMDIChild* clock : ClockWindows())
-        clock->setWindowTitle(tabs ? TabCaption(clock->ClockName()) : TagCaption(clock->Tag()));
+        clock->setWindowTitle(tabs ? FileBaseName(clock->ClockName()) : TagCaption(clock->Tag()));
     SyncTabs();
 }
 
