@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -16,11 +17,6 @@ namespace {
 constexpr char16_t Blank = u' ';
 constexpr int LangChinese = 0x04;
 constexpr int LangJapanese = 0x11;
-
-constexpr char16_t UpperAscii(char16_t C) noexcept
-{
-    return (C >= u'a' && C <= u'z') ? char16_t(C - (u'a' - u'A')) : C;
-}
 
 constexpr bool IsSurrogate(char16_t C) noexcept { return C >= 0xD800 && C <= 0xDFFF; }
 constexpr bool IsHighSurrogate(char16_t C) noexcept { return C >= 0xD800 && C <= 0xDBFF; }
@@ -42,7 +38,23 @@ constexpr std::array<char16_t, 200> DigitPairs = [] {
 // end, so a buffer that has grown before costs no allocation and no copy.
 class TOutput {
 public:
-    explicit TOutput(QString& Buffer) : Buffer_(Buffer) { Acquire(0, 64); }
+    // A buffer of ours with room already (every call after the first on a
+    // reused buffer) is taken without the out-of-line call.
+    explicit TOutput(QString& Buffer) : Buffer_(Buffer)
+    {
+        QString::DataPointer& d = Buffer.data_ptr();
+        d.size = 0;
+        if (!d.needsDetach()) {
+            const qsizetype room = d.freeSpaceAtEnd();
+            if (room > InitialRoom) {
+                Begin_ = d.data();
+                Limit_ = Begin_ + room - 1;
+                *Begin_ = 0;
+                return;
+            }
+        }
+        Acquire(0, InitialRoom);
+    }
     TOutput(const TOutput&) = delete;
     TOutput& operator=(const TOutput&) = delete;
 
@@ -112,6 +124,8 @@ public:
     }
 
 private:
+    static constexpr qsizetype InitialRoom = 64;
+
     static void PutPair(char16_t* To, unsigned Value) noexcept
     {
         std::memcpy(To, &DigitPairs[2 * Value], 2 * sizeof(char16_t));
@@ -215,6 +229,25 @@ constexpr std::array<std::uint8_t, 128> MarkerScanOf = [] {
     return table;
 }();
 
+// What an a or A starts, longest pattern first where they share a prefix.
+enum class TMarkerKind : std::uint8_t { None, AmPmSlash, APSlash, AmPm, LongDay, ShortDay };
+
+constexpr char16_t CaseBit = 0x20;
+
+// Four characters as one word, the first in the low lane.
+static_assert(std::endian::native == std::endian::little, "lanes are read with one little-endian load");
+constexpr std::uint64_t Lanes(char16_t A, char16_t B, char16_t C, char16_t D) noexcept
+{
+    return std::uint64_t(A) | std::uint64_t(B) << 16 | std::uint64_t(C) << 32 | std::uint64_t(D) << 48;
+}
+
+// Per lane: 1 folds case (a letter), 0 compares exactly, 2 ignores it.
+constexpr std::uint64_t FoldLanes(int A, int B, int C, int D) noexcept
+{
+    const auto lane = [](int How) -> std::uint64_t { return How == 1 ? 0xFFDF : How == 0 ? 0xFFFF : 0; };
+    return lane(A) | lane(B) << 16 | lane(C) << 32 | lane(D) << 48;
+}
+
 constexpr bool IsPlain(char16_t C) noexcept { return C < 128 ? TokenOf[C] == 0 : !IsSurrogate(C); }
 
 // Runs the format language over one format string. Each string (the caller's
@@ -305,26 +338,57 @@ private:
         return P - from;
     }
 
-    // Compares the text at At with an upper-case ASCII pattern, ignoring the
-    // case of ASCII letters.
-    bool MatchesAt(const char16_t* At, std::u16string_view Pattern) const noexcept
+    // Up to four characters from At in one word, lane k holding At[k]; lanes
+    // past the end are 0, which no pattern has.
+    std::uint64_t LoadFour(const char16_t* At) const noexcept
     {
-        if (End_ - At < qsizetype(Pattern.size()))
-            return false;
-        for (size_t k = 0; k < Pattern.size(); ++k)
-            if (UpperAscii(At[k]) != Pattern[k])
-                return false;
-        return true;
+        const qsizetype avail = End_ - At;
+        std::uint64_t w = 0;
+        if (avail >= 4) [[likely]] {
+            std::memcpy(&w, At, 8);
+            return w;
+        }
+        for (qsizetype k = 0; k < avail; ++k)
+            w |= std::uint64_t(At[k]) << (16 * k);
+        return w;
     }
 
-    bool TwelveHourMarkerAt(const char16_t* At) const noexcept
+    // What starts at an a or A. Letters compare with bit 5 of their lane
+    // cleared, which folds exactly a-z onto A-Z and nothing else onto them.
+    TMarkerKind MarkerKindAt(const char16_t* At) const noexcept
     {
-        return MatchesAt(At, u"AM/PM") || MatchesAt(At, u"A/P") || MatchesAt(At, u"AMPM");
+        const std::uint64_t w = LoadFour(At);
+        if ((w & FoldLanes(1, 1, 0, 1)) == Lanes(u'A', u'M', u'/', u'P'))
+            return End_ - At >= 5 && (At[4] & ~CaseBit) == u'M' ? TMarkerKind::AmPmSlash : TMarkerKind::None;
+        if ((w & FoldLanes(1, 0, 1, 2)) == Lanes(u'A', u'/', u'P', 0))
+            return TMarkerKind::APSlash;
+        const std::uint64_t folded = w & FoldLanes(1, 1, 1, 1);
+        if (folded == Lanes(u'A', u'M', u'P', u'M'))
+            return TMarkerKind::AmPm;
+        if (folded == Lanes(u'A', u'A', u'A', u'A'))
+            return TMarkerKind::LongDay;
+        if ((folded & 0xFFFF'FFFF'FFFFull) == Lanes(u'A', u'A', u'A', 0))
+            return TMarkerKind::ShortDay;
+        return TMarkerKind::None;
+    }
+
+    // The look ahead from an hour classifies the marker it reaches; the
+    // marker itself then takes the answer instead of matching again.
+    TMarkerKind MarkerKindAtCached(const char16_t* At) noexcept
+    {
+        if (At == LookedAt_)
+            return LookedKind_;
+        return MarkerKindAt(At);
+    }
+
+    static constexpr bool IsTwelveHourMarker(TMarkerKind Kind) noexcept
+    {
+        return Kind == TMarkerKind::AmPmSlash || Kind == TMarkerKind::APSlash || Kind == TMarkerKind::AmPm;
     }
 
     // From just after an hour's run: does a 12-hour marker follow before the
     // next hour? Both quote characters toggle one shared quoted state.
-    bool MarkerFollows(const char16_t* From) const noexcept
+    bool MarkerFollows(const char16_t* From) noexcept
     {
         bool quoted = false;
         for (const char16_t* k = From; k < End_; ++k) {
@@ -335,8 +399,11 @@ private:
             case ScanQuote: quoted = !quoted; break;
             case ScanHour: return false;
             case ScanMarker:
-                if (!quoted)
-                    return TwelveHourMarkerAt(k);
+                if (!quoted) {
+                    LookedAt_ = k;
+                    LookedKind_ = MarkerKindAt(k);
+                    return IsTwelveHourMarker(LookedKind_);
+                }
                 break;
             default: break;
             }
@@ -401,28 +468,22 @@ private:
     const char16_t* Marker(const char16_t* P, char16_t*& Out)
     {
         const bool am = S_.Moment.Hour() < 12;
-        if (MatchesAt(P, u"AM/PM")) {
+        switch (MarkerKindAtCached(P)) {
+        case TMarkerKind::AmPmSlash:
             Out = Out_.Put(Out, P + (am ? 0 : 3), 2);
             Twelve_ = true;
             return P + 5;
-        }
-        if (MatchesAt(P, u"A/P")) {
+        case TMarkerKind::APSlash:
             Out = Out_.Put(Out, P[am ? 0 : 2]);
             Twelve_ = true;
             return P + 3;
-        }
-        if (MatchesAt(P, u"AMPM")) {
+        case TMarkerKind::AmPm:
             Out = Out_.Put(Out, am ? S_.Settings.TimeAMString : S_.Settings.TimePMString);
             Twelve_ = true;
             return P + 4;
-        }
-        if (MatchesAt(P, u"AAAA")) {
-            Out = DayName(Out, true);
-            return P + 4;
-        }
-        if (MatchesAt(P, u"AAA")) {
-            Out = DayName(Out, false);
-            return P + 3;
+        case TMarkerKind::LongDay: Out = DayName(Out, true); return P + 4;
+        case TMarkerKind::ShortDay: Out = DayName(Out, false); return P + 3;
+        case TMarkerKind::None: break;
         }
         Out = Out_.Put(Out, *P);
         return P + 1;
@@ -514,6 +575,8 @@ private:
     const char16_t* End_;
     int Level_;
     bool Twelve_ = false;
+    const char16_t* LookedAt_ = nullptr;
+    TMarkerKind LookedKind_ = TMarkerKind::None;
 };
 
 } // namespace
