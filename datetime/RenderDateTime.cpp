@@ -10,7 +10,10 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -391,11 +394,8 @@ private:
     bool MarkerFollows(const char16_t* From) noexcept
     {
         bool quoted = false;
-        for (const char16_t* k = From; k < End_; ++k) {
-            const char16_t c = *k;
-            if (c >= 128)
-                continue;
-            switch (MarkerScanOf[c]) {
+        for (const char16_t* k = NextMarkerCandidate(From); k < End_; k = NextMarkerCandidate(k + 1)) {
+            switch (MarkerScanOf[*k]) {
             case ScanQuote: quoted = !quoted; break;
             case ScanHour: return false;
             case ScanMarker:
@@ -409,6 +409,34 @@ private:
             }
         }
         return false;
+    }
+
+    // The first quote, h, H, a or A at or after From; End_ when none. Eight
+    // characters at a time where the vector unit allows.
+    const char16_t* NextMarkerCandidate(const char16_t* From) const noexcept
+    {
+        const char16_t* k = From;
+#if defined(__SSE2__)
+        const __m128i caseBit = _mm_set1_epi16(CaseBit);
+        const __m128i hour = _mm_set1_epi16(u'h');
+        const __m128i marker = _mm_set1_epi16(u'a');
+        const __m128i single = _mm_set1_epi16(u'\'');
+        const __m128i twin = _mm_set1_epi16(u'"');
+        for (; End_ - k >= 8; k += 8) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(k));
+            // Setting bit 5 maps exactly H and h onto h, A and a onto a.
+            const __m128i folded = _mm_or_si128(v, caseBit);
+            const __m128i hit = _mm_or_si128(
+                _mm_or_si128(_mm_cmpeq_epi16(folded, hour), _mm_cmpeq_epi16(folded, marker)),
+                _mm_or_si128(_mm_cmpeq_epi16(v, single), _mm_cmpeq_epi16(v, twin)));
+            if (const int bits = _mm_movemask_epi8(hit))
+                return k + std::countr_zero(unsigned(bits)) / 2;
+        }
+#endif
+        for (; k < End_; ++k)
+            if (*k < 128 && MarkerScanOf[*k] != ScanOther)
+                return k;
+        return End_;
     }
 
     char16_t* Year(char16_t* Out, qsizetype Run)
