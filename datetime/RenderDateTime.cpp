@@ -284,11 +284,12 @@ public:
                 t = 0;
             }
             if (t == 0) {
-                // Characters that are never tokens are copied as a run.
-                const char16_t* from = p++;
-                while (p < End_ && IsPlain(*p))
-                    ++p;
-                Out = Out_.Put(Out, from, p - from);
+                // Characters that are never tokens are copied as they are
+                // scanned; the rest of the format is room enough for them.
+                Out = Out_.Reserve(Out, End_ - p);
+                do
+                    *Out++ = *p++;
+                while (p < End_ && IsPlain(*p));
                 continue;
             }
             if (t >= u'A') {
