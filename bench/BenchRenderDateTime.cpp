@@ -21,14 +21,19 @@
 #include <unicode/timezone.h>
 
 #include <atomic>
+#include <cctype>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 // ---- allocation counting -------------------------------------------------
 
@@ -319,6 +324,8 @@ bool SameTextEverywhere()
 // time: the build machines are shared, and wall time counts the neighbours.
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit TRatioReporter(OutputOptions Options) : ConsoleReporter(Options) {}
+
     void ReportRuns(const std::vector<Run>& Runs) override
     {
         for (const Run& r : Runs)
@@ -327,25 +334,47 @@ public:
         ConsoleReporter::ReportRuns(Runs);
     }
 
+    // A benchmark left out by --benchmark_filter shows as "-", not as 0.
     void PrintRatios() const
     {
-        const auto find = [this](const std::string& Function, int Case) {
+        const auto find = [this](const std::string& Function, int Case) -> std::optional<double> {
             const auto f = Ns.find(Function);
             if (f == Ns.end())
-                return 0.0;
+                return std::nullopt;
             const auto a = f->second.find(std::to_string(Case));
-            return a == f->second.end() ? 0.0 : a->second;
+            if (a == f->second.end())
+                return std::nullopt;
+            return a->second;
+        };
+        const auto cell = [](std::optional<double> Value, int Width, int Decimals) {
+            if (Value)
+                std::printf(" %*.*f", Width, Decimals, *Value);
+            else
+                std::printf(" %*s", Width, "-");
+        };
+        const auto ratio = [](std::optional<double> Peer, std::optional<double> Ours) -> std::optional<double> {
+            if (!Peer || !Ours || *Ours <= 0)
+                return std::nullopt;
+            return *Peer / *Ours;
         };
         std::printf("\n%-14s %10s %10s %10s %10s %10s | %8s %8s %8s\n", "string", "ours ns", "ours-ret",
                     "ICU ns", "Qt ns", "strftime", "ICU/ours", "Qt/ours", "strf/ours");
         for (int i = 0; i < CaseCount; ++i) {
-            const double ours = find("BM_RenderDateTime", i);
-            const double icu = find("BM_IcuSimpleDateFormat", i);
-            const double qt = find("BM_QtLocaleToString", i);
-            const double strf = find("BM_StrftimePreparedTm", i);
-            std::printf("%-14s %10.1f %10.1f %10.1f %10.1f %10.1f | %8.1f %8.1f %8.2f\n", Cases[i].Name, ours,
-                        find("BM_RenderDateTimeReturning", i), icu, qt, strf, ours > 0 ? icu / ours : 0,
-                        ours > 0 ? qt / ours : 0, ours > 0 ? strf / ours : 0);
+            const std::optional<double> ours = find("BM_RenderDateTime", i);
+            const std::optional<double> icu = find("BM_IcuSimpleDateFormat", i);
+            const std::optional<double> qt = find("BM_QtLocaleToString", i);
+            const std::optional<double> strf = find("BM_StrftimePreparedTm", i);
+            std::printf("%-14s", Cases[i].Name);
+            cell(ours, 10, 1);
+            cell(find("BM_RenderDateTimeReturning", i), 10, 1);
+            cell(icu, 10, 1);
+            cell(qt, 10, 1);
+            cell(strf, 10, 1);
+            std::printf(" |");
+            cell(ratio(icu, ours), 8, 1);
+            cell(ratio(qt, ours), 8, 1);
+            cell(ratio(strf, ours), 8, 2);
+            std::printf("\n");
         }
     }
 
@@ -353,15 +382,39 @@ private:
     std::map<std::string, std::map<std::string, double>> Ns;
 };
 
+// The library applies --benchmark_color only to the reporter it makes
+// itself; a reporter handed in is asked the same way here: "auto" (the
+// default) means colour on a terminal, otherwise the value's truth as the
+// library reads it.
+bool WantsColor(int Argc, char** Argv)
+{
+    constexpr std::string_view Flag = "--benchmark_color=";
+    std::string value = "auto";
+    for (int i = 1; i < Argc; ++i) {
+        const std::string_view arg(Argv[i]);
+        if (arg.substr(0, Flag.size()) == Flag)
+            value = std::string(arg.substr(Flag.size()));
+    }
+    for (char& c : value)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (value == "auto")
+        return isatty(fileno(stdout)) != 0;
+    if (value.size() == 1)
+        return std::isalnum(static_cast<unsigned char>(value[0])) && value != "0" && value != "f" && value != "n";
+    return value != "false" && value != "no" && value != "off";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "C"); // strftime's English names
+    const bool color = WantsColor(argc, argv); // before Initialize takes the flags out
     benchmark::Initialize(&argc, argv);
     if (!SameTextEverywhere())
         return 1;
-    TRatioReporter reporter;
+    TRatioReporter reporter(color ? benchmark::ConsoleReporter::OO_ColorTabular
+                                  : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();
