@@ -22,6 +22,7 @@
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPixmap>
 #include <QStyle>
@@ -101,9 +102,52 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     Timer1->setInterval(251);
     connect(Timer1, &QTimer::timeout, this, &TMDIChild::Timer1Timer);
     Timer1->start();
+
+    // Connected before the MDI area connects its own slots, so these run
+    // around its deactivation of the other windows.
+    connect(this, &QMdiSubWindow::aboutToActivate, this, &TMDIChild::HoldIdleCaptions);
+    connect(this, &QMdiSubWindow::windowStateChanged, this, &TMDIChild::ReleaseIdleCaptions);
 }
 
-TMDIChild::~TMDIChild() = default;
+TMDIChild::~TMDIChild()
+{
+    // The sub-window's own destructor still changes the window state.
+    disconnect(this, &QMdiSubWindow::aboutToActivate, this, &TMDIChild::HoldIdleCaptions);
+    disconnect(this, &QMdiSubWindow::windowStateChanged, this, &TMDIChild::ReleaseIdleCaptions);
+    ReleaseIdleCaptions();
+}
+
+void TMDIChild::HoldIdleCaptions()
+{
+    ReleaseIdleCaptions();
+    QMdiArea* area = mdiArea();
+    if (!area)
+        return;
+    const QList<QMdiSubWindow*> windows = area->subWindowList();
+    for (QMdiSubWindow* w : windows) {
+        // A maximised window is restored by the area: it must repaint.
+        if (w->isMaximized())
+            return;
+    }
+    for (QMdiSubWindow* w : windows) {
+        if (w != this && w->isVisible() && !w->isMinimized() && !(w->windowState() & Qt::WindowActive)
+            && w->updatesEnabled()) {
+            // The attribute alone: setUpdatesEnabled(true) would repaint the
+            // whole window when released.
+            w->setAttribute(Qt::WA_UpdatesDisabled, true);
+            HeldCaptions2.append(w);
+        }
+    }
+}
+
+void TMDIChild::ReleaseIdleCaptions()
+{
+    for (const QPointer<QMdiSubWindow>& w : std::as_const(HeldCaptions2)) {
+        if (w)
+            w->setAttribute(Qt::WA_UpdatesDisabled, false);
+    }
+    HeldCaptions2.clear();
+}
 
 void TMDIChild::CreateLabels()
 {

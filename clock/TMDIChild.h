@@ -4,7 +4,9 @@
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
 
+#include <QList>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 
@@ -174,6 +176,13 @@ private:
     TEditOpening FillForm3(TForm3& Form);
     void TakeForm3(const TForm3& Form, const TEditOpening& Opening);
     static void SetLineText(QLabel* Label, const QString& Text);
+    // The MDI area "deactivates" every other window when one becomes active,
+    // and each of them repaints its unchanged caption: with many clocks that
+    // is most of the cost of making or activating one. Only the window that
+    // loses the activation needs the repaint; the others are held back
+    // between aboutToActivate and windowStateChanged.
+    void HoldIdleCaptions();
+    void ReleaseIdleCaptions();
 
     TClockServices Services2;
     bool MenuBarChecked2 = true; // the mark of MenuBar2, also before the menu exists
@@ -185,4 +194,5 @@ private:
     bool LoadFailed2 = false; // a failed load must never be saved over its file
     QString DateBuffer2; // reused by every tick
     QString TimeBuffer2;
+    QList<QPointer<QMdiSubWindow>> HeldCaptions2;
 };
