@@ -260,7 +260,8 @@ constexpr bool IsPlain(char16_t C) noexcept { return C < 128 ? TokenOf[C] == 0 :
 class TScanner {
 public:
     TScanner(TRenderState& State, QStringView Format, int Level) noexcept
-        : S_(State), Out_(State.Out), Begin_(Format.utf16()), End_(Format.utf16() + Format.size()), Level_(Level)
+        : S_(State), Out_(State.Out), Moment_(State.Moment), Settings_(State.Settings), Begin_(Format.utf16()),
+          End_(Format.utf16() + Format.size()), Level_(Level)
     {
     }
 
@@ -306,20 +307,20 @@ public:
                 Out = Hour(Out, run, p);
                 break;
             }
-            case u'N': Out = Out_.PutNumber(Out, S_.Moment.Minute(), TakeRun(p) >= 2 ? 2 : 1); break;
-            case u'S': Out = Out_.PutNumber(Out, S_.Moment.Second(), TakeRun(p) >= 2 ? 2 : 1); break;
+            case u'N': Out = Out_.PutNumber(Out, Moment_.Minute(), TakeRun(p) >= 2 ? 2 : 1); break;
+            case u'S': Out = Out_.PutNumber(Out, Moment_.Second(), TakeRun(p) >= 2 ? 2 : 1); break;
             case u'Z':
-                Out = Out_.PutNumber(Out, S_.Moment.Millisecond(), int(std::min<qsizetype>(TakeRun(p), 3)));
+                Out = Out_.PutNumber(Out, Moment_.Millisecond(), int(std::min<qsizetype>(TakeRun(p), 3)));
                 break;
             case u'T':
-                Out = Expand(Out, TakeRun(p) == 1 ? S_.Settings.ShortTimeFormat : S_.Settings.LongTimeFormat);
+                Out = Expand(Out, TakeRun(p) == 1 ? Settings_.ShortTimeFormat : Settings_.LongTimeFormat);
                 break;
             case u'C': TakeRun(p); Out = DateAndTime(Out); break;
             case u'G': Out = EraName(Out, TakeRun(p)); break;
             case u'E': Out = EraYear(Out, TakeRun(p)); break;
             case u'A': p = Marker(p, Out); break;
-            case u'/': Out = Separator(Out, S_.Settings.DateSeparator); ++p; break;
-            case u':': Out = Separator(Out, S_.Settings.TimeSeparator); ++p; break;
+            case u'/': Out = Separator(Out, Settings_.DateSeparator); ++p; break;
+            case u':': Out = Separator(Out, Settings_.TimeSeparator); ++p; break;
             case u'\'':
             case u'"': p = Quoted(p, Out); break;
             default: // a letter that is no token: it only sets the last letter
@@ -442,7 +443,7 @@ private:
 
     char16_t* Year(char16_t* Out, qsizetype Run)
     {
-        const std::int64_t y = S_.Moment.Year();
+        const std::int64_t y = Moment_.Year();
         if (Run <= 2)
             return Out_.PutNumber(Out, y < 0 ? -(-y % 100) : y % 100, 2);
         return Out_.PutNumber(Out, y, 4);
@@ -450,32 +451,32 @@ private:
 
     char16_t* Month(char16_t* Out, qsizetype Run)
     {
-        const int m = S_.Moment.Month();
+        const int m = Moment_.Month();
         if (Run <= 2)
             return Out_.PutNumber(Out, m, int(Run));
         if (m < 1)
             return Out; // an undecodable moment has no month name
-        return Out_.Put(Out, Run == 3 ? S_.Settings.ShortMonthNames[size_t(m - 1)]
-                                      : S_.Settings.LongMonthNames[size_t(m - 1)]);
+        return Out_.Put(Out, Run == 3 ? Settings_.ShortMonthNames[size_t(m - 1)]
+                                      : Settings_.LongMonthNames[size_t(m - 1)]);
     }
 
     char16_t* DayName(char16_t* Out, bool Long)
     {
-        const int w = S_.Moment.DayOfWeek();
+        const int w = Moment_.DayOfWeek();
         if (w < 1)
             return Out;
-        return Out_.Put(Out, Long ? S_.Settings.LongDayNames[size_t(w - 1)] : S_.Settings.ShortDayNames[size_t(w - 1)]);
+        return Out_.Put(Out, Long ? Settings_.LongDayNames[size_t(w - 1)] : Settings_.ShortDayNames[size_t(w - 1)]);
     }
 
     char16_t* Day(char16_t* Out, qsizetype Run)
     {
         switch (Run) {
         case 1:
-        case 2: return Out_.PutNumber(Out, S_.Moment.Day(), int(Run));
+        case 2: return Out_.PutNumber(Out, Moment_.Day(), int(Run));
         case 3: return DayName(Out, false);
         case 4: return DayName(Out, true);
-        case 5: return Expand(Out, S_.Settings.ShortDateFormat);
-        default: return Expand(Out, S_.Settings.LongDateFormat);
+        case 5: return Expand(Out, Settings_.ShortDateFormat);
+        default: return Expand(Out, Settings_.LongDateFormat);
         }
     }
 
@@ -484,8 +485,8 @@ private:
     {
         if (!Twelve_)
             Twelve_ = MarkerFollows(After);
-        int h = S_.Moment.Hour();
-        if (Twelve_ && S_.Moment.Valid()) {
+        int h = Moment_.Hour();
+        if (Twelve_ && Moment_.Valid()) {
             h %= 12;
             if (h == 0)
                 h = 12;
@@ -496,7 +497,7 @@ private:
     // At an a or A; returns the format position after what it used.
     const char16_t* Marker(const char16_t* P, char16_t*& Out)
     {
-        const bool am = S_.Moment.Hour() < 12;
+        const bool am = Moment_.Hour() < 12;
         switch (MarkerKindAtCached(P)) {
         case TMarkerKind::AmPmSlash:
             Out = Out_.Put(Out, P + (am ? 0 : 3), 2);
@@ -507,7 +508,7 @@ private:
             Twelve_ = true;
             return P + 3;
         case TMarkerKind::AmPm:
-            Out = Out_.Put(Out, am ? S_.Settings.TimeAMString : S_.Settings.TimePMString);
+            Out = Out_.Put(Out, am ? Settings_.TimeAMString : Settings_.TimePMString);
             Twelve_ = true;
             return P + 4;
         case TMarkerKind::LongDay: Out = DayName(Out, true); return P + 4;
@@ -547,10 +548,10 @@ private:
     {
         if (Level_ >= 2)
             return Out;
-        Out = Expand(Out, S_.Settings.ShortDateFormat);
-        if (!S_.Moment.IsMidnight()) {
+        Out = Expand(Out, Settings_.ShortDateFormat);
+        if (!Moment_.IsMidnight()) {
             Out = Out_.Put(Out, Blank);
-            Out = Expand(Out, S_.Settings.LongTimeFormat);
+            Out = Expand(Out, Settings_.LongTimeFormat);
         }
         return Out;
     }
@@ -559,13 +560,13 @@ private:
     // them, as for a failed call, an era token renders nothing.
     std::optional<QString> EraText(QStringView Picture)
     {
-        if (!S_.Moment.Valid())
+        if (!Moment_.Valid())
             return std::nullopt;
-        const std::int64_t y = S_.Moment.Year();
+        const std::int64_t y = Moment_.Year();
         if (y < 1 || y > 9999)
             return std::nullopt;
         const ILocaleDatabase& db = ProcessLocale::Database();
-        return db.GetDateFormatAltCalendar(db.GetThreadLocale(), int(y), S_.Moment.Month(), S_.Moment.Day(),
+        return db.GetDateFormatAltCalendar(db.GetThreadLocale(), int(y), Moment_.Month(), Moment_.Day(),
                                            Picture);
     }
 
@@ -600,6 +601,9 @@ private:
 
     TRenderState& S_;
     TOutput& Out_;
+    // Held directly so that a field costs one load, not two.
+    const TDecodedMoment& Moment_;
+    const TFormatSettings& Settings_;
     const char16_t* Begin_;
     const char16_t* End_;
     int Level_;
