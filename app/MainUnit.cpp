@@ -1,4 +1,5 @@
 #include "app/MainUnit.h"
+#include "common/JoinPath.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,20 +12,6 @@ bool SaveDataFiles = true;
 QString StyleName = QStringLiteral("Windows");
 
 namespace {
-
-bool IsSeparator(QChar C) { return C == u'/' || C == u'\\'; }
-
-// a, then b: b alone when a is empty or b is absolute; one separator between.
-QString JoinPath(const QString& A, const QString& B)
-{
-    if (A.isEmpty())
-        return B;
-    if (B.isEmpty())
-        return A;
-    if (QDir::isAbsolutePath(B))
-        return B;
-    return IsSeparator(A.back()) ? A + B : A + u'/' + B;
-}
 
 // The per-user application-data folder; empty when it cannot be named, so
 // the paths become relative to the current folder.

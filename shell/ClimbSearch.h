@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/JoinPath.h"
+
 #include <QFileInfo>
 #include <QString>
 
@@ -21,12 +23,6 @@ inline QString DirectoryPart(const QString& Path)
 inline QString FileNamePart(const QString& Path)
 {
     return Path.mid(Path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-// Folder and name joined by one '/' (the root already ends in one).
-inline QString JoinPath(const QString& Folder, const QString& Name)
-{
-    return Folder.endsWith(QLatin1Char('/')) ? Folder + Name : Folder + QLatin1Char('/') + Name;
 }
 
 // Looks for AFile's name in AFile's folder, then in every folder above it up
