@@ -145,6 +145,13 @@ public:
     // Files dropped onto the frame: the first one is opened as a clock.
     void WMDropFiles(const QStringList& Paths);
     void ClearRestart1Click();
+    // Help > About, File > My Memo and the File > ShortCut items.
+    void About1Click();
+    void MyMemo1Click();
+    void SendTo1Click();
+    void DeskTop1Click();
+    void StartMenu1Click();
+    void StartUp1Click();
     void Exit1Click();
     void FileExit1Execute();
 
@@ -193,6 +200,7 @@ protected:
 
 private:
     void FormCreate();
+    void PlaceShortCut(int FolderNumber, const QString& Kind);
     bool OpenClockFileReported(const QString& FileName);
     void EndOpeningClocks();
     QStringList ReadSavedClockSet();

@@ -42,11 +42,11 @@ void TMainForm::CreateActions()
 {
     FileNew1 = MakeAction(this, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     FileOpen1 = MakeAction(this, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    MyMemo1 = MakeLater(this, QStringLiteral("My &Memo..."));
-    SendTo1 = MakeLater(this, QStringLiteral("SendTo"));
-    DeskTop1 = MakeLater(this, QStringLiteral("DeskTop"));
-    StartMenu1 = MakeLater(this, QStringLiteral("StartMenu"));
-    StartUp1 = MakeLater(this, QStringLiteral("StartUp"));
+    MyMemo1 = MakeAction(this, QStringLiteral("My &Memo..."));
+    SendTo1 = MakeAction(this, QStringLiteral("SendTo"));
+    DeskTop1 = MakeAction(this, QStringLiteral("DeskTop"));
+    StartMenu1 = MakeAction(this, QStringLiteral("StartMenu"));
+    StartUp1 = MakeAction(this, QStringLiteral("StartUp"));
     ClearRestart1 = MakeAction(this, QStringLiteral("&Clear Restart..."));
     Exit1 = MakeAction(this, QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
 
@@ -65,7 +65,7 @@ void TMainForm::CreateActions()
     Style1 = MakeLater(this, QStringLiteral("Select Style..."));
 
     ShowHelp1 = MakeAction(this, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
-    About1 = MakeLater(this, QStringLiteral("About"));
+    About1 = MakeAction(this, QStringLiteral("About"));
     Properties1 = MakeAction(this, QStringLiteral("Properties"), QKeySequence(Qt::ALT | Qt::Key_Return));
     Donation1 = MakeAction(this, QStringLiteral("Donation"));
     HomeSite1 = MakeAction(this, QStringLiteral("HomeSite"));
@@ -80,6 +80,12 @@ void TMainForm::CreateActions()
     connect(FileNew1, &QAction::triggered, this, &TMainForm::FileNew1Execute);
     connect(FileOpen1, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
     connect(ClearRestart1, &QAction::triggered, this, &TMainForm::ClearRestart1Click);
+    connect(MyMemo1, &QAction::triggered, this, &TMainForm::MyMemo1Click);
+    connect(SendTo1, &QAction::triggered, this, &TMainForm::SendTo1Click);
+    connect(DeskTop1, &QAction::triggered, this, &TMainForm::DeskTop1Click);
+    connect(StartMenu1, &QAction::triggered, this, &TMainForm::StartMenu1Click);
+    connect(StartUp1, &QAction::triggered, this, &TMainForm::StartUp1Click);
+    connect(About1, &QAction::triggered, this, &TMainForm::About1Click);
     connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(ShowHelp1, &QAction::triggered, this, [this] { ShellOpen().ShowHelp1Click(); });
     connect(Properties1, &QAction::triggered, this, [this] { ShellOpen().Properties1Click(); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TShellLink.h"
+
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -17,6 +19,23 @@ struct TShellResult {
     bool Succeeded() const { return Code > 32; }
     static TShellResult Success() { return {}; }
     static TShellResult Failure(int Code, int Error) { return {Code, Error}; }
+};
+
+// Outcome of moving a file to the trash: Error is the system's error number
+// of a failure; Aborted means the user or the desktop stopped it.
+struct TTrashResult {
+    enum TKind { Done, Failed, Aborted };
+    TKind Kind = Done;
+    int Error = 0;
+};
+
+// The user folders that shortcuts go into, numbered as the classic shell
+// numbers them.
+enum TSpecialFolder : int {
+    FolderDesktop = 0,  // the desktop
+    FolderPrograms = 2, // the applications menu
+    FolderStartup = 7,  // programs started at log-in
+    FolderSendTo = 9,   // the file manager's "Send To"
 };
 
 // What the application asks of the desktop shell. Every call hands over
@@ -39,4 +58,16 @@ public:
 
     // The property sheet of a file; false when none can be shown.
     virtual bool ShowItemProperties(const QString& Path) = 0;
+
+    // The path of a user folder with a trailing "/"; empty for a number the
+    // desktop does not know. The folder may not exist yet.
+    virtual QString SpecialFolder(int FolderNumber) = 0;
+
+    // Writes the shortcut Link at Path (replacing a file there), creating
+    // its folder when missing. 0, or the system's error number of the failure;
+    // a failed save leaves no file behind and the old one as it was.
+    virtual int SaveShortCut(const QString& Path, const TShellLink& Link) = 0;
+
+    // Moves a file to the desktop's trash.
+    virtual TTrashResult MoveToTrash(const QString& Path) = 0;
 };

@@ -1,9 +1,13 @@
 #include "platform/TLinuxShell.h"
 
+#include "platform/DesktopEntry.h"
 #include "platform/TFilePropertiesSheet.h"
 
 #include <QDBusConnection>
+#include <QCryptographicHash>
 #include <QDBusMessage>
+#include <QDir>
+#include <QFile>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -35,6 +39,21 @@ constexpr std::array SettingsPrograms{
 };
 
 constexpr int DBusTimeoutMs = 3000;
+constexpr int GioTimeoutMs = 3000;
+
+QString WithSlash(const QString& Folder)
+{
+    return Folder.endsWith(QLatin1Char('/')) ? Folder : Folder + QLatin1Char('/');
+}
+
+// $NAME when it is an absolute path, else HOME joined with Fallback.
+QString XdgFolder(const char* Name, const QString& Fallback)
+{
+    const QString Value = qEnvironmentVariable(Name);
+    if (!Value.isEmpty() && QDir::isAbsolutePath(Value))
+        return Value;
+    return QDir::homePath() + QLatin1Char('/') + Fallback;
+}
 
 } // namespace
 
@@ -128,4 +147,62 @@ QString TLinuxShell::FindBrowser()
             return Found;
     }
     return {};
+}
+
+QString TLinuxShell::SpecialFolder(int FolderNumber)
+{
+    switch (FolderNumber) {
+    case FolderSendTo:
+        return WithSlash(XdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) + QStringLiteral("/Thunar/sendto"));
+    case FolderDesktop: // reads user-dirs.dirs, as the file managers do
+        return WithSlash(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    case FolderPrograms:
+        return WithSlash(XdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) + QStringLiteral("/applications"));
+    case FolderStartup:
+        return WithSlash(XdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")) + QStringLiteral("/autostart"));
+    default:
+        return {};
+    }
+}
+
+int TLinuxShell::SaveShortCut(const QString& Path, const TShellLink& Link)
+{
+    const QString Folder = QFileInfo(Path).absolutePath();
+    const bool OnDesktop = QFileInfo(Folder) == QFileInfo(SpecialFolder(FolderDesktop));
+    // Desktops start a launcher on the desktop only when it is executable.
+    const int Error = WriteFileReplacing(Path, DesktopEntryText(Link), OnDesktop ? 0755 : 0644);
+    if (Error == 0 && OnDesktop)
+        MarkTrusted(Path);
+    return Error;
+}
+
+TTrashResult TLinuxShell::MoveToTrash(const QString& Path)
+{
+    QFile File(Path);
+    errno = 0;
+    if (File.moveToTrash())
+        return {};
+    return {TTrashResult::Failed, errno ? errno : EACCES};
+}
+
+void TLinuxShell::MarkTrusted(const QString& Path)
+{
+    const QString Gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    QFile File(Path);
+    if (Gio.isEmpty() || !File.open(QIODevice::ReadOnly))
+        return;
+    const QString Checksum = QString::fromLatin1(QCryptographicHash::hash(File.readAll(), QCryptographicHash::Sha256).toHex());
+    // GNOME's desktop icons read "trusted"; Xfce compares the file's checksum.
+    const QList<QStringList> Marks{
+        {QStringLiteral("set"), Path, QStringLiteral("metadata::trusted"), QStringLiteral("true")},
+        {QStringLiteral("set"), Path, QStringLiteral("metadata::xfce-exe-checksum"), Checksum},
+    };
+    for (const QStringList& Arguments : Marks) {
+        QProcess Process;
+        Process.setStandardInputFile(QProcess::nullDevice());
+        Process.start(Gio, Arguments);
+        if (!Process.waitForFinished(GioTimeoutMs))
+            Process.kill();
+        Process.waitForFinished(100);
+    }
 }

@@ -1,6 +1,6 @@
 #include "shell/TShellOpen.h"
 
-#include "app/AppConstants.h"
+#include "common/BuildInfo.h"
 #include "platform/IShell.h"
 #include "shell/ClimbSearch.h"
 

@@ -40,6 +40,8 @@ public:
     void SetDateTime1Click() const;
 
     const QString& ExecutablePath() const { return ExecutablePath1; }
+    IShell& Shell() const { return Shell1; }
+    const TMessageDialogs& Dialogs() const { return Dialogs1; }
 
 private:
     IShell& Shell1;

@@ -1,5 +1,9 @@
 #include "tests/widgets/doubles/TFakeShell.h"
 
+#include "platform/DesktopEntry.h"
+
+#include <QFile>
+
 TShellResult TFakeShell::OpenUrl(const QUrl& Url)
 {
     Calls.append({QStringLiteral("OpenUrl"), Url.toString(QUrl::FullyEncoded), {}});
@@ -28,4 +32,25 @@ bool TFakeShell::ShowItemProperties(const QString& Path)
 {
     Calls.append({QStringLiteral("ShowItemProperties"), Path, {}});
     return PropertiesAvailable;
+}
+
+QString TFakeShell::SpecialFolder(int FolderNumber)
+{
+    Calls.append({QStringLiteral("SpecialFolder"), QString::number(FolderNumber), {}});
+    return Folders.value(FolderNumber);
+}
+
+int TFakeShell::SaveShortCut(const QString& Path, const TShellLink& Link)
+{
+    Calls.append({QStringLiteral("SaveShortCut"), Path, {}});
+    SavedLinks.append(Link);
+    return SaveError ? SaveError : WriteFileReplacing(Path, DesktopEntryText(Link), 0644);
+}
+
+TTrashResult TFakeShell::MoveToTrash(const QString& Path)
+{
+    Calls.append({QStringLiteral("MoveToTrash"), Path, {}});
+    if (TrashResult.Kind == TTrashResult::Done)
+        QFile::remove(Path);
+    return TrashResult;
 }

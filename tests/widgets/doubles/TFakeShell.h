@@ -3,6 +3,7 @@
 #include "platform/IShell.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -11,7 +12,8 @@
 class TFakeShell : public IShell {
 public:
     struct TCall {
-        QString Operation; // "OpenUrl", "StartProgram", "ShowItemInFolder", "OpenDateTimeSettings", "ShowItemProperties"
+        QString Operation; // "OpenUrl", "StartProgram", "ShowItemInFolder", "OpenDateTimeSettings",
+                           // "ShowItemProperties", "SaveShortCut", "MoveToTrash"
         QString Target;    // the URL, program or path
         QStringList Arguments;
     };
@@ -21,8 +23,17 @@ public:
     TShellResult ShowItemInFolder(const QString& Path) override;
     TShellResult OpenDateTimeSettings() override;
     bool ShowItemProperties(const QString& Path) override;
+    QString SpecialFolder(int FolderNumber) override;
+    // Writes the real desktop entry unless SaveError is set.
+    int SaveShortCut(const QString& Path, const TShellLink& Link) override;
+    // Deletes the file when TrashResult is Done.
+    TTrashResult MoveToTrash(const QString& Path) override;
 
     QList<TCall> Calls;
     TShellResult Result;              // answer of every hand-over
     bool PropertiesAvailable = true;  // answer of ShowItemProperties
+    QMap<int, QString> Folders;       // answers of SpecialFolder; others are unknown
+    int SaveError = 0;                // answer of SaveShortCut; 0 writes the file
+    TTrashResult TrashResult;         // answer of MoveToTrash
+    QList<TShellLink> SavedLinks;
 };

@@ -1,0 +1,59 @@
+// Help > About, File > My Memo and File > ShortCut: the frame's side of them.
+#include "app/MainUnit.h"
+#include "app/TMainForm.h"
+#include "app/AppConstants.h"
+#include "datetime/INowSource.h"
+#include "datetime/IZoneOffsetSource.h"
+#include "datetime/ProcessLocale.h"
+#include "dialogs/AboutText.h"
+#include "dialogs/TAboutBox.h"
+#include "platform/IShell.h"
+#include "shell/MemoFile.h"
+#include "shell/TShellOpen.h"
+#include "shell/TShellShortCuts.h"
+
+#include <QCoreApplication>
+
+void TMainForm::About1Click()
+{
+    const TSystemNow Now;
+    const TSystemZoneOffset Zone;
+    const QString Text = AboutText(CurrentAboutFacts(StartTime, DefaultLocaleID, Now, Zone));
+    TAboutServices Services;
+    Services.Styles = Styles();
+    Services.OpenDownloadPage = [this] { ShellOpen().MyShellExecuteOpen1(DownloadPageUrl(), QString()); };
+    TAboutBox Box(Text, Services, this);
+    Box.exec();
+}
+
+void TMainForm::MyMemo1Click()
+{
+    OpenMemo(ShellOpen(), GetDataFolder(MakerFolderName), TSystemNow().Now(), ProcessLocale::SystemSettings());
+}
+
+void TMainForm::PlaceShortCut(int FolderNumber, const QString& Kind)
+{
+    const TSystemNow Now;
+    const TShellShortCuts ShortCuts(ShellOpen(), Now, ProcessLocale::SystemSettings());
+    ShortCuts.PlaceShortCut(FolderNumber, Kind, QCoreApplication::applicationFilePath(), windowTitle());
+}
+
+void TMainForm::SendTo1Click()
+{
+    PlaceShortCut(FolderSendTo, QStringLiteral("SendTo"));
+}
+
+void TMainForm::DeskTop1Click()
+{
+    PlaceShortCut(FolderDesktop, QStringLiteral("DeskTop"));
+}
+
+void TMainForm::StartMenu1Click()
+{
+    PlaceShortCut(FolderPrograms, QStringLiteral("StartMenu"));
+}
+
+void TMainForm::StartUp1Click()
+{
+    PlaceShortCut(FolderStartup, QStringLiteral("StartUp"));
+}
