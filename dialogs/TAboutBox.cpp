@@ -70,10 +70,12 @@ TAboutFacts CurrentAboutFacts(TDateTime StartTime, LCID DefaultLocaleID, const I
 }
 
 TAboutBox::TAboutBox(const QString& Text, TAboutServices Services, QWidget* Parent)
-    : QMessageBox(QMessageBox::Information, AppName, DisplayText(Text), QMessageBox::Ok, Parent,
-                  Qt::Dialog | Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QMessageBox(QMessageBox::Information, AppName, DisplayText(Text), QMessageBox::Ok, Parent)
     , Services1(std::move(Services))
 {
+    // A tool window without caption buttons; the message box adds them, so
+    // the flags are set after it is made.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setTextFormat(Qt::PlainText);
     setIconPixmap(ApplicationIcon(*style()));
     if (QAbstractButton* Ok = button(QMessageBox::Ok)) {
