@@ -46,6 +46,15 @@ QString WithSlash(const QString& Folder)
     return Folder.endsWith(QLatin1Char('/')) ? Folder : Folder + QLatin1Char('/');
 }
 
+// QFileInfo's own comparison calls any two missing paths equal.
+bool SameFolder(const QString& A, const QString& B)
+{
+    const QFileInfo InfoA(A), InfoB(B);
+    if (InfoA.exists() && InfoB.exists())
+        return InfoA.canonicalFilePath() == InfoB.canonicalFilePath();
+    return QDir::cleanPath(InfoA.absoluteFilePath()) == QDir::cleanPath(InfoB.absoluteFilePath());
+}
+
 // $NAME when it is an absolute path, else HOME joined with Fallback.
 QString XdgFolder(const char* Name, const QString& Fallback)
 {
@@ -168,7 +177,7 @@ QString TLinuxShell::SpecialFolder(int FolderNumber)
 int TLinuxShell::SaveShortCut(const QString& Path, const TShellLink& Link)
 {
     const QString Folder = QFileInfo(Path).absolutePath();
-    const bool OnDesktop = QFileInfo(Folder) == QFileInfo(SpecialFolder(FolderDesktop));
+    const bool OnDesktop = SameFolder(Folder, SpecialFolder(FolderDesktop));
     // Desktops start a launcher on the desktop only when it is executable.
     const int Error = WriteFileReplacing(Path, DesktopEntryText(Link), OnDesktop ? 0755 : 0644);
     if (Error == 0 && OnDesktop)

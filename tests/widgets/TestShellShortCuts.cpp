@@ -1,0 +1,383 @@
+#include "common/BuildInfo.h"
+#include "common/EPendulorError.h"
+#include "platform/DesktopEntry.h"
+#include "platform/TLinuxShell.h"
+#include "shell/MessageDialogs.h"
+#include "shell/TShellOpen.h"
+#include "shell/TShellShortCuts.h"
+#include "tests/widgets/doubles/TFakeMessageBoxes.h"
+#include "tests/widgets/doubles/TFakeShell.h"
+#include "tests/widgets/doubles/TSettableNow.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <optional>
+
+using TKind = TFakeMessageBoxes::TKind;
+Q_DECLARE_METATYPE(TTrashResult::TKind)
+
+namespace {
+
+TDateTime At(int Year, int Month, int Day, int Hour, int Minute, int Second)
+{
+    return double(QDate(Year, Month, Day).toJulianDay() - QDate(1899, 12, 30).toJulianDay())
+           + ((Hour * 60 + Minute) * 60 + Second) / 86400.0;
+}
+
+// A string value read back: \s, \n, \t, \r and \\.
+QString Unescape(const QString& Value)
+{
+    QString Unescaped;
+    for (qsizetype i = 0; i < Value.size(); ++i) {
+        if (Value[i] == u'\\' && i + 1 < Value.size()) {
+            const QChar Next = Value[++i];
+            Unescaped += Next == u's' ? QChar(u' ') : Next == u'n' ? QChar(u'\n') : Next == u't' ? QChar(u'\t')
+                       : Next == u'r' ? QChar(u'\r') : Next;
+        } else {
+            Unescaped += Value[i];
+        }
+    }
+    return Unescaped;
+}
+
+// An Exec line read back as the Desktop Entry Specification says: the
+// string escapes first, then the quoting, then "%%".
+QStringList ParseExec(const QString& Value)
+{
+    const QString Unescaped = Unescape(Value);
+    QStringList Arguments;
+    QString Current;
+    bool InQuotes = false, Started = false;
+    for (qsizetype i = 0; i < Unescaped.size(); ++i) {
+        const QChar C = Unescaped[i];
+        if (InQuotes && C == u'\\' && i + 1 < Unescaped.size()) {
+            Current += Unescaped[++i];
+        } else if (C == u'"') {
+            InQuotes = !InQuotes;
+            Started = true;
+        } else if (!InQuotes && C == u' ') {
+            if (Started)
+                Arguments << Current;
+            Current.clear();
+            Started = false;
+        } else {
+            Current += C;
+            Started = true;
+        }
+    }
+    if (Started)
+        Arguments << Current;
+    for (QString& Argument : Arguments)
+        Argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
+    return Arguments;
+}
+
+QString KeyOf(const QString& Path, const QString& Key)
+{
+    QFile File(Path);
+    if (!File.open(QIODevice::ReadOnly))
+        return QStringLiteral("<unreadable>");
+    for (const QString& Line : QString::fromUtf8(File.readAll()).split(u'\n'))
+        if (Line.startsWith(Key + u'='))
+            return Line.mid(Key.size() + 1);
+    return QStringLiteral("<no %1>").arg(Key);
+}
+
+} // namespace
+
+// The flow over a recording shell whose folders lie in a temporary folder,
+// recording boxes and a "now" that stands still.
+class TestShellShortCuts : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<QTemporaryDir> Root;
+    TFakeShell Shell;
+    TFakeMessageBoxes Boxes;
+    TSettableNow Now{At(2026, 1, 15, 9, 5, 3)};
+    int Processed = 0;
+
+    QString Folder() const { return Root->path() + QStringLiteral("/sendto"); }
+    QString Target() const { return Root->path() + QStringLiteral("/bin/Pendulor"); }
+
+    void Place(const QString& Title = AppName)
+    {
+        const TShellOpen Gateway(Shell, TMessageDialogs(Boxes, QStringLiteral("Pendulor")), Target());
+        const TShellShortCuts ShortCuts(Gateway, Now, TFormatSettings(), [this] { ++Processed; });
+        ShortCuts.PlaceShortCut(FolderSendTo, QStringLiteral("SendTo"), Target(), Title);
+    }
+
+    // "Plain: text" lines of the boxes shown, paths written as $PATH / $FOLDER.
+    QStringList Shown() const
+    {
+        QStringList Result;
+        for (const TFakeMessageBoxes::TShown& Box : Boxes.Shown) {
+            const QString Kind = Box.Kind == TKind::Plain ? QStringLiteral("Plain")
+                               : Box.Kind == TKind::Fitted ? QStringLiteral("Fitted") : QStringLiteral("Ask");
+            QString Text = Box.Text;
+            Text.replace(Folder() + QStringLiteral("/Pendulor.desktop"), QStringLiteral("$PATH"));
+            Result << Kind + QStringLiteral(": ") + Text;
+        }
+        return Result;
+    }
+
+    QStringList ShellCallsAfterSave() const
+    {
+        QStringList Result;
+        for (const TFakeShell::TCall& Call : Shell.Calls)
+            if (Call.Operation == QLatin1String("ShowItemInFolder") || Call.Operation == QLatin1String("OpenUrl"))
+                Result << Call.Operation + QStringLiteral(" ")
+                              + QString(Call.Target).replace(Root->path(), QStringLiteral("$ROOT"));
+        return Result;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        Root.emplace();
+        QVERIFY(Root->isValid());
+        QVERIFY(QDir().mkpath(Root->path() + QStringLiteral("/bin")));
+        QFile Exe(Target());
+        QVERIFY(Exe.open(QIODevice::WriteOnly));
+        Shell = TFakeShell();
+        Shell.Folders[FolderSendTo] = Folder(); // without the trailing "/": the flow adds it
+        Boxes = TFakeMessageBoxes();
+        Now.Set(At(2026, 1, 15, 9, 5, 3));
+        Processed = 0;
+    }
+
+    void flow_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QList<TMessageAnswer>>("answers");
+        QTest::addColumn<int>("saveError");
+        QTest::addColumn<TTrashResult::TKind>("trash");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("fileAfter");
+        QTest::addColumn<QStringList>("opened");
+        using A = TMessageAnswer;
+        const QString Where = QStringLiteral("\r\n\r\nFolder: SendTo\r\nShortCut: ");
+        const QString Question = QStringLiteral("Ask: Already Exsists.\r\n\r\nFolder: SendTo\r\nShortCut: Pendulor.desktop"
+                                                "\r\n\r\nUpdate?\r\n[Yes]: Update, [No]: Delete, [Cancel]: Exit\r\n");
+        const QString OpenFolder = QStringLiteral("Ask: Open SendTo Folder?");
+        const QString Select = QStringLiteral("ShowItemInFolder $ROOT/sendto/Pendulor.desktop");
+        const QString Plain = QStringLiteral("Plain: ");
+        QTest::newRow("create")
+            << false << QList<A>{A::No} << 0 << TTrashResult::Done
+            << QStringList{Plain + "Created Successfully." + Where + "Pendulor.desktop", OpenFolder} << true
+            << QStringList{};
+        QTest::newRow("create, then open the folder with the entry selected")
+            << false << QList<A>{A::Yes} << 0 << TTrashResult::Done
+            << QStringList{Plain + "Created Successfully." + Where + "Pendulor.desktop", OpenFolder} << true
+            << QStringList{Select};
+        QTest::newRow("again, Yes: updated")
+            << true << QList<A>{A::Yes, A::No} << 0 << TTrashResult::Done
+            << QStringList{Question, Plain + "Updated Successfully." + Where + "Pendulor.desktop", OpenFolder} << true
+            << QStringList{};
+        QTest::newRow("again, No: trashed, and the folder itself is opened")
+            << true << QList<A>{A::No, A::Yes} << 0 << TTrashResult::Done
+            << QStringList{Question, Plain + "Deleted Successfully." + Where + "Pendulor.desktop", OpenFolder} << false
+            << QStringList{QStringLiteral("OpenUrl file://$ROOT/sendto")};
+        QTest::newRow("again, Cancel: nothing more")
+            << true << QList<A>{A::Cancel} << 0 << TTrashResult::Done << QStringList{Question} << true
+            << QStringList{};
+        QTest::newRow("save refused: Create Failed with the system's text, then the folder question")
+            << false << QList<A>{A::Yes} << EACCES << TTrashResult::Done
+            << QStringList{QStringLiteral("Fitted: Create Failed.") + Where + "$PATH\r\nPermission denied", OpenFolder}
+            << false << QStringList{QStringLiteral("OpenUrl file://$ROOT/sendto")};
+        QTest::newRow("update refused")
+            << true << QList<A>{A::Yes, A::No} << EROFS << TTrashResult::Done
+            << QStringList{Question, QStringLiteral("Fitted: Update Failed.") + Where + "$PATH\r\nRead-only file system",
+                           OpenFolder}
+            << true << QStringList{};
+        QTest::newRow("trash failed: both reports")
+            << true << QList<A>{A::No, A::No} << 0 << TTrashResult::Failed
+            << QStringList{Question, QStringLiteral("Fitted: Delete \"Pendulor.desktop\" Failed."),
+                           Plain + "Delete Failed." + Where + "$PATH", OpenFolder}
+            << true << QStringList{};
+        QTest::newRow("trash aborted: both reports")
+            << true << QList<A>{A::No, A::Yes} << 0 << TTrashResult::Aborted
+            << QStringList{Question, Plain + "Operations Aborted.", Plain + "Delete Failed." + Where + "$PATH", OpenFolder}
+            << true << QStringList{Select};
+    }
+    void flow()
+    {
+        QFETCH(bool, existing);
+        QFETCH(QList<TMessageAnswer>, answers);
+        QFETCH(int, saveError);
+        QFETCH(TTrashResult::TKind, trash);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, fileAfter);
+        QFETCH(QStringList, opened);
+        if (existing) {
+            Place();
+            QCOMPARE(Boxes.Shown.size(), 2);
+            Boxes = TFakeMessageBoxes();
+            Shell.Calls.clear();
+        }
+        Boxes.Answers = answers;
+        Shell.SaveError = saveError;
+        if (saveError) // the fake refuses before the folder is made
+            QVERIFY(QDir().mkpath(Folder()));
+        Shell.TrashResult.Kind = trash;
+        Place();
+        QCOMPARE(Shown(), shown);
+        QVERIFY(Boxes.Answers.isEmpty());
+        for (const TFakeMessageBoxes::TShown& Box : Boxes.Shown)
+            QCOMPARE(Box.Caption, QStringLiteral("Pendulor"));
+        QCOMPARE(QFileInfo(Folder() + QStringLiteral("/Pendulor.desktop")).isFile(), fileAfter);
+        QCOMPARE(ShellCallsAfterSave(), opened);
+        QCOMPARE(Processed, trash == TTrashResult::Done ? 0 : 1);
+    }
+
+    void an_update_carries_the_new_time()
+    {
+        Boxes.Answers = {TMessageAnswer::No};
+        Place();
+        const QString Entry = Folder() + QStringLiteral("/Pendulor.desktop");
+        QCOMPARE(KeyOf(Entry, QStringLiteral("Comment")), QStringLiteral("2026/01/15 09:05:03 Created by Pendulor V1.2"));
+        Now.Set(At(2026, 2, 1, 17, 0, 59));
+        Boxes.Answers = {TMessageAnswer::Yes, TMessageAnswer::No};
+        Place();
+        QCOMPARE(KeyOf(Entry, QStringLiteral("Comment")), QStringLiteral("2026/02/01 17:00:59 Created by Pendulor V1.2"));
+    }
+
+    void a_refused_save_on_disk()
+    {
+        // A folder where the entry should go: the rename over it fails.
+        QVERIFY(QDir().mkpath(Folder() + QStringLiteral("/Pendulor.desktop")));
+        Boxes.Answers = {TMessageAnswer::No};
+        Place();
+        QCOMPARE(Shown().first(), QStringLiteral("Fitted: Create Failed.\r\n\r\nFolder: SendTo\r\nShortCut: $PATH\r\n"
+                                                 "Is a directory"));
+        QCOMPARE(QDir(Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Pendulor.desktop")});
+    }
+
+    void an_empty_title_names_the_file_dot_desktop()
+    {
+        Boxes.Answers = {TMessageAnswer::No};
+        Place(QString());
+        QVERIFY(QFileInfo(Folder() + QStringLiteral("/.desktop")).isFile());
+        QCOMPARE(Boxes.Shown.first().Text, QStringLiteral("Created Successfully.\r\n\r\nFolder: SendTo\r\nShortCut: .desktop"));
+    }
+
+    void a_title_that_cannot_name_a_file_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("slash") << QStringLiteral("Tokyo/Paris");
+        QTest::newRow("line break") << QStringLiteral("Tokyo\nParis");
+        QTest::newRow("NUL") << QStringLiteral("Tokyo") + QChar(0) + QStringLiteral("x");
+        QTest::newRow("DEL") << QStringLiteral("Tokyo\x7f");
+    }
+    void a_title_that_cannot_name_a_file()
+    {
+        QFETCH(QString, title);
+        QVERIFY_THROWS_EXCEPTION(EPendulorError, Place(title));
+        QVERIFY(Boxes.Shown.isEmpty());
+        QVERIFY(!QFileInfo::exists(Folder()) || QDir(Folder()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    void a_folder_the_desktop_does_not_know()
+    {
+        const TShellOpen Gateway(Shell, TMessageDialogs(Boxes, QStringLiteral("Pendulor")), Target());
+        const TShellShortCuts ShortCuts(Gateway, Now, TFormatSettings());
+        ShortCuts.PlaceShortCut(11, QStringLiteral("StartMenu"), Target(), AppName);
+        QCOMPARE(Boxes.Texts(TKind::Fitted), QList<QString>{QStringLiteral("Folder Not Found.\r\n\r\nFolder: StartMenu")});
+        QCOMPARE(Boxes.Shown.size(), 1);
+    }
+
+    // What the flow writes is a valid desktop entry whose Exec starts the
+    // executable, whatever the characters of the title and the path.
+    void entries_are_valid_and_start_the_executable_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("executableFolder");
+        QTest::newRow("plain") << AppName << QStringLiteral("bin");
+        QTest::newRow("empty title") << QString() << QStringLiteral("bin");
+        QTest::newRow("title with quotes, stars and pipes") << QStringLiteral("\"Clock\" <*|?> ;") << QStringLiteral("bin");
+        QTest::newRow("title with blanks and Japanese") << QStringLiteral(u" 世界 時計 ") << QStringLiteral("bin");
+        QTest::newRow("path with blanks, $ and quotes") << AppName << QStringLiteral("my $HOME \"x\" dir");
+        QTest::newRow("path with backslash, %, ` and ~") << AppName << QStringLiteral("a\\b %f `c` ~d");
+    }
+    void entries_are_valid_and_start_the_executable()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, executableFolder);
+        const QString Validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (Validator.isEmpty())
+            QSKIP("desktop-file-validate is not installed (tools/setup installs desktop-file-utils)");
+        const QString Executable = Root->path() + u'/' + executableFolder + QStringLiteral("/Pendulor");
+        Boxes.Answers = {TMessageAnswer::No};
+        const TShellOpen Gateway(Shell, TMessageDialogs(Boxes, QStringLiteral("Pendulor")), Executable);
+        const TShellShortCuts ShortCuts(Gateway, Now, TFormatSettings());
+        ShortCuts.PlaceShortCut(FolderSendTo, QStringLiteral("SendTo"), Executable, title);
+        const QString Entry = Folder() + u'/' + title + QStringLiteral(".desktop");
+        QVERIFY(QFileInfo(Entry).isFile());
+        QProcess Check;
+        Check.start(Validator, {Entry});
+        QVERIFY(Check.waitForFinished(10000));
+        const QString Output = QString::fromUtf8(Check.readAllStandardOutput() + Check.readAllStandardError());
+        QVERIFY2(Check.exitCode() == 0 && !Output.contains(QStringLiteral("error")), qPrintable(Output));
+        QCOMPARE(ParseExec(KeyOf(Entry, QStringLiteral("Exec"))), QStringList{Executable});
+        QCOMPARE(KeyOf(Entry, QStringLiteral("Type")), QStringLiteral("Application"));
+        QCOMPARE(KeyOf(Entry, QStringLiteral("Path")), QDir::tempPath() + u'/');
+        QCOMPARE(KeyOf(Entry, QStringLiteral("Icon")), AppIconName);
+        QCOMPARE(Unescape(KeyOf(Entry, QStringLiteral("Name"))), title.isEmpty() ? AppName : title);
+    }
+
+    void linux_folders_follow_the_xdg_variables()
+    {
+        const QString Home = Root->path() + QStringLiteral("/home");
+        QVERIFY(QDir().mkpath(Home + QStringLiteral("/config")));
+        QFile Dirs(Home + QStringLiteral("/config/user-dirs.dirs"));
+        QVERIFY(Dirs.open(QIODevice::WriteOnly));
+        Dirs.write("XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+        Dirs.close();
+        const QByteArray OldHome = qgetenv("HOME"), OldData = qgetenv("XDG_DATA_HOME"), OldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", Home.toUtf8());
+        qputenv("XDG_DATA_HOME", (Home + QStringLiteral("/data")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", (Home + QStringLiteral("/config")).toUtf8());
+        TLinuxShell Linux;
+        const QStringList Got{Linux.SpecialFolder(FolderSendTo), Linux.SpecialFolder(FolderDesktop),
+                              Linux.SpecialFolder(FolderPrograms), Linux.SpecialFolder(FolderStartup),
+                              Linux.SpecialFolder(11)};
+        qputenv("HOME", OldHome);
+        qputenv("XDG_DATA_HOME", OldData);
+        qputenv("XDG_CONFIG_HOME", OldConfig);
+        QCOMPARE(Got, (QStringList{Home + QStringLiteral("/data/Thunar/sendto/"), Home + QStringLiteral("/Schreibtisch/"),
+                                   Home + QStringLiteral("/data/applications/"), Home + QStringLiteral("/config/autostart/"),
+                                   QString()}));
+    }
+
+    void linux_save_creates_the_folder_and_trashes_to_the_xdg_trash()
+    {
+        const QByteArray OldData = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", (Root->path() + QStringLiteral("/data")).toUtf8());
+        TLinuxShell Linux;
+        TShellLink Link;
+        Link.Name = AppName;
+        Link.Target = Target();
+        const QString Entry = Linux.SpecialFolder(FolderPrograms) + QStringLiteral("Pendulor.desktop");
+        const int Error = Linux.SaveShortCut(Entry, Link);
+        const QFile::Permissions Permissions = QFileInfo(Entry).permissions();
+        const TTrashResult Trashed = Linux.MoveToTrash(Entry);
+        qputenv("XDG_DATA_HOME", OldData);
+        QCOMPARE(Error, 0);
+        QVERIFY(!(Permissions & QFile::ExeOwner)); // only the desktop's entries are made executable
+        QCOMPARE(Trashed.Kind, TTrashResult::Done);
+        QVERIFY(!QFileInfo::exists(Entry));
+        QVERIFY(QFileInfo(Root->path() + QStringLiteral("/data/Trash/files/Pendulor.desktop")).isFile());
+        QVERIFY(QFileInfo(Root->path() + QStringLiteral("/data/Trash/info/Pendulor.desktop.trashinfo")).isFile());
+    }
+};
+
+QTEST_MAIN(TestShellShortCuts)
+#include "TestShellShortCuts.moc"
