@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -103,14 +104,20 @@ void TAboutBox::showEvent(QShowEvent* Event)
 
 void TAboutBox::paintEvent(QPaintEvent* Event)
 {
-    if (HasGradient1)
+    if (HasGradient1) {
+        // A repaint of the whole box draws a new colour; a part repainted for
+        // one child (the text behind a label) keeps the colour around it.
+        if (QRegion(rect()).subtracted(Event->region()).isEmpty() || !ColorDrawn1) {
+            LastColor1 = Services1.RandomColor ? Services1.RandomColor() : QRandomGenerator::global()->bounded(0xFFFFFFu);
+            ColorDrawn1 = true;
+        }
         AboutFormPaint();
+    }
     QMessageBox::paintEvent(Event);
 }
 
 void TAboutBox::AboutFormPaint()
 {
-    LastColor1 = Services1.RandomColor ? Services1.RandomColor() : QRandomGenerator::global()->bounded(0xFFFFFFu);
     const QRect Area = rect();
     const bool LeftToRight = (LastColor1 % 2) == 1;
     QLinearGradient Gradient(Area.topLeft(), LeftToRight ? Area.topRight() : Area.bottomLeft());

@@ -53,4 +53,5 @@ private:
     QLabel* IconLabel1 = nullptr;
     bool HasGradient1 = false;
     quint32 LastColor1 = 0;
+    bool ColorDrawn1 = false;
 };

@@ -82,6 +82,11 @@ private Q_SLOTS:
         QVERIFY2(Bottom.blue() > 240 && Bottom.red() < 20 && Bottom.green() < 20, qPrintable(Bottom.name()));
         const QColor TopRight = Second.pixel(W - 1, 0);
         QVERIFY2(TopRight.red() > 240 && TopRight.green() > 240, qPrintable(TopRight.name()));
+        // A part repainted behind one child keeps the colour around it.
+        QPixmap Part(Box->size());
+        Box->render(&Part, QPoint(), QRegion(10, 10, 40, 20));
+        QCOMPARE(Box->LastGradientColor(), quint32(0xFF0000));
+        QCOMPARE(ColorsDrawn, 2);
     }
 
     void no_gradient_under_another_style()
