@@ -1,0 +1,105 @@
+// The frame's About, My Memo and ShortCut items over recording doubles.
+#include "app/MainUnit.h"
+#include "app/TMainForm.h"
+#include "common/EPendulorError.h"
+#include "shell/MessageDialogs.h"
+#include "shell/TShellOpen.h"
+#include "tests/widgets/doubles/TFakeMessageBoxes.h"
+#include "tests/widgets/doubles/TFakeShell.h"
+#include "tests/widgets/doubles/TFakeStyleService.h"
+#include "tests/widgets/doubles/TFakeWindowSystem.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+using TKind = TFakeMessageBoxes::TKind;
+
+class TestMainFormShell : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<QTemporaryDir> Home;
+    TFakeWindowSystem Screen;
+    TFakeMessageBoxes Boxes;
+    TFakeStyleService Styles;
+    TFakeShell Shell;
+    std::unique_ptr<TShellOpen> Gateway;
+    std::unique_ptr<TMainForm> Frame;
+
+    QString DataFolder() const { return GetDataFolder(QStringLiteral("Quorvane")); }
+
+private Q_SLOTS:
+    void init()
+    {
+        Home.emplace();
+        qputenv("XDG_DATA_HOME", Home->path().toUtf8());
+        Boxes = TFakeMessageBoxes();
+        Shell = TFakeShell();
+        Shell.Folders[FolderSendTo] = Home->path() + QStringLiteral("/sendto/");
+        Gateway = std::make_unique<TShellOpen>(Shell, TMessageDialogs(Boxes, QStringLiteral("Pendulor")));
+        Frame = std::make_unique<TMainForm>(TFrameServices{&Screen, &Boxes, &Styles, Gateway.get()});
+        Frame->SetCommandLine({});
+    }
+    void cleanup()
+    {
+        Frame.reset();
+        Gateway.reset();
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    void the_items_can_be_chosen()
+    {
+        for (QAction* Item : {Frame->About1, Frame->MyMemo1, Frame->SendTo1, Frame->DeskTop1, Frame->StartMenu1,
+                              Frame->StartUp1})
+            QVERIFY2(Item->isEnabled(), qPrintable(Item->text()));
+    }
+
+    void my_memo_creates_the_memo_and_opens_it()
+    {
+        Frame->MyMemo1->trigger();
+        QFile Memo(DataFolder() + QStringLiteral("/MyMemo.txt"));
+        QVERIFY(Memo.open(QIODevice::ReadOnly));
+        QVERIFY(Memo.readAll().startsWith(".LOG\r\n"));
+        QCOMPARE(Shell.Calls.size(), 1);
+        QCOMPARE(Shell.Calls.first().Target, QUrl::fromLocalFile(Memo.fileName()).toString(QUrl::FullyEncoded));
+    }
+
+    void a_memo_that_cannot_be_written_ends_before_the_editor()
+    {
+        QVERIFY(QDir(DataFolder()).removeRecursively());
+        QFile Blocker(DataFolder()); // a file where the folder should be
+        QVERIFY(Blocker.open(QIODevice::WriteOnly));
+        Blocker.close();
+        QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->MyMemo1Click());
+        QVERIFY(Shell.Calls.isEmpty());
+    }
+
+    void shortcut_items_name_the_file_after_the_title()
+    {
+        Frame->setWindowTitle(QStringLiteral("World Clock"));
+        Boxes.Answers = {TMessageAnswer::No};
+        Frame->SendTo1->trigger();
+        QVERIFY(QFileInfo(Home->path() + QStringLiteral("/sendto/World Clock.desktop")).isFile());
+        QCOMPARE(Boxes.Texts(TKind::Plain).value(0),
+                 QStringLiteral("Created Successfully.\r\n\r\nFolder: SendTo\r\nShortCut: World Clock.desktop"));
+        QCOMPARE(Boxes.Texts(TKind::Ask).value(0), QStringLiteral("Open SendTo Folder?"));
+        QCOMPARE(Shell.SavedLinks.value(0).Target, QCoreApplication::applicationFilePath());
+    }
+
+    void a_title_with_a_slash_reaches_the_error_handler_with_nothing_written()
+    {
+        Frame->setWindowTitle(QStringLiteral("Tokyo/Paris"));
+        QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->SendTo1Click());
+        QVERIFY(!QFileInfo::exists(Home->path() + QStringLiteral("/sendto")));
+        QVERIFY(Boxes.Shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMainFormShell)
+#include "TestMainFormShell.moc"
