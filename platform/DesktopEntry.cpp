@@ -90,7 +90,8 @@ QByteArray DesktopEntryText(const TShellLink& Link)
     Text += QStringLiteral("Name=") + DesktopEntryEscape(Link.Name) + QLatin1Char('\n');
     if (!Link.Description.isEmpty())
         Text += QStringLiteral("Comment=") + DesktopEntryEscape(Link.Description) + QLatin1Char('\n');
-    Text += QStringLiteral("Exec=") + DesktopEntryEscape(DesktopEntryExecArgument(Link.Target)) + QLatin1Char('\n');
+    Text += QStringLiteral("Exec=") + DesktopEntryEscape(DesktopEntryExecArgument(Link.Target))
+            + (Link.TakesFiles ? QStringLiteral(" %F") : QString()) + QLatin1Char('\n');
     if (!Link.WorkingDirectory.isEmpty())
         Text += QStringLiteral("Path=") + DesktopEntryEscape(Link.WorkingDirectory) + QLatin1Char('\n');
     if (!Link.Icon.isEmpty())

@@ -16,7 +16,8 @@ QString DesktopEntryExecArgument(const QString& Argument);
 // escaped.
 QString DesktopEntryEscape(const QString& Value);
 
-// The whole entry: Type=Application, Name, Comment, Exec, Path, Icon.
+// The whole entry: Type=Application, Name, Comment, Exec (with the field
+// code %F when it takes files), Path, Icon.
 QByteArray DesktopEntryText(const TShellLink& Link);
 
 // Writes Bytes to Path through a temporary file in the same folder, synced

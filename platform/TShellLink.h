@@ -11,4 +11,5 @@ struct TShellLink {
     QString WorkingDirectory; // ends with a path delimiter
     QString Description;
     QString Icon;             // icon name of the desktop's theme
+    bool TakesFiles = false;  // the files the shortcut is used on become the program's arguments
 };

@@ -138,6 +138,9 @@ void TShellShortCuts::PlaceShortCut(int FolderNumber, const QString& Kind, const
     TShellLink Link;
     Link.Name = Title.isEmpty() ? AppName : Title; // an entry must have a name to show
     Link.Icon = AppIconName;
+    // The file manager's Send To hands over the chosen files only to an
+    // entry that asks for them.
+    Link.TakesFiles = FolderNumber == FolderSendTo;
 
     if (FileExists(Path)) {
         const QString Question = QStringLiteral("Already Exsists.") + LineBreak + LineBreak + QStringLiteral("Folder: ")

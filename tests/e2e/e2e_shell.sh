@@ -48,6 +48,7 @@ entry="$HOME/Desktop/Pendulor.desktop"
 [ -x "$entry" ] || fail "the desktop's entry is not executable"
 desktop-file-validate "$entry" || fail "desktop-file-validate refused $entry"
 grep -q "^Comment=.* Created by Pendulor V1.2$" "$entry" || fail "no description: $(cat "$entry")"
+grep -q '%F' "$entry" && fail "only Send To's entry takes files: $(grep ^Exec= "$entry")"
 
 # The entry starts this very executable: a second frame whose process runs $exe.
 if command -v gio >/dev/null 2>&1 && gio help launch >/dev/null 2>&1; then
@@ -77,5 +78,18 @@ head -c 6 "$memo" | cmp -s - <(printf '.LOG\r\n') || fail "the memo does not sta
 for _ in $(seq 30); do [ -s "$opened" ] && break; sleep 0.1; done
 grep -qF "$memo" "$opened" 2>/dev/null || fail "the opener was not asked for the memo: $(cat "$opened" 2>/dev/null)"
 
+
+# A memo that cannot be read: the error reaches the frame's handler, whose
+# report is the only new window, and the editor is not asked again.
+rm "$memo" && mkdir "$memo"
+asked="$(wc -l <"$opened")"
+key alt+f m
+[ "$(windows_named '^Pendulor$')" -ge 2 ] || fail "no error report for an unreadable memo"
+xdotool key Return
+sleep 0.5
+[ "$(windows_named '^Pendulor$')" -eq 1 ] || fail "the error report did not close"
+[ "$(wc -l <"$opened")" -eq "$asked" ] || fail "the editor was asked for an unreadable memo"
+kill -0 "$app" 2>/dev/null || fail "the frame ended on the memo's error"
+
 e2e_close
-echo "PASS: About box shown, desktop entry written $launched, memo created and opened"
+echo "PASS: About box shown, desktop entry written $launched, memo created and opened, its error reported"

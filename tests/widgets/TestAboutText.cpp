@@ -44,6 +44,9 @@ private Q_SLOTS:
         QTest::newRow("25 Oct 02:30 UTC: winter again")
             << At(2026, 10, 25, 2, 30) << 0
             << QStringLiteral(u"Peace For Ukraine\r\n25 жовтень 2026 неділя 04:30") + Standard;
+        QTest::newRow("25 Oct 02:00 UTC: the end itself is winter")
+            << At(2026, 10, 25, 2, 0) << 0
+            << QStringLiteral(u"Peace For Ukraine\r\n25 жовтень 2026 неділя 04:00") + Standard;
         QTest::newRow("Tokyo PC, 29 Mar 01:30 UTC")
             << At(2026, 3, 29, 1, 30) << 9 * 3600
             << QStringLiteral(u"Peace for Ukraine\r\n29 березень 2026 неділя 04:30") + Summer;

@@ -48,7 +48,8 @@ QString Unescape(const QString& Value)
 }
 
 // An Exec line read back as the Desktop Entry Specification says: the
-// string escapes first, then the quoting, then "%%".
+// string escapes first, then the quoting, then the field codes: "%%" is "%",
+// and "%F" with no files to pass is nothing.
 QStringList ParseExec(const QString& Value)
 {
     const QString Unescaped = Unescape(Value);
@@ -74,6 +75,7 @@ QStringList ParseExec(const QString& Value)
     }
     if (Started)
         Arguments << Current;
+    Arguments.removeAll(QStringLiteral("%F"));
     for (QString& Argument : Arguments)
         Argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
     return Arguments;
@@ -327,6 +329,7 @@ private Q_SLOTS:
         const QString Output = QString::fromUtf8(Check.readAllStandardOutput() + Check.readAllStandardError());
         QVERIFY2(Check.exitCode() == 0 && !Output.contains(QStringLiteral("error")), qPrintable(Output));
         QCOMPARE(ParseExec(KeyOf(Entry, QStringLiteral("Exec"))), QStringList{Executable});
+        QVERIFY(KeyOf(Entry, QStringLiteral("Exec")).endsWith(QStringLiteral(" %F"))); // Send To passes the files
         QCOMPARE(KeyOf(Entry, QStringLiteral("Type")), QStringLiteral("Application"));
         QCOMPARE(KeyOf(Entry, QStringLiteral("Path")), QDir::tempPath() + u'/');
         QCOMPARE(KeyOf(Entry, QStringLiteral("Icon")), AppIconName);
