@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QTest>
 
@@ -112,6 +113,8 @@ private Q_SLOTS:
         QCOMPARE(Shell.Calls.first().Target, DownloadPageUrl());
         QVERIFY(Boxes.Shown.isEmpty());
         QVERIFY(Box->isVisible());
+        const QPoint Centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY2((Box->frameGeometry().center() - Centre).manhattanLength() <= 2, "not centred on the screen");
     }
 
     void a_failed_open_is_reported_by_the_gateway()

@@ -360,6 +360,24 @@ private Q_SLOTS:
                                    QString()}));
     }
 
+    void linux_desktop_entries_are_executable()
+    {
+        const QByteArray OldHome = qgetenv("HOME"), OldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", Root->path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (Root->path() + QStringLiteral("/config")).toUtf8());
+        TLinuxShell Linux;
+        TShellLink Link;
+        Link.Name = AppName;
+        Link.Target = Target();
+        const QString Entry = Linux.SpecialFolder(FolderDesktop) + QStringLiteral("Pendulor.desktop");
+        const int Error = Linux.SaveShortCut(Entry, Link);
+        qputenv("HOME", OldHome);
+        qputenv("XDG_CONFIG_HOME", OldConfig);
+        QCOMPARE(Entry, Root->path() + QStringLiteral("/Desktop/Pendulor.desktop"));
+        QCOMPARE(Error, 0);
+        QVERIFY(QFileInfo(Entry).permissions() & QFile::ExeOwner);
+    }
+
     void linux_save_creates_the_folder_and_trashes_to_the_xdg_trash()
     {
         const QByteArray OldData = qgetenv("XDG_DATA_HOME");
