@@ -7,6 +7,7 @@
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
 #include "clock/data/DataFileName.h"
+#include "dialogs/TForm3.h"
 #include "common/EPendulorError.h"
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -68,6 +70,8 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     layout->addWidget(FormTabsBar1);
     MdiArea1 = new QMdiArea(client);
     MdiArea1->setBackground(palette().brush(QPalette::Dark));
+    MdiArea1->viewport()->setMouseTracking(true); // the edge cursor follows the mouse
+    MdiArea1->viewport()->installEventFilter(this);
     layout->addWidget(MdiArea1, 1);
     setCentralWidget(client);
 
@@ -77,10 +81,12 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
 
     SystemMenu1 = new TInAppWindowMenu(this);
     connect(SystemMenu1, &TInAppWindowMenu::SysCommand, this, &TMainForm::WMSysCommand);
-    auto* systemKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(systemKey, &QShortcut::activated, this, [this] {
-        SystemMenu1->popup(mapToGlobal(QPoint(0, 0)));
-    });
+    // Window managers keep Alt+Space for their own menu; Shift+Alt+Space and
+    // the middle button on the bare surface reach this one everywhere.
+    for (const QKeySequence& key : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Space)}) {
+        auto* systemKey = new QShortcut(key, this);
+        connect(systemKey, &QShortcut::activated, this, [this] { SystemMenu1->popup(mapToGlobal(QPoint(0, 0))); });
+    }
 
     if (!Services1.ShellOpen) {
         OwnShell1 = std::make_unique<TLinuxShell>();
@@ -187,7 +193,7 @@ int TMainForm::MDIChildCount() const
 void TMainForm::OpenClockFile(const QString& FileName)
 {
     IsStyleChanged = true;
-    auto* child = new TMDIChild(TClockServices{this, nullptr, Services1.Styles, nullptr});
+    auto* child = new TMDIChild(TClockServices{this, nullptr, Services1.Styles, nullptr, Form3});
     child->setAttribute(Qt::WA_DeleteOnClose);
     MdiArea1->addSubWindow(child);
     child->DataFileName2 = FileName;
@@ -270,7 +276,34 @@ bool TMainForm::IsMenuBarShown() const
 void TMainForm::SetMenuBarShown(bool Show)
 {
     MainMenu1->setVisible(Show);
-    ShowMenuBar1->setChecked(Show);
+}
+
+QString TMainForm::ClockDataFolder() const
+{
+    return DataFolder;
+}
+
+QString TMainForm::SettingsFolder() const
+{
+    return IniFileName.isEmpty() ? QString() : QFileInfo(IniFileName).path();
+}
+
+LCID TMainForm::DefaultClockLocale() const
+{
+    return DefaultLocaleID;
+}
+
+bool TMainForm::ClocksSaveFiles() const
+{
+    return SaveDataFiles;
+}
+
+void TMainForm::ReportClockError(std::exception_ptr Error)
+{
+    // Rethrown from a queued call, it reaches the application's handler
+    // like any other error of an event handler.
+    QMetaObject::invokeMethod(
+        qApp, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
 }
 
 void TMainForm::closeEvent(QCloseEvent* Event)
@@ -287,7 +320,3 @@ void TMainForm::closeEvent(QCloseEvent* Event)
         Event->ignore();
 }
 
-void TMainForm::contextMenuEvent(QContextMenuEvent* Event)
-{
-    PopupMenu1->popup(Event->globalPos());
-}

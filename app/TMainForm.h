@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/data/TFrameSettings.h"
 #include "clock/IClockFrame.h"
 #include "platform/IOpenFileDialog.h"
 
@@ -136,9 +137,22 @@ public:
     void WindowTileHorizontal1Execute();
     void WindowTileVertical1Execute();
     void ExecuteLastAction(); // runs LastAction1 when set and enabled
+    void Rotate1Click();
+
+    // View commands.
+    void LocateCenter1Click();
+    void SetTitle1Click();
 
     // A command of the window menu (Alt+Space); 9001 toggles the menu bar.
     void WMSysCommand(int Command);
+
+    // A mouse move over the frame's bare surface (Client in frame, Screen in
+    // screen coordinates): sets the edge cursor; with the left button down
+    // it moves the frame, or sizes a frame without title bar from its edge.
+    void FormMouseMove(Qt::MouseButtons Buttons, const QPoint& Client, const QPoint& Screen);
+    // The edge code of the screen point X, Y on the frame's outer bounds;
+    // sets ResizeCursor1 except on the rows between the tests.
+    int GetResizeEdge(int X, int Y, int Left, int Width, int Top, int Height);
 
     void FileNew1Execute();
     void FileOpen1Execute();
@@ -185,9 +199,17 @@ public:
     IWindowSystem& WindowSystem() const;
     IStyleService* Styles() const { return Services1.Styles; }
 
+    // The frame's state as the settings file stores it.
+    TFrameSettings FrameSettings() const;
+
     // IClockFrame
     bool IsMenuBarShown() const override;
     void SetMenuBarShown(bool Show) override;
+    QString ClockDataFolder() const override;
+    QString SettingsFolder() const override;
+    LCID DefaultClockLocale() const override;
+    bool ClocksSaveFiles() const override;
+    void ReportClockError(std::exception_ptr Error) override;
 
 protected:
     void closeEvent(QCloseEvent* Event) override;
@@ -212,6 +234,7 @@ private:
     void SetOuterGeometry(const QRect& Outer);
     void ReapplyPendingGeometry();
     void LoadSettings(const QString& FileName);
+    void ApplyFrameSettings(const TFrameSettings& Settings);
     void SaveSettings(const QString& FileName);
     void CreateActions();
     void CreateMenus();
@@ -223,6 +246,8 @@ private:
     void CascadeWindows();
     bool IsStackedInOrder(const QList<QMdiSubWindow*>& BackToFront) const;
     bool IsFrameless() const;
+    bool SurfaceEvent(QEvent* Event);
+    void FollowManualDrag(const QPoint& Screen);
     void SetFrameless(bool Frameless);
 
     TFrameServices Services1;
@@ -232,6 +257,10 @@ private:
     QRect PendingOuter1;              // re-applied once the window manager has framed us
     int PendingTries1 = 0;
     int AlphaBlendValue1 = 255;
+    int ManualDragEdge1 = -1; // the edge followed by hand, -1 while none
+    QPoint ManualDragStart1;
+    QRect ManualDragOuter1;
+    bool DragHandedOver1 = false; // the window manager follows the mouse
     QStringList CommandLine1; // parameters 1..n
     std::unique_ptr<IShell> OwnShell1; // only when no gateway was handed in
     std::unique_ptr<TShellOpen> OwnShellOpen1;

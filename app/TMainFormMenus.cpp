@@ -53,20 +53,22 @@ void TMainForm::CreateActions()
     HorizontalSpread1 = MakeAction(this, QStringLiteral("Horizontal Spread"));
     VerticalSpread1 = MakeAction(this, QStringLiteral("Vertical Spread"));
     Cascade1 = MakeAction(this, QStringLiteral("&Cascade"));
-    Rotate1 = MakeLater(this, QStringLiteral("Rotate"));
+    Rotate1 = MakeAction(this, QStringLiteral("Rotate"));
 
     ShowTitleBar1 = MakeCheck(this, QStringLiteral("TitleBar"));
     ShowMenuBar1 = MakeCheck(this, QStringLiteral("MenuBar"));
     ShowTabs1 = MakeCheck(this, QStringLiteral("WindowTab"));
     ShowCloseButton1 = MakeCheck(this, QStringLiteral("CloseButton"));
-    LocateCenter1 = MakeLater(this, QStringLiteral("Locate Center"));
+    LocateCenter1 = MakeAction(this, QStringLiteral("Locate Center"));
     StayOnTop1 = MakeCheck(this, QStringLiteral("Stay OnTop"));
-    SetTitle1 = MakeLater(this, QStringLiteral("Set Title..."));
+    SetTitle1 = MakeAction(this, QStringLiteral("Set Title..."));
     Style1 = MakeLater(this, QStringLiteral("Select Style..."));
 
     ShowHelp1 = MakeAction(this, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
     About1 = MakeAction(this, QStringLiteral("About"));
-    Properties1 = MakeAction(this, QStringLiteral("Properties"), QKeySequence(Qt::ALT | Qt::Key_Return));
+    Properties1 = MakeAction(this, QStringLiteral("Properties"), QKeySequence(Qt::ALT | Qt::Key_Enter));
+    // The main Enter key sends Return; the menu shows the keypad's "Enter".
+    Properties1->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
     Donation1 = MakeAction(this, QStringLiteral("Donation"));
     HomeSite1 = MakeAction(this, QStringLiteral("HomeSite"));
     SetDateTime1 = MakeAction(this, QStringLiteral("Set DateTime"));
@@ -95,6 +97,9 @@ void TMainForm::CreateActions()
     connect(HorizontalSpread1, &QAction::triggered, this, &TMainForm::WindowTileHorizontal1Execute);
     connect(VerticalSpread1, &QAction::triggered, this, &TMainForm::WindowTileVertical1Execute);
     connect(Cascade1, &QAction::triggered, this, &TMainForm::WindowCascade1Execute);
+    connect(Rotate1, &QAction::triggered, this, &TMainForm::Rotate1Click);
+    connect(LocateCenter1, &QAction::triggered, this, &TMainForm::LocateCenter1Click);
+    connect(SetTitle1, &QAction::triggered, this, &TMainForm::SetTitle1Click);
     connect(WindowCascade1, &QAction::triggered, this, &TMainForm::WindowCascade1Execute);
     connect(WindowTileHorizontal1, &QAction::triggered, this, &TMainForm::WindowTileHorizontal1Execute);
     connect(WindowTileVertical1, &QAction::triggered, this, &TMainForm::WindowTileVertical1Execute);
@@ -194,7 +199,7 @@ void TMainForm::View1Click()
     ShowTitleBar1->setChecked(!IsFrameless());
     ShowMenuBar1->setChecked(IsMenuBarShown());
     ShowTabs1->setChecked(!FormTabsBar1->isHidden());
-    if (auto* active = qobject_cast<TMDIChild*>(MdiArea1->activeSubWindow()))
+    if (auto* active = qobject_cast<TMDIChild*>(MdiArea1->currentSubWindow()))
         ShowCloseButton1->setChecked(active->HasCloseBox());
     else if (const QList<TMDIChild*> clocks = ClockWindows(); !clocks.isEmpty())
         ShowCloseButton1->setChecked(clocks.first()->HasCloseBox());

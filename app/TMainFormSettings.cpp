@@ -3,6 +3,7 @@
 #include "app/MainUnit.h"
 #include "app/TFormTabsBar.h"
 #include "app/TMainForm.h"
+#include "app/data/FrameSettingsFile.h"
 #include "clock/TMDIChild.h"
 #include "clock/data/DataFileName.h"
 #include "common/EPendulorError.h"
@@ -19,19 +20,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 
-#include <optional>
-
 namespace {
-
-const QString Program = QStringLiteral("PROGRAM");
-const QString Position = QStringLiteral("POSITION");
-const QString Option = QStringLiteral("OPTION");
-const QString DataFile = QStringLiteral("DATAFILE");
-
-// Window coordinates beyond this are refused by the X protocol.
-constexpr int CoordinateLimit = 30000;
-constexpr int MinimumWidth = 120;
-constexpr int MinimumHeight = 60;
 
 QListWidgetItem* FindStyleItem(const QListWidget& List, const QString& Name)
 {
@@ -45,55 +34,49 @@ QListWidgetItem* FindStyleItem(const QListWidget& List, const QString& Name)
 
 void TMainForm::LoadSettings(const QString& FileName)
 {
-    std::optional<TIniFile> ini;
+    const TFrameDefaults defaults{WindowSystem().WorkAreaSize(), WindowSystem().DesktopSize(), AppName};
+    TFrameSettings settings;
     SettingsUnreadable1 = false;
     try {
-        ini.emplace(FileName);
+        settings = ReadFrameSettingsFile(FileName, defaults);
     } catch (const std::exception& E) {
         // Come up with the defaults, and leave the file alone at close.
         SettingsUnreadable1 = true;
-        ini.emplace(TIniFile::FromText(FileName, QStringView(), TTextEncoding{}));
+        settings = ReadFrameSettings(TIniFile::FromText(FileName, QStringView(), TTextEncoding{}), defaults);
         TMessageDialogs(MessageBoxes()).ShowFitted(
             QStringLiteral("The settings file could not be read; the default settings are used and the file is kept as it is.\r\n") +
             QString::fromUtf8(E.what()));
     }
+    ApplyFrameSettings(settings);
+}
 
-    // Absurd sizes would make a window no one can see or grab.
-    const QSize work = WindowSystem().WorkAreaSize();
-    const QSize desktop = WindowSystem().DesktopSize().expandedTo(work);
-    const int width = std::clamp(ini->ReadInteger(Position, u"Width", work.width() / 3), MinimumWidth,
-                                 std::max(MinimumWidth, desktop.width()));
-    const int height = std::clamp(ini->ReadInteger(Position, u"Height", work.height() / 3), MinimumHeight,
-                                  std::max(MinimumHeight, desktop.height()));
-    const int left = std::clamp(ini->ReadInteger(Position, u"Left", (work.width() - width) / 2),
-                                -CoordinateLimit, CoordinateLimit);
-    const int top = std::clamp(ini->ReadInteger(Position, u"Top", (work.height() - height) / 2),
-                               -CoordinateLimit, CoordinateLimit);
-    SetOuterGeometry(QRect(left, top, width, height));
+void TMainForm::ApplyFrameSettings(const TFrameSettings& Settings)
+{
+    SetOuterGeometry(Settings.Bounds);
 
-    ShowTitleBar1->setChecked(ini->ReadBool(Option, u"ShowTitleBar", true));
-    ShowMenuBar1->setChecked(ini->ReadBool(Option, u"ShowMenuBar", true));
-    ShowTabs1->setChecked(ini->ReadBool(Option, u"ShowTabs", false));
-    ShowCloseButton1->setChecked(ini->ReadBool(Option, u"ShowCloseButton", false));
-    StayOnTop1->setChecked(ini->ReadBool(Option, u"StayOnTop", false));
+    ShowTitleBar1->setChecked(Settings.ShowTitleBar);
+    ShowMenuBar1->setChecked(Settings.ShowMenuBar);
+    ShowTabs1->setChecked(Settings.ShowTabs);
+    ShowCloseButton1->setChecked(Settings.ShowCloseButton);
+    StayOnTop1->setChecked(Settings.StayOnTop);
 
-    LastTileMode1 = ini->ReadInteger(Option, u"LastTileMode", -1);
-    switch (LastTileMode1) {
-    case -1: LastAction1 = WindowCascade1; break;
-    case TileHorizontal:
+    LastTileMode1 = Settings.LastTileMode;
+    switch (LayoutOfSavedTileMode(LastTileMode1)) {
+    case TRememberedLayout::Cascade: LastAction1 = WindowCascade1; break;
+    case TRememberedLayout::TileHorizontal:
         TileMode1 = TileHorizontal;
         LastAction1 = WindowTileHorizontal1;
         break;
-    case TileVertical:
+    case TRememberedLayout::TileVertical:
         TileMode1 = TileVertical;
         LastAction1 = WindowTileVertical1;
         break;
-    default: LastAction1 = nullptr; break;
+    case TRememberedLayout::None: LastAction1 = nullptr; break;
     }
 
-    SetAlphaBlendValue(ini->ReadInteger(Option, u"AlphaBlendValue", 255) & 0xFF);
-    setWindowTitle(ini->ReadString(Option, u"Caption", AppName));
-    StyleName = ini->ReadString(Option, u"StyleName", QStringLiteral("Windows"));
+    SetAlphaBlendValue(Settings.AlphaBlendValue);
+    setWindowTitle(Settings.Caption);
+    StyleName = Settings.StyleName;
 
     ListBox1->clear();
     if (IStyleService* styles = Styles()) {
@@ -102,7 +85,6 @@ void TMainForm::LoadSettings(const QString& FileName)
         styles->ActivateStyle(chosen ? chosen->text() : styles->ActiveStyleName());
         ListBox1->setCurrentItem(FindStyleItem(*ListBox1, styles->ActiveStyleName()));
     }
-    ini.reset();
 
     ShowTitleBar1Click();
     SetMenuBarShown(ShowMenuBar1->isChecked());
@@ -150,44 +132,31 @@ bool TMainForm::IsReadable(const QString& FileName)
     }
 }
 
+TFrameSettings TMainForm::FrameSettings() const
+{
+    TFrameSettings s;
+    s.Bounds = OuterGeometry();
+    s.ShowTitleBar = ShowTitleBar1->isChecked();
+    s.ShowMenuBar = ShowMenuBar1->isChecked();
+    s.ShowTabs = ShowTabs1->isChecked() && !FormTabsBar1->isHidden();
+    s.ShowCloseButton = ShowCloseButton1->isChecked();
+    s.StayOnTop = StayOnTop1->isChecked();
+    s.LastTileMode = SavedTileModeOf(LastAction1 == WindowCascade1 ? TRememberedLayout::Cascade
+                                                                    : TRememberedLayout::None,
+                                     TileMode1);
+    s.AlphaBlendValue = AlphaBlendValue();
+    s.Caption = windowTitle();
+    s.StyleName = StyleName;
+    const QString folder = QFileInfo(GetIniFileName(MakerFolderName)).path();
+    for (const TMDIChild* clock : ClockWindows())
+        s.ClockFiles.append(ClockDataFileName(folder, clock->ClockName()));
+    return s;
+}
+
 void TMainForm::SaveSettings(const QString& FileName)
 {
-    TIniFile ini = TIniFile::ForRewrite(FileName); // keeps the file's encoding
-    ini.Clear();
-    try {
-        const QFileInfo exe(QCoreApplication::applicationFilePath());
-        ini.WriteString(Program, u"Name", exe.fileName());
-        ini.WriteString(Program, u"Path", exe.absolutePath());
-        ini.WriteString(Program, u"Version", AppVersion);
-        ini.WriteString(Program, u"IniFile", IniFileName);
-        ini.WriteString(Program, u"LastClose",
-                        RenderDateTime(u"C", TSystemNow().Now(), ProcessLocale::SystemSettings()));
-
-        const QRect outer = OuterGeometry();
-        ini.WriteInteger(Position, u"Width", outer.width());
-        ini.WriteInteger(Position, u"Height", outer.height());
-        ini.WriteInteger(Position, u"Left", outer.left());
-        ini.WriteInteger(Position, u"Top", outer.top());
-
-        ini.WriteBool(Option, u"ShowTitleBar", ShowTitleBar1->isChecked());
-        ini.WriteBool(Option, u"ShowMenuBar", ShowMenuBar1->isChecked());
-        if (ShowTabs1->isChecked() && !FormTabsBar1->isHidden())
-            ini.WriteString(Option, u"ShowTabs", QStringLiteral("1"));
-        ini.WriteBool(Option, u"ShowCloseButton", ShowCloseButton1->isChecked());
-        ini.WriteBool(Option, u"StayOnTop", StayOnTop1->isChecked());
-        ini.WriteInteger(Option, u"LastTileMode", LastAction1 == WindowCascade1 ? -1 : TileMode1);
-        ini.WriteInteger(Option, u"AlphaBlendValue", AlphaBlendValue());
-        ini.WriteString(Option, u"Caption", windowTitle());
-        ini.WriteString(Option, u"StyleName", StyleName);
-
-        const QString folder = QFileInfo(GetIniFileName(MakerFolderName)).path();
-        const QList<TMDIChild*> clocks = ClockWindows();
-        for (qsizetype i = 0; i < clocks.size(); ++i)
-            ini.WriteString(DataFile, QStringLiteral("FileName%1").arg(i),
-                            ClockDataFileName(folder, clocks[i]->ClockName()));
-    } catch (...) {
-        ini.UpdateFile(); // what was written so far is kept
-        throw;
-    }
-    ini.UpdateFile();
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const TProgramStamp program{exe.fileName(), exe.absolutePath(), AppVersion, IniFileName,
+                                RenderDateTime(u"C", TSystemNow().Now(), ProcessLocale::SystemSettings())};
+    WriteFrameSettingsFile(FileName, FrameSettings(), program);
 }

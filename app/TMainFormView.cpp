@@ -4,7 +4,9 @@
 #include "app/TFormTabsBar.h"
 #include "app/TInAppWindowMenu.h"
 #include "app/TMainForm.h"
+#include "app/data/WindowArrangement.h"
 #include "clock/TMDIChild.h"
+#include "platform/IMessageBoxes.h"
 #include "platform/IWindowSystem.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -83,6 +86,8 @@ void TMainForm::showEvent(QShowEvent* Event)
 
 bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)
 {
+    if (Watched == MdiArea1->viewport() && SurfaceEvent(Event))
+        return true;
     if (Event->type() == QEvent::Expose && Watched == windowHandle() && PendingOuter1.isValid())
         QTimer::singleShot(0, this, &TMainForm::ReapplyPendingGeometry);
     return QMainWindow::eventFilter(Watched, Event);
@@ -128,7 +133,10 @@ void TMainForm::AddSystemMenuItem()
 
 void TMainForm::ShowMenuBar1Click()
 {
-    SetMenuBarShown(!IsMenuBarShown());
+    // Decided by the menu bar itself, not by the mark: every way in toggles.
+    const bool show = !IsMenuBarShown();
+    SetMenuBarShown(show);
+    ShowMenuBar1->setChecked(show);
 }
 
 void TMainForm::ShowCloseButton1Click()
@@ -199,31 +207,22 @@ void TMainForm::CascadeWindows()
             windows.prepend(window);
     if (windows.isEmpty())
         return;
-    const QRect area = MdiArea1->viewport()->rect();
     const QMdiSubWindow* first = windows.first();
     const int step = std::max(8, first->height() - (first->widget() ? first->widget()->height() : 0));
-    // Shrink where needed so the whole diagonal fits; with very many
-    // windows it starts again at the top left instead.
-    const int spread = step * int(windows.size() - 1);
-    QSize limit = area.size() - QSize(spread, spread);
-    if (limit.width() < 120 || limit.height() < 80)
-        limit = area.size();
-    // Raising repaints every window it moves up: leave a stack that is
-    // already in order alone, or each new clock repaints all the others.
-    const bool restack = !IsStackedInOrder(windows);
-    int x = 0;
-    int y = 0;
+    QList<QSize> sizes;
     for (QMdiSubWindow* window : windows) {
         if (window->isMaximized())
             window->showNormal();
-        const QSize size = window->size().boundedTo(limit);
-        if (x + size.width() > area.width() || y + size.height() > area.height())
-            x = y = 0; // start again at the top left
-        window->setGeometry(QRect(QPoint(x, y), size));
+        sizes.append(window->size());
+    }
+    const QList<QRect> places = CascadeRects(sizes, MdiArea1->viewport()->size(), step);
+    // Raising repaints every window it moves up: leave a stack that is
+    // already in order alone, or each new clock repaints all the others.
+    const bool restack = !IsStackedInOrder(windows);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        windows[i]->setGeometry(places[i]);
         if (restack)
-            window->raise();
-        x += step;
-        y += step;
+            windows[i]->raise();
     }
 }
 
@@ -262,30 +261,47 @@ void TMainForm::TileWindows(int Mode)
     for (QMdiSubWindow* window : SubWindows())
         if (!window->isHidden() && !window->isMinimized())
             windows.append(window);
-    const int n = int(windows.size());
+    const QList<QRect> places =
+        TileRects(int(windows.size()), MdiArea1->viewport()->rect(), Mode == TileHorizontal);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (windows[i]->isMaximized())
+            windows[i]->showNormal();
+        windows[i]->setGeometry(places[i]);
+    }
+}
+
+void TMainForm::Rotate1Click()
+{
+    const QList<QMdiSubWindow*> c = SubWindows();
+    const qsizetype n = c.size();
     if (n == 0)
         return;
-    // Up to three windows share one line; more form a grid of near-square lines.
-    const int lines = n <= 3 ? 1 : int(std::sqrt(double(n)));
-    const QRect area = MdiArea1->viewport()->rect();
-    const bool rows = Mode == TileHorizontal; // rows: one above another
-    const int across = rows ? area.width() : area.height();
-    int index = 0;
-    for (int line = 0; line < lines; ++line) {
-        const int count = n / lines + (line < n % lines ? 1 : 0);
-        const int lineStart = across * line / lines;
-        const int lineEnd = across * (line + 1) / lines;
-        const int along = rows ? area.height() : area.width();
-        for (int k = 0; k < count; ++k, ++index) {
-            const int start = along * k / count;
-            const int end = along * (k + 1) / count;
-            QMdiSubWindow* window = windows[index];
-            if (window->isMaximized())
-                window->showNormal();
-            window->setGeometry(rows ? QRect(lineStart, start, lineEnd - lineStart, end - start)
-                                     : QRect(start, lineStart, end - start, lineEnd - lineStart));
-        }
+    // Each window takes the place of the next one; the last takes the first's.
+    const QPoint first = c[0]->pos();
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        const QPoint here = c[i]->pos();
+        c[i]->move(c[i + 1]->pos());
+        c[i + 1]->move(here);
     }
+    c[n - 1]->move(first);
+    MdiArea1->setActiveSubWindow(c[n - 1]);
+    c[n - 1]->raise();
+}
+
+void TMainForm::LocateCenter1Click()
+{
+    // The work area's origin is not added: its size alone places the frame.
+    const QSize work = WindowSystem().WorkAreaSize();
+    const QRect outer = OuterGeometry();
+    SetOuterGeometry(QRect(QPoint((work.width() - outer.width()) / 2, (work.height() - outer.height()) / 2),
+                           outer.size()));
+}
+
+void TMainForm::SetTitle1Click()
+{
+    QString title = windowTitle();
+    if (MessageBoxes().InputQuery(windowTitle(), QStringLiteral("New Title"), title))
+        setWindowTitle(title);
 }
 
 void TMainForm::WMSysCommand(int Command)

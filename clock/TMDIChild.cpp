@@ -1,6 +1,5 @@
 #include "clock/TMDIChild.h"
 
-#include "app/MainUnit.h"
 #include "clock/IClockFrame.h"
 #include "clock/TToolWindowStyle.h"
 #include "clock/data/ClockDataFile.h"
@@ -8,6 +7,7 @@
 #include "clock/data/OffsetText.h"
 #include "common/EPendulorError.h"
 #include "datetime/INowSource.h"
+#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "dialogs/TForm3.h"
 #include "platform/IFontChooser.h"
@@ -65,14 +65,23 @@ Qt::Alignment LineAlignment(int Alignment)
     }
 }
 
-// Hands an error that must not leave an event handler to the application's
-// error handler: rethrown from a queued call, it reaches QApplication::notify
-// like any other error of an event handler.
-void ReportLater(std::exception_ptr Error)
-{
-    QMetaObject::invokeMethod(
-        qApp, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
-}
+// The frame of a clock shown on its own: no menu bar, no folder, no saving.
+class TNoFrame final : public IClockFrame {
+public:
+    bool IsMenuBarShown() const override { return false; }
+    void SetMenuBarShown(bool) override {}
+    QString ClockDataFolder() const override { return {}; }
+    QString SettingsFolder() const override { return {}; }
+    LCID DefaultClockLocale() const override { return ProcessLocale::Identifier(); }
+    bool ClocksSaveFiles() const override { return false; }
+    void ReportClockError(std::exception_ptr Error) override
+    {
+        // Rethrown from a queued call, it reaches QApplication::notify like
+        // any other error of an event handler.
+        QMetaObject::invokeMethod(
+            qApp, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
+    }
+};
 
 } // namespace
 
@@ -211,8 +220,8 @@ void TMDIChild::CreateMenu()
     EditItem2 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
                                       QStringLiteral("&Edit..."));
     // Only while the properties dialog exists (the frame makes it at start-up).
-    EditItem2->setEnabled(Form3 != nullptr);
-    connect(PopupMenu2, &QMenu::aboutToShow, this, [this] { EditItem2->setEnabled(Form3 != nullptr); });
+    EditItem2->setEnabled(PropertiesDialog() != nullptr);
+    connect(PopupMenu2, &QMenu::aboutToShow, this, [this] { EditItem2->setEnabled(PropertiesDialog() != nullptr); });
     connect(EditItem2, &QAction::triggered, this, &TMDIChild::EditItem2Click);
     PopupMenu2->addSeparator();
     Name2 = CreateLineMenu(LineName, QStringLiteral(" &Name"), NameFont2, NameLeft2, NameCenter2, NameRight2);
@@ -231,6 +240,17 @@ QMenu* TMDIChild::ContextMenu()
 }
 
 void TMDIChild::SetFrame(IClockFrame* Frame) { Services2.Frame = Frame; }
+
+IClockFrame& TMDIChild::Frame() const
+{
+    static TNoFrame None;
+    return Services2.Frame ? *Services2.Frame : None;
+}
+
+TForm3* TMDIChild::PropertiesDialog() const
+{
+    return Services2.Properties ? Services2.Properties : Form3;
+}
 
 QLabel* TMDIChild::Label(TLine Line) const
 {
@@ -344,12 +364,12 @@ void TMDIChild::ApplyClockData(const TClockData& D)
 void TMDIChild::InitNewClock()
 {
     ChildDateTime = Now();
-    DataFileName2 = ClockDataFileName(DataFolder, NewClockName);
+    DataFileName2 = ClockDataFileName(Frame().ClockDataFolder(), NewClockName);
     setWindowTitle(NewClockName);
     Tag2 = 0;
     SetClockName(NewClockName);
     Lines2[LineName].FontSize = 26;
-    SetLocale(DefaultLocaleID);
+    SetLocale(Frame().DefaultClockLocale());
     OffsetTime2 = 0;
 
     SetLineText(LabelDate2, RenderDateTime(MyFS2.ShortDateFormat, ChildDateTime, MyFS2));
@@ -377,13 +397,13 @@ void TMDIChild::LoadClockFile(const QString& FileName)
     DataFileName2 = FileName;
     TClockData data = ToClockData();
     try {
-        ReadClockDataFile(FileName, DefaultLocaleID, data);
+        ReadClockDataFile(FileName, Frame().DefaultClockLocale(), data);
     } catch (...) {
         LoadFailed2 = true;
         throw;
     }
     // Only its folder counts: the writer saves into the data folder.
-    DataFileName2 = ClockDataFileName(DataFolder, QFileInfo(FileName).completeBaseName());
+    DataFileName2 = ClockDataFileName(Frame().ClockDataFolder(), QFileInfo(FileName).completeBaseName());
     ApplyClockData(data);
 }
 
@@ -438,15 +458,15 @@ void TMDIChild::FormResize()
 
 void TMDIChild::FormCloseQuery()
 {
-    if (!SaveDataFiles || LoadFailed2)
+    if (!Frame().ClocksSaveFiles() || LoadFailed2)
         return;
     QString folder;
     if (DataFileName2.contains(u'/'))
         folder = QFileInfo(DataFileName2).path();
-    if (folder.isEmpty() && !IniFileName.isEmpty())
-        folder = QFileInfo(IniFileName).path();
     if (folder.isEmpty())
-        folder = DataFolder;
+        folder = Frame().SettingsFolder();
+    if (folder.isEmpty())
+        folder = Frame().ClockDataFolder();
     if (folder.isEmpty())
         throw EPendulorError(QStringLiteral("The clock \"%1\" cannot be saved: there is no data folder.")
                                  .arg(ClockName()));
@@ -457,10 +477,8 @@ void TMDIChild::FormCloseQuery()
 
 void TMDIChild::MenuBar2Click()
 {
-    IClockFrame* frame = Services2.Frame;
-    const bool show = !(frame && frame->IsMenuBarShown());
-    if (frame)
-        frame->SetMenuBarShown(show);
+    const bool show = !Frame().IsMenuBarShown();
+    Frame().SetMenuBarShown(show);
     MenuBarChecked2 = show;
     if (MenuBar2)
         MenuBar2->setChecked(show);
@@ -537,7 +555,7 @@ void TMDIChild::closeEvent(QCloseEvent* Event)
         // application's handler. Throwing through Qt's close handling would
         // leave the window unable to close ever again.
         Event->ignore();
-        ReportLater(std::current_exception());
+        Frame().ReportClockError(std::current_exception());
         return;
     }
     QMdiSubWindow::closeEvent(Event);
@@ -563,6 +581,12 @@ void TMDIChild::contextMenuEvent(QContextMenuEvent* Event)
 {
     if (Client2->geometry().contains(Event->pos())) {
         ContextMenu()->popup(Event->globalPos());
+        Event->accept();
+        return;
+    }
+    if (!HasCloseBox()) {
+        // Without title-bar icons a clock has no window menu, and the click
+        // is not the frame's either.
         Event->accept();
         return;
     }

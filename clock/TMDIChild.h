@@ -35,6 +35,7 @@ struct TClockServices {
     const INowSource* Now = nullptr;
     IStyleService* Style = nullptr;
     IFontChooser* FontChooser = nullptr;
+    TForm3* Properties = nullptr; // null: the application's Form3
 };
 
 // One clock: a sub-window of the frame's MDI area showing the clock's name,
@@ -51,6 +52,10 @@ public:
     ~TMDIChild() override;
 
     void SetFrame(IClockFrame* Frame);
+    // The frame holding this window; a stand-in without folder when none.
+    IClockFrame& Frame() const;
+    // The properties dialog of the edit command, or null while there is none.
+    TForm3* PropertiesDialog() const;
     // PopupMenu2 with its items, made on first use.
     QMenu* ContextMenu();
 

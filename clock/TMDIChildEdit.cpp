@@ -65,9 +65,10 @@ void TMDIChild::EditItem2Click()
 {
     // The modal dialog blocks a second edit; the guard covers a dialog that
     // does not exist yet or is already showing.
-    if (!Form3 || Form3->isVisible())
+    TForm3* dialog = PropertiesDialog();
+    if (!dialog || dialog->isVisible())
         return;
-    TForm3& form = *Form3;
+    TForm3& form = *dialog;
     const TEditOpening opening = FillForm3(form);
     if (form.ShowModal() != 1)
         return;

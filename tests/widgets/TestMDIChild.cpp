@@ -1,4 +1,3 @@
-#include "app/MainUnit.h"
 #include "clock/TMDIChild.h"
 #include "common/EPendulorError.h"
 #include "datetime/ProcessLocale.h"
@@ -139,7 +138,6 @@ private Q_SLOTS:
         Db.SetItem(Japanese, LocaleItem::STIMEFORMAT, QStringLiteral("H:mm:ss"));
         Db.SetThreadLocale(Japanese);
         ProcessLocale::Init(Db);
-        DefaultLocaleID = Japanese;
         Styles = std::make_unique<TStyleService>();
         Area = std::make_unique<QMdiArea>();
         Area->resize(900, 700);
@@ -151,19 +149,19 @@ private Q_SLOTS:
     {
         Folder = std::make_unique<QTemporaryDir>();
         QVERIFY(Folder->isValid());
-        DataFolder = Folder->path();
-        IniFileName = Folder->filePath(QStringLiteral("Pendulor.ini"));
-        SaveDataFiles = true;
+        Frame = TFakeClockFrame();
+        Frame.DataFolder = Folder->path();
+        Frame.Settings = Folder->path();
+        Frame.Locale = Japanese;
         FixedNow.Set(Moment(2026, 1, 5, 13, 7, 9));
         Fonts = TFakeFontChooser();
-        Frame = TFakeClockFrame();
         App->Errors.clear();
         Styles->ActivateStyle(QStringLiteral("Windows"));
     }
 
     void cleanup()
     {
-        SaveDataFiles = false; // nothing of one test lands in the next one's folder
+        Frame.SaveFiles = false; // nothing of one test lands in the next one's folder
         for (QMdiSubWindow* w : Area->subWindowList())
             delete w;
     }
@@ -182,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(child->Hint(), QStringLiteral("(new)"));
         QCOMPARE(child->Tag(), 0);
         QCOMPARE(child->MyLCID2, Japanese);
-        QCOMPARE(child->DataFileName2, QDir(DataFolder).filePath(QStringLiteral("(new).dat")));
+        QCOMPARE(child->DataFileName2, QDir(Frame.DataFolder).filePath(QStringLiteral("(new).dat")));
     }
 
     void newClockTakesTheLocaleFormats()
@@ -529,7 +527,7 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(alive.isNull());
 
-        const QString path = QDir(DataFolder).filePath(QStringLiteral("(new).dat"));
+        const QString path = QDir(Frame.DataFolder).filePath(QStringLiteral("(new).dat"));
         const TIniText ini = ReadIni(path);
         QCOMPARE(ini.Sections, (QStringList{QStringLiteral("FILE"), QStringLiteral("NAME"), QStringLiteral("DATE"),
                                             QStringLiteral("TIME")}));
@@ -546,7 +544,7 @@ private Q_SLOTS:
                               QStringLiteral("ListFormat"), QStringLiteral("UseFormatEdit"), QStringLiteral("EditFormat")}));
         const std::map<QString, QString> expected{
             {QStringLiteral("FILE/FileName"), QStringLiteral("(new).dat")},
-            {QStringLiteral("FILE/FilePath"), DataFolder},
+            {QStringLiteral("FILE/FilePath"), Frame.DataFolder},
             {QStringLiteral("FILE/Caption"), QStringLiteral("(new)")},
             {QStringLiteral("NAME/Caption"), QStringLiteral("(new)")},
             {QStringLiteral("NAME/FontName"), QStringLiteral(u"メイリオ")},
@@ -576,18 +574,18 @@ private Q_SLOTS:
         TMDIChild* child = NewClock();
         child->SetClockName(QStringLiteral("Rio: 10/20"));
         QVERIFY(child->close());
-        const QString path = QDir(DataFolder).filePath(QStringLiteral(u"Rio： 10／20.dat"));
+        const QString path = QDir(Frame.DataFolder).filePath(QStringLiteral(u"Rio： 10／20.dat"));
         QVERIFY(QFile::exists(path));
         QCOMPARE(ReadIni(path).Values.at(QStringLiteral("NAME/Caption")), QStringLiteral("Rio: 10/20"));
-        QVERIFY(!QFile::exists(QDir(DataFolder).filePath(QStringLiteral("(new).dat"))));
+        QVERIFY(!QFile::exists(QDir(Frame.DataFolder).filePath(QStringLiteral("(new).dat"))));
     }
 
     void nothingIsWrittenWhileSavingIsOff()
     {
         TMDIChild* child = NewClock();
-        SaveDataFiles = false;
+        Frame.SaveFiles = false;
         QVERIFY(child->close());
-        QVERIFY(QDir(DataFolder).entryList(QDir::Files).isEmpty());
+        QVERIFY(QDir(Frame.DataFolder).entryList(QDir::Files).isEmpty());
     }
 
     void unwritableFileKeepsTheWindowOpen()
@@ -595,7 +593,7 @@ private Q_SLOTS:
         TMDIChild* child = NewClock();
         child->SetClockName(QStringLiteral("Blocked"));
         // A folder where the file should go: the write fails even for root.
-        const QString path = QDir(DataFolder).filePath(QStringLiteral("Blocked.dat"));
+        const QString path = QDir(Frame.DataFolder).filePath(QStringLiteral("Blocked.dat"));
         QVERIFY(QDir().mkdir(path));
         QVERIFY_THROWS_EXCEPTION(EPendulorError, child->FormCloseQuery());
 
@@ -607,8 +605,12 @@ private Q_SLOTS:
         QVERIFY(child->isVisible());
         QCOMPARE(child->ClockName(), QStringLiteral("Blocked"));
         // The error went to the application's handler.
-        QCOMPARE(App->Errors.size(), 1);
-        QVERIFY2(App->Errors.first().contains(QStringLiteral("Blocked.dat")), qPrintable(App->Errors.first()));
+        QCOMPARE(Frame.Errors.size(), 1);
+        try {
+            std::rethrow_exception(Frame.Errors.first());
+        } catch (const EPendulorError& E) {
+            QVERIFY2(E.Message().contains(QStringLiteral("Blocked.dat")), qPrintable(E.Message()));
+        }
 
         // Once the way is free the same window closes and saves.
         QVERIFY(QDir().rmdir(path));
@@ -649,15 +651,15 @@ private Q_SLOTS:
         QCOMPARE(child->LineStyle(TMDIChild::LineDate).FontName, QStringLiteral(u"メイリオ"));
         QVERIFY(child->LineStyle(TMDIChild::LineTime).Bold);
         // Saved into the data folder, under its name.
-        QCOMPARE(QFileInfo(child->DataFileName2).absolutePath(), QFileInfo(DataFolder).absoluteFilePath());
+        QCOMPARE(QFileInfo(child->DataFileName2).absolutePath(), QFileInfo(Frame.DataFolder).absoluteFilePath());
         QVERIFY(child->close());
-        QVERIFY(QFile::exists(QDir(DataFolder).filePath(QStringLiteral("Tokyo & Co.dat"))));
+        QVERIFY(QFile::exists(QDir(Frame.DataFolder).filePath(QStringLiteral("Tokyo & Co.dat"))));
     }
 
     void missingFileLoadsDefaults()
     {
         TMDIChild* child = NewChild();
-        child->LoadClockFile(QDir(DataFolder).filePath(QStringLiteral("nowhere.dat")));
+        child->LoadClockFile(QDir(Frame.DataFolder).filePath(QStringLiteral("nowhere.dat")));
         child->Timer1Timer();
         QCOMPARE(child->ClockName(), QStringLiteral("MDI Child"));
         QCOMPARE(child->windowTitle(), QStringLiteral("+0000"));
@@ -670,12 +672,12 @@ private Q_SLOTS:
     void unreadableFileIsNeverSavedOver()
     {
         TMDIChild* child = NewChild();
-        const QString path = QDir(DataFolder).filePath(QStringLiteral("MDI Child.dat"));
+        const QString path = QDir(Frame.DataFolder).filePath(QStringLiteral("MDI Child.dat"));
         QVERIFY(QDir().mkdir(path)); // exists, cannot be read as a file
         QVERIFY_THROWS_EXCEPTION(EPendulorError, child->LoadClockFile(path));
         QVERIFY(QDir().rmdir(path));
         QVERIFY(child->close());
-        QVERIFY(QDir(DataFolder).entryList(QDir::Files).isEmpty());
+        QVERIFY(QDir(Frame.DataFolder).entryList(QDir::Files).isEmpty());
     }
 
     void rightClickOnALineOpensTheClockMenu()

@@ -2,11 +2,18 @@
 
 #include "clock/IClockFrame.h"
 
-// A frame that only has a menu bar to switch.
+#include <QList>
+
+// A frame with a menu bar to switch, a data folder and an error list.
 class TFakeClockFrame final : public IClockFrame {
 public:
     bool MenuBarShown = true;
     int Switches = 0;
+    QString DataFolder;
+    QString Settings;
+    LCID Locale = 1033;
+    bool SaveFiles = true;
+    QList<std::exception_ptr> Errors;
 
     bool IsMenuBarShown() const override { return MenuBarShown; }
     void SetMenuBarShown(bool Show) override
@@ -14,4 +21,9 @@ public:
         MenuBarShown = Show;
         ++Switches;
     }
+    QString ClockDataFolder() const override { return DataFolder; }
+    QString SettingsFolder() const override { return Settings; }
+    LCID DefaultClockLocale() const override { return Locale; }
+    bool ClocksSaveFiles() const override { return SaveFiles; }
+    void ReportClockError(std::exception_ptr Error) override { Errors.append(Error); }
 };

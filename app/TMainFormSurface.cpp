@@ -1,0 +1,153 @@
+// The frame's bare surface: its cursor over the edge bands, moving the frame
+// by it and sizing a frame without title bar from its edges, the frame's
+// context menu and the gesture that opens the window menu.
+#include "app/TInAppWindowMenu.h"
+#include "app/TMainForm.h"
+#include "app/data/FrameSettingsFile.h"
+#include "app/data/ResizeEdge.h"
+#include "platform/IWindowSystem.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMdiArea>
+#include <QMouseEvent>
+
+namespace {
+
+Qt::CursorShape CursorShapeOf(short Cursor)
+{
+    switch (Cursor) {
+    case CursorSizeWE: return Qt::SizeHorCursor;
+    case CursorSizeNS: return Qt::SizeVerCursor;
+    case CursorSizeNWSE: return Qt::SizeFDiagCursor;
+    case CursorSizeNESW: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+Qt::Edges EdgesOf(int Edge)
+{
+    switch (Edge) {
+    case EdgeLeft: return Qt::LeftEdge;
+    case EdgeRight: return Qt::RightEdge;
+    case EdgeTop: return Qt::TopEdge;
+    case EdgeTopLeft: return Qt::TopEdge | Qt::LeftEdge;
+    case EdgeTopRight: return Qt::TopEdge | Qt::RightEdge;
+    case EdgeBottom: return Qt::BottomEdge;
+    case EdgeBottomLeft: return Qt::BottomEdge | Qt::LeftEdge;
+    case EdgeBottomRight: return Qt::BottomEdge | Qt::RightEdge;
+    default: return {};
+    }
+}
+
+// Outer bounds dragged from Start by Delta on the given edges, never
+// smaller than Minimum: the edge opposite the dragged one stays.
+QRect Dragged(const QRect& Start, Qt::Edges Edges, const QPoint& Delta, const QSize& Minimum)
+{
+    if (!Edges)
+        return Start.translated(Delta);
+    QRect r = Start;
+    if (Edges & Qt::LeftEdge)
+        r.setLeft(std::min(Start.left() + Delta.x(), Start.right() + 1 - Minimum.width()));
+    if (Edges & Qt::RightEdge)
+        r.setRight(std::max(Start.right() + Delta.x(), Start.left() + Minimum.width() - 1));
+    if (Edges & Qt::TopEdge)
+        r.setTop(std::min(Start.top() + Delta.y(), Start.bottom() + 1 - Minimum.height()));
+    if (Edges & Qt::BottomEdge)
+        r.setBottom(std::max(Start.bottom() + Delta.y(), Start.top() + Minimum.height() - 1));
+    return r;
+}
+
+} // namespace
+
+int TMainForm::GetResizeEdge(int X, int Y, int Left, int Width, int Top, int Height)
+{
+    const TResizeHit hit = ResizeEdgeAt(X, Y, Left, Width, Top, Height);
+    if (hit.Cursor)
+        ResizeCursor1 = *hit.Cursor;
+    return hit.Edge;
+}
+
+void TMainForm::FormMouseMove(Qt::MouseButtons Buttons, const QPoint& Client, const QPoint& Screen)
+{
+    if (!(Buttons & Qt::LeftButton)) {
+        // The window manager may keep the release to itself.
+        ManualDragEdge1 = -1;
+        DragHandedOver1 = false;
+    } else if (DragHandedOver1) {
+        return;
+    } else if (ManualDragEdge1 >= 0) {
+        FollowManualDrag(Screen);
+        return;
+    }
+    const QRect outer = OuterGeometry();
+    const int code = GetResizeEdge(Screen.x(), Screen.y(), outer.left(), outer.width(), outer.top(), outer.height());
+    MdiArea1->viewport()->setCursor(CursorShapeOf(ResizeCursor1));
+    const QSize work = WindowSystem().WorkAreaSize();
+    if (!(Buttons & Qt::LeftButton) || Client.x() < 0 || Client.x() > work.width() || Client.y() < 0 ||
+        Client.y() > work.height())
+        return;
+    // A frame with title bar is sized by its border, not from inside.
+    if (code != EdgeNone && ShowTitleBar1->isChecked())
+        return;
+    const bool handedOver = code == EdgeNone ? WindowSystem().StartSystemMove(*this)
+                                             : WindowSystem().StartSystemResize(*this, EdgesOf(code));
+    if (handedOver) {
+        DragHandedOver1 = true;
+        return;
+    }
+    // No window manager took it: follow the mouse here until the button is up.
+    ManualDragEdge1 = code;
+    ManualDragStart1 = Screen;
+    ManualDragOuter1 = outer;
+}
+
+void TMainForm::FollowManualDrag(const QPoint& Screen)
+{
+    const QSize minimum = minimumSizeHint().expandedTo(minimumSize()).expandedTo({FrameMinimumWidth, FrameMinimumHeight});
+    const QRect r = Dragged(ManualDragOuter1, EdgesOf(ManualDragEdge1), Screen - ManualDragStart1, minimum);
+    if (ManualDragEdge1 == EdgeNone)
+        move(r.topLeft()); // a top-level window's position is that of its frame
+    else
+        SetOuterGeometry(r);
+}
+
+bool TMainForm::SurfaceEvent(QEvent* Event)
+{
+    switch (Event->type()) {
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(Event);
+        const QPoint client = mapFromGlobal(mouse->globalPosition().toPoint());
+        FormMouseMove(mouse->buttons(), client, mouse->globalPosition().toPoint());
+        return false;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(Event);
+        if (mouse->button() == Qt::MiddleButton) {
+            SystemMenu1->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+        ManualDragEdge1 = -1; // a drag whose release went elsewhere is over
+        DragHandedOver1 = false;
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        ManualDragEdge1 = -1;
+        DragHandedOver1 = false;
+        return false;
+    case QEvent::Leave:
+        if (ManualDragEdge1 < 0)
+            MdiArea1->viewport()->unsetCursor();
+        return false;
+    default: return false;
+    }
+}
+
+void TMainForm::contextMenuEvent(QContextMenuEvent* Event)
+{
+    // The frame's free surface only: not its menu bar or tab strip.
+    const QWidget* viewport = MdiArea1->viewport();
+    if (!viewport->rect().contains(viewport->mapFrom(this, Event->pos())))
+        return;
+    PopupMenu1->popup(Event->globalPos());
+}
