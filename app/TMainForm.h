@@ -5,6 +5,7 @@
 #include "platform/IOpenFileDialog.h"
 
 #include <QList>
+#include <QMargins>
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
@@ -13,6 +14,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -231,8 +233,10 @@ private:
     static QString IniBesideExecutable();
     static bool IsReadable(const QString& FileName);
     QRect OuterGeometry() const;
+    QMargins Decoration() const; // the window manager's frame, as last measured
     void SetOuterGeometry(const QRect& Outer);
     void ReapplyPendingGeometry();
+    void WaitForFrame();
     void LoadSettings(const QString& FileName);
     void ApplyFrameSettings(const TFrameSettings& Settings);
     void SaveSettings(const QString& FileName);
@@ -256,11 +260,15 @@ private:
     bool SettingsUnreadable1 = false; // never overwrite a file we could not read
     QRect PendingOuter1;              // re-applied once the window manager has framed us
     int PendingTries1 = 0;
+    mutable QMargins Decoration1; // the frame's margins while it had one
+    int CaptionHeight1 = 0;       // the caption's height when it was switched off
+    bool Reframed1 = false;       // the window manager is framing the window anew
     int AlphaBlendValue1 = 255;
     int ManualDragEdge1 = -1; // the edge followed by hand, -1 while none
     QPoint ManualDragStart1;
     QRect ManualDragOuter1;
     bool DragHandedOver1 = false; // the window manager follows the mouse
+    std::optional<QPoint> PressScreen1; // where the left button went down on the surface
     QStringList CommandLine1; // parameters 1..n
     std::unique_ptr<IShell> OwnShell1; // only when no gateway was handed in
     std::unique_ptr<TShellOpen> OwnShellOpen1;

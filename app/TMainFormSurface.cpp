@@ -74,6 +74,7 @@ void TMainForm::FormMouseMove(Qt::MouseButtons Buttons, const QPoint& Client, co
         // The window manager may keep the release to itself.
         ManualDragEdge1 = -1;
         DragHandedOver1 = false;
+        PressScreen1.reset();
     } else if (DragHandedOver1) {
         return;
     } else if (ManualDragEdge1 >= 0) {
@@ -90,26 +91,26 @@ void TMainForm::FormMouseMove(Qt::MouseButtons Buttons, const QPoint& Client, co
     // A frame with title bar is sized by its border, not from inside.
     if (code != EdgeNone && ShowTitleBar1->isChecked())
         return;
+    // The way from the press to here is the frame's already, then the
+    // window manager follows the mouse; where it refuses, the frame does.
+    ManualDragEdge1 = code;
+    ManualDragStart1 = PressScreen1.value_or(Screen);
+    ManualDragOuter1 = outer;
+    if (Screen != ManualDragStart1)
+        FollowManualDrag(Screen);
     const bool handedOver = code == EdgeNone ? WindowSystem().StartSystemMove(*this)
                                              : WindowSystem().StartSystemResize(*this, EdgesOf(code));
     if (handedOver) {
+        ManualDragEdge1 = -1;
         DragHandedOver1 = true;
-        return;
     }
-    // No window manager took it: follow the mouse here until the button is up.
-    ManualDragEdge1 = code;
-    ManualDragStart1 = Screen;
-    ManualDragOuter1 = outer;
 }
 
 void TMainForm::FollowManualDrag(const QPoint& Screen)
 {
     const QSize minimum = minimumSizeHint().expandedTo(minimumSize()).expandedTo({FrameMinimumWidth, FrameMinimumHeight});
     const QRect r = Dragged(ManualDragOuter1, EdgesOf(ManualDragEdge1), Screen - ManualDragStart1, minimum);
-    if (ManualDragEdge1 == EdgeNone)
-        move(r.topLeft()); // a top-level window's position is that of its frame
-    else
-        SetOuterGeometry(r);
+    SetOuterGeometry(r);
 }
 
 bool TMainForm::SurfaceEvent(QEvent* Event)
@@ -129,9 +130,11 @@ bool TMainForm::SurfaceEvent(QEvent* Event)
         }
         ManualDragEdge1 = -1; // a drag whose release went elsewhere is over
         DragHandedOver1 = false;
+        PressScreen1 = mouse->globalPosition().toPoint();
         return false;
     }
     case QEvent::MouseButtonRelease:
+        PressScreen1.reset();
         ManualDragEdge1 = -1;
         DragHandedOver1 = false;
         return false;

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -43,13 +44,28 @@ void TMainForm::SetFrameless(bool Frameless)
         return;
     const bool shown = isVisible();
     setWindowFlag(Qt::FramelessWindowHint, Frameless); // hides a shown window
-    if (shown)
+    if (shown) {
         show();
+        Reframed1 = !Frameless;
+    }
 }
 
 QRect TMainForm::OuterGeometry() const
 {
-    return frameGeometry();
+    // Qt keeps the old frame's margins for a while after the frame went.
+    return IsFrameless() ? geometry() : frameGeometry();
+}
+
+QMargins TMainForm::Decoration() const
+{
+    // Measured while the window manager frames the window; kept for the
+    // moments in which the frame is gone or not drawn yet.
+    if (!IsFrameless() && isVisible() && windowHandle()) {
+        const QMargins live = windowHandle()->frameMargins();
+        if (!live.isNull())
+            Decoration1 = live;
+    }
+    return Decoration1;
 }
 
 void TMainForm::SetOuterGeometry(const QRect& Outer)
@@ -63,16 +79,44 @@ void TMainForm::ReapplyPendingGeometry()
 {
     if (!PendingOuter1.isValid())
         return;
-    QMargins margins;
-    if (!IsFrameless() && windowHandle())
-        margins = windowHandle()->frameMargins();
-    move(PendingOuter1.topLeft()); // a window's position includes its frame
-    resize(std::max(1, PendingOuter1.width() - margins.left() - margins.right()),
-           std::max(1, PendingOuter1.height() - margins.top() - margins.bottom()));
-    // Until the window manager has framed the window, its margins are unknown.
-    const bool framed = IsFrameless() || !margins.isNull();
-    if (isVisible() && (framed || ++PendingTries1 >= 3))
+    if (IsFrameless()) {
+        // Without a frame the outer bounds are the window's own; move()
+        // would add the margins of a frame that is gone.
+        setGeometry(PendingOuter1);
+        if (isVisible())
+            PendingOuter1 = QRect();
+        return;
+    }
+    const bool framed = windowHandle() && !windowHandle()->frameMargins().isNull();
+    const QMargins margins = Decoration();
+    if (!margins.isNull()) {
+        const QRect client = PendingOuter1.marginsRemoved(margins);
+        // The window manager may still be framing the window and then put
+        // back what it had: keep at it until the bounds hold.
+        if (isVisible() && framed && (!Reframed1 || geometry() == client)) {
+            setGeometry(client);
+            PendingOuter1 = QRect();
+            Reframed1 = false;
+            return;
+        }
+        setGeometry(client);
+    } else {
+        move(PendingOuter1.topLeft()); // a window's position includes its frame
+        resize(std::max(1, PendingOuter1.width()), std::max(1, PendingOuter1.height()));
+    }
+    if (isVisible() && ++PendingTries1 >= 4) {
         PendingOuter1 = QRect();
+        Reframed1 = false;
+    }
+}
+
+void TMainForm::WaitForFrame()
+{
+    // Bounded: a window manager that draws no frame never reports one.
+    QElapsedTimer waited;
+    waited.start();
+    while (isVisible() && windowHandle() && windowHandle()->frameMargins().isNull() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 void TMainForm::showEvent(QShowEvent* Event)
@@ -113,10 +157,18 @@ void TMainForm::SetTitleBar(bool Show)
         SetFrameless(!Show);
         return;
     }
-    const int h = WindowSystem().CaptionHeight(*this);
+    // The caption is measured while it is there; the way back uses the same
+    // height, so that off and on again ends where it began.
+    if (!Show) {
+        Decoration();
+        CaptionHeight1 = WindowSystem().CaptionHeight(*this);
+    }
+    const int h = CaptionHeight1 > 0 ? CaptionHeight1 : WindowSystem().CaptionHeight(*this);
     const QRect before = OuterGeometry();
     SetFrameless(!Show);
     QCoreApplication::processEvents();
+    if (Show)
+        WaitForFrame();
     // Keep the client area where it was: the caption grows upwards.
     SetOuterGeometry(Show ? before.adjusted(0, -h, 0, 0) : before.adjusted(0, h, 0, 0));
 }
