@@ -1,6 +1,9 @@
 // Entry point: the application object, the frame, the message loop.
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
+#include "app/TSessionEnd.h"
+#include "app/TTerminationSignals.h"
+#include "app/TUnattendedMessageBoxes.h"
 #include "dialogs/TForm3.h"
 #include "platform/TLinuxShell.h"
 #include "platform/TQtMessageBoxes.h"
@@ -65,7 +68,8 @@ int main(int argc, char** argv)
     SubstituteFonts();
     TStyleService styles;
     TLinuxShell shell;
-    TQtMessageBoxes boxes;
+    TQtMessageBoxes qtBoxes;
+    TUnattendedMessageBoxes boxes(qtBoxes); // to the log once nobody can answer
     const TShellOpen shellOpen(shell, TMessageDialogs(boxes));
     TFrameServices services;
     services.Styles = &styles;
@@ -81,5 +85,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP"))
         trace = std::make_unique<TStartupTrace>(frame, sinceStart);
     frame.show();
+    // Logout, shutdown and kill close the frame as the user would.
+    TSessionEnd sessionEnd(frame, boxes);
+    TTerminationSignals termination;
+    if (termination.Install())
+        sessionEnd.Watch(termination);
     return app.exec();
 }

@@ -192,6 +192,8 @@ public:
     // Runs the close sequence and reports whether the frame may close.
     // Used by closeEvent; public so tests can drive it without a close.
     bool FormCloseQuery();
+    // While the clocks of the last run are being reopened a close waits.
+    bool IsOpeningClocks() const { return OpeningClocks1; }
 
     // The settings of File > Open's dialog.
     TOpenDialogOptions OpenDialog1;

@@ -11,6 +11,7 @@
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
+#include "platform/IMessageBoxes.h"
 #include "platform/IStyleService.h"
 #include "platform/IWindowSystem.h"
 #include "shell/MessageDialogs.h"
@@ -92,16 +93,34 @@ void TMainForm::ApplyFrameSettings(const TFrameSettings& Settings)
     StayOnTop1Click();
 }
 
+namespace {
+
+// A folder that stays read-only would otherwise keep the frame open for good.
+bool CloseWithoutSaving(IMessageBoxes& Boxes, const QString& Caption, const QString& Report)
+{
+    return Boxes.Ask(Caption, Report, false) == TMessageAnswer::Yes;
+}
+
+} // namespace
+
 bool TMainForm::FormCloseQuery()
 {
+    bool givenUp = false; // the user chose to close without what cannot be saved
     const QList<TMDIChild*> clocks = ClockWindows();
     for (qsizetype i = clocks.size() - 1; i >= 0; --i) {
         try {
             clocks[i]->FormCloseQuery();
         } catch (const std::exception& E) {
-            // That clock's file is not written: keep it and the frame open.
+            if (givenUp) { // the others are still saved where they can be
+                qWarning("%s", E.what());
+                continue;
+            }
             ExceptionEvent(clocks[i], E);
-            return false;
+            const QString report = QStringLiteral("The clock \"%1\" could not be saved.\r\n\r\nClose without saving it?")
+                                       .arg(clocks[i]->ClockName());
+            if (!CloseWithoutSaving(MessageBoxes(), windowTitle(), report))
+                return false; // that clock's file is not written: keep it and the frame open
+            givenUp = true;
         }
     }
 
@@ -116,8 +135,12 @@ bool TMainForm::FormCloseQuery()
         }
         SaveSettings(IniFileName);
     } catch (const std::exception& E) {
+        if (givenUp)
+            return true;
         ExceptionEvent(this, E);
-        return false;
+        return CloseWithoutSaving(MessageBoxes(), windowTitle(),
+                                  QStringLiteral("The settings could not be saved to\r\n") + IniFileName
+                                      + QStringLiteral("\r\n\r\nClose without saving the settings?"));
     }
     return true;
 }

@@ -560,7 +560,7 @@ void TestClockSet::clearRestartYesStopsWhenAClockCannotBeSaved()
     frame.FileNew1Execute();
     frame.ClockWindows().first()->SetClockName(QStringLiteral("Blocked"));
     QVERIFY(QDir().mkpath(f.InFolder("Blocked.dat"))); // a folder holds its file name
-    f.Boxes.Answers = {TMessageAnswer::Yes};
+    f.Boxes.Answers = {TMessageAnswer::Yes, TMessageAnswer::No}; // save first; not without it
 
     frame.ClearRestart1Click();
     QVERIFY(frame.isVisible());

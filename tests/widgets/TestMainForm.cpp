@@ -461,12 +461,14 @@ void TestMainForm::clockThatCannotBeSavedKeepsEverythingOpen()
     frame.ClockWindows().first()->SetClockName(QStringLiteral("Tokyo"));
     // Its data file cannot be written: a folder holds the name.
     QVERIFY(QDir().mkpath(f.Folder() + QStringLiteral("/Tokyo.dat")));
+    f.Boxes.Answers = {TMessageAnswer::No}; // not "close without saving it"
 
     QVERIFY(!frame.close());
     QVERIFY(frame.isVisible());
     QCOMPARE(frame.ClockWindows().size(), 1);
-    QCOMPARE(f.Boxes.Shown.size(), 1);
+    QCOMPARE(f.Boxes.Shown.size(), 2);
     QVERIFY(f.Boxes.Shown[0].Text.startsWith(QStringLiteral("E.Message=\"")));
+    QCOMPARE(f.Boxes.Shown[1].Kind, TFakeMessageBoxes::TKind::Ask);
     QVERIFY(!QFile::exists(f.IniPath())); // the frame did not go on to close
 
     // Once the file can be written, closing works and nothing is lost.
