@@ -5,13 +5,24 @@
 namespace {
 
 // One line per report: the journal of a session shows multi-line text badly.
-void Log(const QString& Caption, const QString& Text)
+QString OneLine(const QString& Text)
 {
     QString line = Text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" | "));
     line.replace(QLatin1Char('\r'), QStringLiteral(" | "));
     line.replace(QLatin1Char('\n'), QStringLiteral(" | "));
-    qWarning("%s: %s", qUtf8Printable(Caption), qUtf8Printable(line));
+    return line;
+}
+
+void Log(const QString& Caption, const QString& Text)
+{
+    qWarning("%s: %s", qUtf8Printable(Caption), qUtf8Printable(OneLine(Text)));
+}
+
+// Reports that a user saw are noted too, so a log tells what happened.
+void Note(const QString& Caption, const QString& Text)
+{
+    qInfo("%s: %s", qUtf8Printable(Caption), qUtf8Printable(OneLine(Text)));
 }
 
 } // namespace
@@ -19,17 +30,17 @@ void Log(const QString& Caption, const QString& Text)
 void TUnattendedMessageBoxes::ShowPlain(const QString& Caption, const QString& Text)
 {
     if (Unattended1)
-        Log(Caption, Text);
-    else
-        Boxes1.ShowPlain(Caption, Text);
+        return Log(Caption, Text);
+    Note(Caption, Text);
+    Boxes1.ShowPlain(Caption, Text);
 }
 
 void TUnattendedMessageBoxes::ShowFitted(const QString& Caption, const QString& Text)
 {
     if (Unattended1)
-        Log(Caption, Text);
-    else
-        Boxes1.ShowFitted(Caption, Text);
+        return Log(Caption, Text);
+    Note(Caption, Text);
+    Boxes1.ShowFitted(Caption, Text);
 }
 
 TMessageAnswer TUnattendedMessageBoxes::Ask(const QString& Caption, const QString& Text, bool WithCancel)
