@@ -78,9 +78,11 @@ void TSessionEnd::Finish()
     // A cancelled dialog returns to its caller only once its own loop has
     // ended, and a frame still reopening clocks would record only some of
     // them: close when both are over.
-    const bool nested = QThread::currentThread()->loopLevel() > 1;
-    if ((nested || Frame1.IsOpeningClocks()) && Waits1 < MaxWaits) {
-        ++Waits1;
+    // Reopening always comes to an end; a nested loop that outlives its
+    // dialog (a drag, say) is not waited for long.
+    const bool nested = QThread::currentThread()->loopLevel() > 1 && Waits1 < MaxWaits;
+    if (nested || Frame1.IsOpeningClocks()) {
+        Waits1 += nested;
         QTimer::singleShot(WaitStepMs, this, &TSessionEnd::Finish);
         return;
     }

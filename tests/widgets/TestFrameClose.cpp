@@ -125,6 +125,7 @@ struct TCloseFixture {
     std::unique_ptr<TMainForm> Frame;
     std::unique_ptr<TSessionEnd> Session;
     std::unique_ptr<TReadOnlyFolder> Frozen;
+    std::function<void()> BeforeShowing;
 
     TCloseFixture()
     {
@@ -155,6 +156,8 @@ struct TCloseFixture {
         Frame = std::make_unique<TMainForm>(services);
         Frame->SetCommandLine({});
         Session = std::make_unique<TSessionEnd>(*Frame, Boxes, [this](int Status) { Exits << Status; });
+        if (BeforeShowing)
+            BeforeShowing();
         Frame->show();
         if (!QTest::qWaitForWindowExposed(Frame.get()))
             qWarning("frame not exposed");
@@ -212,6 +215,7 @@ private Q_SLOTS:
     void signalDuringTheCloseStartsNoSecondClose();
     void signalWithThePropertiesDialogOpenDropsItsChanges();
     void signalWhenNothingCanBeSavedStillEnds();
+    void signalDuringTheReopeningWaitsForTheWholeSet();
 };
 
 void TestFrameClose::settingsThatCannotBeSavedAskToCloseWithoutThem_data()
@@ -460,6 +464,34 @@ void TestFrameClose::signalWhenNothingCanBeSavedStillEnds()
     QVERIFY(log.Warnings.filter(QStringLiteral("E.Message=")).size() >= 2); // each clock reported
     QCOMPARE(ReadBytes(f.IniPath()), oldSettings);
     QVERIFY(!QFile::exists(f.InFolder(QStringLiteral("Lima.dat"))));
+}
+
+void TestFrameClose::signalDuringTheReopeningWaitsForTheWholeSet()
+{
+    TCloseFixture f;
+    QStringList paths;
+    QByteArray settings = "[DATAFILE]\r\n";
+    for (const char* name : {"Lima", "Cairo", "Oslo", "Perth"}) {
+        const QString path = f.InFolder(QString::fromLatin1(name) + QStringLiteral(".dat"));
+        WriteBytes(path, QByteArray("[NAME]\r\nCaption=") + name + "\r\n");
+        settings += "FileName" + QByteArray::number(paths.size()) + "=" + path.toUtf8() + "\r\n";
+        paths << path;
+    }
+    WriteBytes(f.IniPath(), settings);
+    TTerminationSignals termination;
+    QVERIFY(termination.Install({SIGTERM}));
+    // Pending when the loop first turns, which is inside the reopening.
+    f.BeforeShowing = [&] {
+        f.Session->Watch(termination);
+        std::raise(SIGTERM);
+    };
+    TMainForm& frame = f.MakeShown();
+    QTRY_COMPARE(f.Exits, QList<int>{0});
+
+    QVERIFY(!frame.isVisible());
+    const QByteArray saved = ReadBytes(f.IniPath());
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        QVERIFY2(saved.contains("FileName" + QByteArray::number(i) + "=" + paths[i].toUtf8()), saved.constData());
 }
 
 int main(int argc, char** argv)
