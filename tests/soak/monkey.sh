@@ -22,7 +22,7 @@ if [ -n "$preferred" ] && [ -x "$preferred" ] && [ "$preferred" -nt "$exe" ]; th
 fi
 exe="$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")"
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.bash"
-e2e_start
+e2e_start wmctrl
 echo "soak: $exe for ${seconds}s, seed $seed"
 
 # Everything the program may write or start stays in $work.
@@ -221,6 +221,18 @@ shortcut_keys() {
   esac
 }
 
+# The window manager's own states would leave the rest of the run talking to
+# nobody: a frame shaded by a double click on its title, minimised, or dragged
+# off the screen is brought back, as its user would.
+bring_back() {
+  wmctrl -i -r "$win" -b remove,shaded 2>/dev/null
+  geometry
+  if [ "${X:-0}" -lt 0 ] || [ "${Y:-0}" -lt 0 ] || [ "${X:-0}" -gt 1200 ] || [ "${Y:-0}" -gt 720 ]; then
+    wmctrl -i -r "$win" -e 0,0,0,-1,-1 2>/dev/null
+  fi
+  wmctrl -i -a "$win" 2>/dev/null
+}
+
 launch
 deadline=$((SECONDS + seconds))
 while [ $SECONDS -lt $deadline ]; do
@@ -238,6 +250,7 @@ while [ $SECONDS -lt $deadline ]; do
   if [ -n "$keep" ] && [ $((actions % 50)) -eq 0 ]; then
     import -window root "$keep/shot-$actions.png" 2>/dev/null
   fi
+  [ $((actions % 5)) -eq 0 ] && bring_back
   [ $((actions % 25)) -eq 0 ] && stop_on_report
 done
 
