@@ -77,9 +77,8 @@ void TSessionEnd::Finish()
     DismissModals();
     // A cancelled dialog returns to its caller only once its own loop has
     // ended, and a frame still reopening clocks would record only some of
-    // them: close when both are over.
-    // Reopening always comes to an end; a nested loop that outlives its
-    // dialog (a drag, say) is not waited for long.
+    // them: close when both are over. Reopening always comes to an end; a
+    // nested loop that outlives its dialog (a drag, say) gets two seconds.
     const bool nested = QThread::currentThread()->loopLevel() > 1 && Waits1 < MaxWaits;
     if (nested || Frame1.IsOpeningClocks()) {
         Waits1 += nested;
