@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -107,6 +108,7 @@ private Q_SLOTS:
     void pathsFollowTheDataHome_data();
     void pathsFollowTheDataHome();
     void fileNewShowsDateAndTimeAtOnce();
+    void clocksOfTheFrameTickOnOneTimer();
     void firstClockResetsTheLayoutToCascade();
     void closeAsksTheClocksLastToFirst();
     void clockThatCannotBeSavedKeepsEverythingOpen();
@@ -410,6 +412,29 @@ void TestMainForm::fileNewShowsDateAndTimeAtOnce()
     QVERIFY(clock->HasCloseBox());
     frame.FileNew1->trigger();
     QVERIFY(frame.ClockWindows().first()->HasCloseBox());
+}
+
+void TestMainForm::clocksOfTheFrameTickOnOneTimer()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    for (int i = 0; i < 3; ++i)
+        frame.FileNew1Execute();
+    const QList<TMDIChild*> clocks = frame.ClockWindows();
+    QTimer* timer = clocks.first()->Timer1;
+    QVERIFY(timer->isActive());
+    for (TMDIChild* clock : clocks) {
+        QCOMPARE(clock->Timer1, timer);
+        clock->LabelTime2->setText(QStringLiteral("-"));
+    }
+    for (TMDIChild* clock : clocks)
+        QTRY_VERIFY_WITH_TIMEOUT(clock->LabelTime2->text() != QStringLiteral("-"), 2000);
+
+    for (TMDIChild* clock : clocks)
+        clock->close();
+    QTRY_VERIFY(!timer->isActive()); // no clock left: the frame no longer wakes up
+    frame.FileNew1Execute();
+    QVERIFY(timer->isActive());
 }
 
 void TestMainForm::firstClockResetsTheLayoutToCascade()
