@@ -197,7 +197,7 @@ void TMainForm::OpenClockFile(const QString& FileName)
     IsStyleChanged = true;
     auto* child = new TMDIChild(TClockServices{this, nullptr, Services1.Styles, nullptr, Form3, ClockTicker1});
     child->setAttribute(Qt::WA_DeleteOnClose);
-    MdiArea1->addSubWindow(child);
+    AddAtDefaultPlace(child);
     child->DataFileName2 = FileName;
     child->show();
     UpdateLayoutActions();

@@ -249,6 +249,7 @@ private:
     bool CloseClockWindows();
     void TileWindows(int Mode);
     void CascadeWindows();
+    void AddAtDefaultPlace(QMdiSubWindow* Window);
     bool IsStackedInOrder(const QList<QMdiSubWindow*>& BackToFront) const;
     bool IsFrameless() const;
     bool SurfaceEvent(QEvent* Event);

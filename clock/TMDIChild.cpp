@@ -174,6 +174,11 @@ void TMDIChild::CreateLabels()
         label->setWordWrap(false);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         label->setMinimumSize(0, 0);
+        // Filled with the window's own colour, so that it looks the same, but
+        // opaque: a changed line is then painted on its own, not composed
+        // with every clock window around it, when all clocks tick at once.
+        label->setBackgroundRole(QPalette::Button);
+        label->setAutoFillBackground(true);
         label->installEventFilter(this);
         label->setObjectName(Line == LineName ? QStringLiteral("LabelName2")
                              : Line == LineDate ? QStringLiteral("LabelDate2")

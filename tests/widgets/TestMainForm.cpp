@@ -109,6 +109,7 @@ private Q_SLOTS:
     void pathsFollowTheDataHome();
     void fileNewShowsDateAndTimeAtOnce();
     void clocksOfTheFrameTickOnOneTimer();
+    void newClockWithoutALayoutIsPlacedOneStepOn();
     void firstClockResetsTheLayoutToCascade();
     void closeAsksTheClocksLastToFirst();
     void clockThatCannotBeSavedKeepsEverythingOpen();
@@ -435,6 +436,22 @@ void TestMainForm::clocksOfTheFrameTickOnOneTimer()
     QTRY_VERIFY(!timer->isActive()); // no clock left: the frame no longer wakes up
     frame.FileNew1Execute();
     QVERIFY(timer->isActive());
+}
+
+void TestMainForm::newClockWithoutALayoutIsPlacedOneStepOn()
+{
+    TFrameFixture f;
+    f.WriteIni("[POSITION]\r\nWidth=700\r\nHeight=500\r\n[OPTION]\r\nLastTileMode=7\r\n");
+    TMainForm& frame = f.MakeShown();
+    for (int i = 0; i < 3; ++i) {
+        frame.FileNew1Execute();
+        frame.LastAction1 = nullptr; // the first clock chose cascade; none again
+    }
+    const QList<QMdiSubWindow*> windows = frame.MdiArea1->subWindowList(QMdiArea::CreationOrder);
+    const int step = windows[1]->x() - windows[0]->x();
+    QVERIFY(step > 0);
+    QCOMPARE(windows[2]->pos(), windows[1]->pos() + QPoint(step, step));
+    QCOMPARE(windows[2]->widget()->size(), TMDIChild::InitialClientSize);
 }
 
 void TestMainForm::firstClockResetsTheLayoutToCascade()
