@@ -2,6 +2,7 @@
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "dialogs/TForm3.h"
+#include "platform/TIconCachingStyle.h"
 #include "platform/TLinuxShell.h"
 #include "platform/TQtMessageBoxes.h"
 #include "platform/TStyleService.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv)
     TPendulorApplication app(argc, argv);
     SubstituteFonts();
     TStyleService styles;
+    // Every new clock window asks the application style for five icons.
+    QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
     TLinuxShell shell;
     TQtMessageBoxes boxes;
     const TShellOpen shellOpen(shell, TMessageDialogs(boxes));
