@@ -39,7 +39,7 @@ median_start() {
   local runs=() launched painted count="${2:-5}"
   for _ in $(seq "$count"); do
     launched=$(date +%s%3N)
-    start "$1"
+    start "$1" || { stop; echo "no line matching $1 (did Pendulor start under its own name?"; return; }
     painted=$(grep "$1" "$out" | sed -n 's/.* at \([0-9]*\) ms since the epoch/\1/p')
     runs+=($((painted - launched)))
     sleep 1

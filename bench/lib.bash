@@ -71,3 +71,8 @@ rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # Voluntary + involuntary context switches of all threads of the process.
 wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches:/ {n += $2} END {print n}'; }
+# The voluntary ones alone: the process went to sleep and was woken; the
+# involuntary ones count preemptions, which grow with the machine's load.
+voluntary_wakeups() {
+  cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches:/ {n += $2} END {print n}'
+}

@@ -7,7 +7,8 @@
 # windows stay on the screen), so the X server's time in a turn is the time it
 # spends for that program. Per program and N:
 #   CPU of the process + the X server over the period, in % of one core,
-#   wake-ups per second (voluntary + involuntary context switches, all threads),
+#   wake-ups per second (voluntary + involuntary context switches, all threads;
+#   "of them" the voluntary ones: on a busy machine preemptions add the rest),
 #   resident memory.
 # Goals for Pendulor: total CPU below gworldclock's, at most 5 wake-ups a
 # second, under 3 % of a core with 500 clocks.
@@ -25,14 +26,15 @@ row=28      # height of one gworldclock row with the default GTK theme and font
 listw=560   # width of gworldclock's window
 hz=$(getconf CLK_TCK)
 
-# Prints "cpu% x% total% wakeups/s rss" for process $1 over $seconds.
+# Prints "cpu% x% total% wakeups/s voluntary/s rss" for process $1 over $seconds.
 measure() {
-  local p="$1" c0 x0 w0 c1 x1 w1
-  c0=$(cpu_ticks "$p"); x0=$(cpu_ticks "$xserver"); w0=$(wakeups "$p")
+  local p="$1" c0 x0 w0 v0 c1 x1 w1 v1
+  c0=$(cpu_ticks "$p"); x0=$(cpu_ticks "$xserver"); w0=$(wakeups "$p"); v0=$(voluntary_wakeups "$p")
   sleep "$seconds"
-  c1=$(cpu_ticks "$p"); x1=$(cpu_ticks "$xserver"); w1=$(wakeups "$p")
-  awk -v c=$((c1 - c0)) -v x=$((x1 - x0)) -v w=$((w1 - w0)) -v hz="$hz" -v s="$seconds" -v r="$(rss_kb "$p")" \
-    'BEGIN {printf "%6.2f %6.2f %6.2f %7.1f %8.1f\n", 100*c/hz/s, 100*x/hz/s, 100*(c+x)/hz/s, w/s, r/1024}'
+  c1=$(cpu_ticks "$p"); x1=$(cpu_ticks "$xserver"); w1=$(wakeups "$p"); v1=$(voluntary_wakeups "$p")
+  awk -v c=$((c1 - c0)) -v x=$((x1 - x0)) -v w=$((w1 - w0)) -v v=$((v1 - v0)) -v hz="$hz" -v s="$seconds" \
+    -v r="$(rss_kb "$p")" \
+    'BEGIN {printf "%6.2f %6.2f %6.2f %7.1f %7.1f %8.1f\n", 100*c/hz/s, 100*x/hz/s, 100*(c+x)/hz/s, w/s, v/s, r/1024}'
 }
 
 run() {
@@ -80,7 +82,7 @@ run() {
 
   echo "$n clocks, $seconds s each; X server alone: $(awk -v d=$((idle1 - idle0)) -v hz="$hz" \
     'BEGIN {printf "%.2f", 100*d/hz/10}') %"
-  printf '%-12s %6s %6s %6s %7s %8s\n' program "cpu%" "X%" "total%" wakes/s "RSS MB"
+  printf '%-12s %6s %6s %6s %7s %7s %8s\n' program "cpu%" "X%" "total%" wakes/s "of them" "RSS MB"
   printf '%-12s %s\n' Pendulor "$pend" gworldclock "$gw"
   bench_cleanup
   trap - EXIT
