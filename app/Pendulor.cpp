@@ -5,6 +5,7 @@
 #include "app/TTerminationSignals.h"
 #include "app/TUnattendedMessageBoxes.h"
 #include "dialogs/TForm3.h"
+#include "platform/TIconCachingStyle.h"
 #include "platform/TLinuxShell.h"
 #include "platform/TQtMessageBoxes.h"
 #include "platform/TStyleService.h"
@@ -67,6 +68,8 @@ int main(int argc, char** argv)
     TPendulorApplication app(argc, argv);
     SubstituteFonts();
     TStyleService styles;
+    // Every new clock window asks the application style for five icons.
+    QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
     TLinuxShell shell;
     TQtMessageBoxes qtBoxes;
     TUnattendedMessageBoxes boxes(qtBoxes); // to the log once nobody can answer

@@ -5,6 +5,7 @@
 #include "app/TFormTabsBar.h"
 #include "app/TInAppWindowMenu.h"
 #include "app/TPendulorApplication.h"
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "clock/data/DataFileName.h"
 #include "dialogs/TForm3.h"
@@ -51,6 +52,7 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     : QMainWindow(Parent), Services1(Services)
 {
     MainForm = this;
+    ClockTicker1 = new TClockTicker(this);
     if (!Services1.Styles) {
         auto* styles = new TStyleService(this);
         Services1.Styles = styles;
@@ -193,9 +195,9 @@ int TMainForm::MDIChildCount() const
 void TMainForm::OpenClockFile(const QString& FileName)
 {
     IsStyleChanged = true;
-    auto* child = new TMDIChild(TClockServices{this, nullptr, Services1.Styles, nullptr, Form3});
+    auto* child = new TMDIChild(TClockServices{this, nullptr, Services1.Styles, nullptr, Form3, ClockTicker1});
     child->setAttribute(Qt::WA_DeleteOnClose);
-    MdiArea1->addSubWindow(child);
+    AddAtDefaultPlace(child);
     child->DataFileName2 = FileName;
     child->show();
     UpdateLayoutActions();

@@ -29,6 +29,7 @@ class TShellOpen;
 class IWindowSystem;
 class IStyleService;
 class TMDIChild;
+class TClockTicker;
 class TInAppWindowMenu;
 class TFormTabsBar;
 
@@ -250,6 +251,7 @@ private:
     bool CloseClockWindows();
     void TileWindows(int Mode);
     void CascadeWindows();
+    void AddAtDefaultPlace(QMdiSubWindow* Window);
     bool IsStackedInOrder(const QList<QMdiSubWindow*>& BackToFront) const;
     bool IsFrameless() const;
     bool SurfaceEvent(QEvent* Event);
@@ -276,6 +278,7 @@ private:
     std::unique_ptr<TShellOpen> OwnShellOpen1;
     bool OpeningClocks1 = false; // a close asked for meanwhile waits for the end
     bool CloseDeferred1 = false;
+    TClockTicker* ClockTicker1 = nullptr; // the one timer of all clock windows
 };
 
 extern TMainForm* MainForm;

@@ -6,6 +6,7 @@
 #include "app/TMainForm.h"
 #include "app/data/WindowArrangement.h"
 #include "clock/TMDIChild.h"
+#include "clock/TToolWindowStyle.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/IWindowSystem.h"
 
@@ -15,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSet>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
@@ -278,13 +280,32 @@ void TMainForm::CascadeWindows()
     }
 }
 
+void TMainForm::AddAtDefaultPlace(QMdiSubWindow* Window)
+{
+    // The area would look for the spot that overlaps the other windows least,
+    // at a cost that grows with the cube of their number (tenths of a second
+    // per window among hundreds). It leaves a window of no size where it is:
+    // the new window goes to the next step of a cascade from the top left
+    // instead, where a desktop puts a new child window by default.
+    const QSize size = Window->size();
+    Window->resize(0, 0);
+    MdiArea1->addSubWindow(Window);
+    Window->resize(size);
+    const int step = TToolWindowStyle::CaptionHeight + 2 * TToolWindowStyle::FrameWidth;
+    const QSize room = MdiArea1->viewport()->size() - size;
+    const int steps = std::max(1, std::min(room.width(), room.height()) / step + 1);
+    const int place = int(MdiArea1->subWindowList().size() - 1) % steps;
+    Window->move(place * step, place * step);
+}
+
 bool TMainForm::IsStackedInOrder(const QList<QMdiSubWindow*>& BackToFront) const
 {
     // A widget's children are kept bottom to top.
+    const QSet<QMdiSubWindow*> wanted(BackToFront.cbegin(), BackToFront.cend());
     qsizetype next = 0;
     for (QObject* child : MdiArea1->viewport()->children()) {
         auto* window = qobject_cast<QMdiSubWindow*>(child);
-        if (!window || !BackToFront.contains(window))
+        if (!window || !wanted.contains(window))
             continue;
         if (next >= BackToFront.size() || BackToFront[next] != window)
             return false;

@@ -1,6 +1,7 @@
 #include "clock/TMDIChild.h"
 
 #include "clock/IClockFrame.h"
+#include "clock/TClockTicker.h"
 #include "clock/TToolWindowStyle.h"
 #include "clock/data/ClockDataFile.h"
 #include "clock/data/DataFileName.h"
@@ -107,10 +108,9 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     SetCloseBox(false);
     resize(sizeHint()); // corrected once the frame's margins are known (showEvent)
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(251);
-    connect(Timer1, &QTimer::timeout, this, &TMDIChild::Timer1Timer);
-    Timer1->start();
+    Ticker2 = Services2.Ticker ? Services2.Ticker : new TClockTicker(this);
+    Ticker2->Add(this);
+    Timer1 = Ticker2->Timer();
 
     // Connected before the MDI area connects its own slots, so these run
     // around its deactivation of the other windows.
@@ -124,6 +124,8 @@ TMDIChild::~TMDIChild()
     disconnect(this, &QMdiSubWindow::aboutToActivate, this, &TMDIChild::HoldIdleCaptions);
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, &TMDIChild::ReleaseIdleCaptions);
     ReleaseIdleCaptions();
+    if (Ticker2)
+        Ticker2->Remove(this);
 }
 
 void TMDIChild::HoldIdleCaptions()
@@ -172,6 +174,11 @@ void TMDIChild::CreateLabels()
         label->setWordWrap(false);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         label->setMinimumSize(0, 0);
+        // Filled with the window's own colour, so that it looks the same, but
+        // opaque: a changed line is then painted on its own, not composed
+        // with every clock window around it, when all clocks tick at once.
+        label->setBackgroundRole(QPalette::Button);
+        label->setAutoFillBackground(true);
         label->installEventFilter(this);
         label->setObjectName(Line == LineName ? QStringLiteral("LabelName2")
                              : Line == LineDate ? QStringLiteral("LabelDate2")

@@ -22,6 +22,7 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QTimer;
+class TClockTicker;
 class TForm3;
 struct TFontChoice;
 
@@ -36,6 +37,8 @@ struct TClockServices {
     IStyleService* Style = nullptr;
     IFontChooser* FontChooser = nullptr;
     TForm3* Properties = nullptr; // null: the application's Form3
+    // The frame's one timer for all its clocks; null: the clock ticks by itself.
+    TClockTicker* Ticker = nullptr;
 };
 
 // One clock: a sub-window of the frame's MDI area showing the clock's name,
@@ -105,6 +108,8 @@ public:
     void ApplyClockData(const TClockData& Data);
 
     // Components. The context menu's members stay null until ContextMenu().
+    // Timer1 is the timer that drives the tick: the frame's ticker's, shared
+    // by all its clocks, or the clock's own.
     QTimer* Timer1 = nullptr;
     QLabel* LabelName2 = nullptr;
     QLabel* LabelDate2 = nullptr;
@@ -200,4 +205,5 @@ private:
     QString DateBuffer2; // reused by every tick
     QString TimeBuffer2;
     QList<QPointer<QMdiSubWindow>> HeldCaptions2;
+    QPointer<TClockTicker> Ticker2; // the frame's may go before its clocks
 };

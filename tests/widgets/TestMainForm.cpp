@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -107,6 +108,8 @@ private Q_SLOTS:
     void pathsFollowTheDataHome_data();
     void pathsFollowTheDataHome();
     void fileNewShowsDateAndTimeAtOnce();
+    void clocksOfTheFrameTickOnOneTimer();
+    void newClockWithoutALayoutIsPlacedOneStepOn();
     void firstClockResetsTheLayoutToCascade();
     void closeAsksTheClocksLastToFirst();
     void clockThatCannotBeSavedKeepsEverythingOpen();
@@ -410,6 +413,45 @@ void TestMainForm::fileNewShowsDateAndTimeAtOnce()
     QVERIFY(clock->HasCloseBox());
     frame.FileNew1->trigger();
     QVERIFY(frame.ClockWindows().first()->HasCloseBox());
+}
+
+void TestMainForm::clocksOfTheFrameTickOnOneTimer()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    for (int i = 0; i < 3; ++i)
+        frame.FileNew1Execute();
+    const QList<TMDIChild*> clocks = frame.ClockWindows();
+    QTimer* timer = clocks.first()->Timer1;
+    QVERIFY(timer->isActive());
+    for (TMDIChild* clock : clocks) {
+        QCOMPARE(clock->Timer1, timer);
+        clock->LabelTime2->setText(QStringLiteral("-"));
+    }
+    for (TMDIChild* clock : clocks)
+        QTRY_VERIFY_WITH_TIMEOUT(clock->LabelTime2->text() != QStringLiteral("-"), 2000);
+
+    for (TMDIChild* clock : clocks)
+        clock->close();
+    QTRY_VERIFY(!timer->isActive()); // no clock left: the frame no longer wakes up
+    frame.FileNew1Execute();
+    QVERIFY(timer->isActive());
+}
+
+void TestMainForm::newClockWithoutALayoutIsPlacedOneStepOn()
+{
+    TFrameFixture f;
+    f.WriteIni("[POSITION]\r\nWidth=700\r\nHeight=500\r\n[OPTION]\r\nLastTileMode=7\r\n");
+    TMainForm& frame = f.MakeShown();
+    for (int i = 0; i < 3; ++i) {
+        frame.FileNew1Execute();
+        frame.LastAction1 = nullptr; // the first clock chose cascade; none again
+    }
+    const QList<QMdiSubWindow*> windows = frame.MdiArea1->subWindowList(QMdiArea::CreationOrder);
+    const int step = windows[1]->x() - windows[0]->x();
+    QVERIFY(step > 0);
+    QCOMPARE(windows[2]->pos(), windows[1]->pos() + QPoint(step, step));
+    QCOMPARE(windows[2]->widget()->size(), TMDIChild::InitialClientSize);
 }
 
 void TestMainForm::firstClockResetsTheLayoutToCascade()

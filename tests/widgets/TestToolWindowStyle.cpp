@@ -1,6 +1,9 @@
 #include "clock/TToolWindowStyle.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QImage>
 #include <QPalette>
 #include <QStyleFactory>
@@ -14,6 +17,7 @@ private Q_SLOTS:
     void cachedIconIsTheBaseStylesIcon();
     void paletteChangeMakesIconsAnew();
     void iconsWithAnOptionAreNotCached();
+    void subWindowsUnderTheWrappedApplicationStyleShareIcons();
 };
 
 void TestToolWindowStyle::cachedIconIsTheBaseStylesIcon_data()
@@ -62,6 +66,33 @@ void TestToolWindowStyle::iconsWithAnOptionAreNotCached()
     QVERIFY(!first.isNull());
     QVERIFY(first.cacheKey() != second.cacheKey());
     QVERIFY(style->standardIcon(QStyle::SP_TitleBarMenuButton).cacheKey() != first.cacheKey());
+}
+
+void TestToolWindowStyle::subWindowsUnderTheWrappedApplicationStyleShareIcons()
+{
+    QStyle* plain = QApplication::style();
+    auto* wrapped = new TIconCachingStyle(plain);
+    QApplication::setStyle(wrapped);
+    QCOMPARE(QApplication::style(), wrapped);
+    QCOMPARE(wrapped->baseStyle(), plain); // kept, not deleted by the swap
+    // The sub-window's constructor reads its menu and caption icons.
+    QMdiSubWindow first;
+    QMdiSubWindow second;
+    const QList<QAction*> a = first.systemMenu()->actions();
+    const QList<QAction*> b = second.systemMenu()->actions();
+    QCOMPARE(a.size(), b.size());
+    int withIcon = 0;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a[i]->icon().isNull())
+            continue;
+        ++withIcon;
+        QCOMPARE(b[i]->icon().cacheKey(), a[i]->icon().cacheKey());
+        const QImage shown = a[i]->icon().pixmap(16).toImage();
+        QVERIFY(!shown.isNull());
+    }
+    QVERIFY(withIcon >= 4);
+    const QIcon close = wrapped->standardIcon(QStyle::SP_TitleBarCloseButton);
+    QCOMPARE(close.pixmap(16).toImage(), plain->standardIcon(QStyle::SP_TitleBarCloseButton).pixmap(16).toImage());
 }
 
 QTEST_MAIN(TestToolWindowStyle)
