@@ -2,17 +2,29 @@
 
 #include "datetime/TDateTime.h"
 
+#include <QtGlobal>
+
+// One reading of the clock: the moment and this PC's offset from UTC then.
+struct TNowReading {
+    qint64 UtcMs = 0;           // milliseconds since 1970-01-01 00:00 UTC
+    int LocalOffsetSeconds = 0; // this PC's local time minus UTC
+};
+
 // "Now" is injected so that tests never wait on the wall clock.
 class INowSource {
 public:
     virtual ~INowSource() = default;
     virtual TDateTime Now() const = 0; // local time, millisecond resolution
+    // The same moment in UTC. A source that knows only local time reads as a
+    // PC whose local time is UTC.
+    virtual TNowReading Read() const;
 };
 
 // The PC's local time.
 class TSystemNow final : public INowSource {
 public:
     TDateTime Now() const override;
+    TNowReading Read() const override;
 
 private:
     mutable long long LastZoneCheck_ = 0; // seconds since 1970 of the last zone refresh

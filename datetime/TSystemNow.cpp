@@ -1,25 +1,54 @@
 #include "datetime/INowSource.h"
 
+#include "datetime/UnixTime.h"
+
 #include <QDate>
 
 #include <ctime>
 
-TDateTime TSystemNow::Now() const
+namespace {
+
+struct TLocalReading {
+    timespec Utc{};
+    std::tm Local{};
+};
+
+} // namespace
+
+TNowReading INowSource::Read() const
 {
-    timespec Ts{};
-    clock_gettime(CLOCK_REALTIME, &Ts);
+    return {UnixTime::FromDateTime(Now()), 0};
+}
+
+// Reads the system clock and the local time of the same moment.
+static TLocalReading ReadClock(long long& LastZoneCheck)
+{
+    TLocalReading R;
+    clock_gettime(CLOCK_REALTIME, &R.Utc);
     // localtime_r keeps the zone rules it has loaded; tzset() checks the
     // zone file again. Every tick of every clock asks for the time, so the
     // zone is checked once a minute rather than on every call.
-    if (Ts.tv_sec - LastZoneCheck_ >= 60 || Ts.tv_sec < LastZoneCheck_) {
+    if (R.Utc.tv_sec - LastZoneCheck >= 60 || R.Utc.tv_sec < LastZoneCheck) {
         tzset();
-        LastZoneCheck_ = Ts.tv_sec;
+        LastZoneCheck = R.Utc.tv_sec;
     }
-    std::tm Local{};
-    localtime_r(&Ts.tv_sec, &Local);
+    localtime_r(&R.Utc.tv_sec, &R.Local);
+    return R;
+}
+
+TDateTime TSystemNow::Now() const
+{
+    const TLocalReading R = ReadClock(LastZoneCheck_);
+    const std::tm& Local = R.Local;
     // Days since 1899-12-30 of the local date, plus the local time of day.
     static const qint64 Epoch = QDate(1899, 12, 30).toJulianDay();
     const qint64 Days = QDate(Local.tm_year + 1900, Local.tm_mon + 1, Local.tm_mday).toJulianDay() - Epoch;
-    const qint64 Ms = ((Local.tm_hour * 60LL + Local.tm_min) * 60 + Local.tm_sec) * 1000 + Ts.tv_nsec / 1000000;
+    const qint64 Ms = ((Local.tm_hour * 60LL + Local.tm_min) * 60 + Local.tm_sec) * 1000 + R.Utc.tv_nsec / 1000000;
     return double(Days) + double(Ms) / 86400000.0;
+}
+
+TNowReading TSystemNow::Read() const
+{
+    const TLocalReading R = ReadClock(LastZoneCheck_);
+    return {qint64(R.Utc.tv_sec) * 1000 + R.Utc.tv_nsec / 1000000, int(R.Local.tm_gmtoff)};
 }

@@ -1,4 +1,5 @@
 #include "datetime/INowSource.h"
+#include "datetime/UnixTime.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -48,6 +49,14 @@ private Q_SLOTS:
         const TDateTime Local = TSystemNow().Now();
         const double Minutes = (Local - Utc) * 1440;
         QVERIFY2(std::fabs(Minutes - OffsetMinutes) < 0.1, qPrintable(QString::number(Minutes)));
+
+        // The UTC reading carries the same offset and the same moment.
+        const TSystemNow Source;
+        const TNowReading Reading = Source.Read();
+        QCOMPARE(Reading.LocalOffsetSeconds, OffsetMinutes * 60);
+        QVERIFY(std::llabs(Reading.UtcMs - QDateTime::currentMSecsSinceEpoch()) < 2000);
+        const double Days = UnixTime::ToDateTime(Reading.UtcMs + Reading.LocalOffsetSeconds * 1000LL);
+        QVERIFY(std::fabs(Source.Now() - Days) < 2.0 / 86400);
     }
 };
 
