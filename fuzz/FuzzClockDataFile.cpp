@@ -56,11 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         S = S.mid(B, E - B);
     };
     for (QString* S : {&Expected.Name, &Expected.NameLine.FontName, &Expected.DateLine.FontName,
-                       &Expected.TimeLine.FontName, &Expected.DateFormat, &Expected.DateFormatEdit,
-                       &Expected.TimeFormat, &Expected.TimeFormatEdit})
+                       &Expected.TimeLine.FontName, &Expected.DateFormat.InEffect, &Expected.DateFormat.Edit,
+                       &Expected.TimeFormat.InEffect, &Expected.TimeFormat.Edit})
         Clean(*S);
-    Expected.DateFormatList = Expected.DateFormat;
-    Expected.TimeFormatList = Expected.TimeFormat;
+    Expected.DateFormat.List = Expected.DateFormat.InEffect;
+    Expected.TimeFormat.List = Expected.TimeFormat.InEffect;
     for (TLineStyle* L : {&Expected.NameLine, &Expected.DateLine, &Expected.TimeLine}) {
         if (L->FontName.isEmpty())
             L->FontName = TLineStyle().FontName;

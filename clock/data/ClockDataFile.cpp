@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdlib>
+
 namespace {
 
 const QString DefaultColorText = QStringLiteral("clBlack");
@@ -51,6 +53,33 @@ void WriteLineStyle(TIniFile& Ini, QStringView Section, const TLineStyle& Line)
     Ini.WriteBool(Section, u"seFont", Line.seFont);
 }
 
+// The list-or-custom pair of a line; both formats default to Default.
+TLineFormat ReadLineFormat(const TIniFile& Ini, QStringView Section, const QString& Default)
+{
+    TLineFormat F;
+    F.UseList = Ini.ReadBool(Section, u"UseFormatList", true);
+    F.List = Ini.ReadString(Section, u"ListFormat", Default);
+    F.UseEdit = Ini.ReadBool(Section, u"UseFormatEdit", false);
+    F.Edit = Ini.ReadString(Section, u"EditFormat", Default);
+    F.InEffect = F.UseList ? F.List : F.Edit;
+    return F;
+}
+
+void WriteLineFormat(TIniFile& Ini, QStringView Section, const TLineFormat& F)
+{
+    Ini.WriteBool(Section, u"UseFormatList", F.UseList);
+    Ini.WriteString(Section, u"ListFormat", F.InEffect);
+    Ini.WriteBool(Section, u"UseFormatEdit", F.UseEdit);
+    Ini.WriteString(Section, u"EditFormat", F.Edit);
+}
+
+// Offset holds at most 23:59 each way; a zone clock may be further from this
+// PC than that, and then stores the key's default.
+QString StoredOffsetText(TDateTime Offset)
+{
+    return std::abs(OffsetTag(Offset)) > 2359 ? QStringLiteral("+0000") : OffsetText(Offset);
+}
+
 } // namespace
 
 void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData& Data)
@@ -61,23 +90,16 @@ void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData
     D.Name = Ini.ReadString(u"NAME", u"Caption", ClockInitialCaption);
     ReadLineStyle(Ini, u"NAME", 26, LineAlignLeft, D.NameLine);
     D.OffsetTime = ParseOffsetText(Ini.ReadString(u"NAME", u"Offset", DefaultOffsetText));
+    D.TimeZone = Ini.ReadString(u"NAME", u"TimeZone", QString());
 
     // The locale comes before the formats: their defaults are its own.
     D.LocaleID = static_cast<LCID>(Ini.ReadInteger(u"NAME", u"LocaleID", static_cast<int>(DefaultLocaleID)));
     const QString ShortDate = TFormatSettings::Create(D.LocaleID).ShortDateFormat;
 
-    D.UseDateFormatList = Ini.ReadBool(u"DATE", u"UseFormatList", true);
-    D.DateFormatList = Ini.ReadString(u"DATE", u"ListFormat", ShortDate);
-    D.UseDateFormatEdit = Ini.ReadBool(u"DATE", u"UseFormatEdit", false);
-    D.DateFormatEdit = Ini.ReadString(u"DATE", u"EditFormat", ShortDate);
-    D.DateFormat = D.UseDateFormatList ? D.DateFormatList : D.DateFormatEdit;
+    D.DateFormat = ReadLineFormat(Ini, u"DATE", ShortDate);
     ReadLineStyle(Ini, u"DATE", 20, LineAlignCenter, D.DateLine);
 
-    D.UseTimeFormatList = Ini.ReadBool(u"TIME", u"UseFormatList", true);
-    D.TimeFormatList = Ini.ReadString(u"TIME", u"ListFormat", QString());
-    D.UseTimeFormatEdit = Ini.ReadBool(u"TIME", u"UseFormatEdit", false);
-    D.TimeFormatEdit = Ini.ReadString(u"TIME", u"EditFormat", QString());
-    D.TimeFormat = D.UseTimeFormatList ? D.TimeFormatList : D.TimeFormatEdit;
+    D.TimeFormat = ReadLineFormat(Ini, u"TIME", QString());
     ReadLineStyle(Ini, u"TIME", 20, LineAlignCenter, D.TimeLine);
 
     Data = std::move(D);
@@ -98,19 +120,15 @@ void WriteClockDataFile(const QString& Path, const TClockData& Data, const QStri
     Ini.WriteString(u"NAME", u"Caption", Data.Name);
     WriteLineStyle(Ini, u"NAME", Data.NameLine);
     Ini.WriteInteger(u"NAME", u"LocaleID", static_cast<int>(Data.LocaleID));
-    Ini.WriteString(u"NAME", u"Offset", OffsetText(Data.OffsetTime));
+    Ini.WriteString(u"NAME", u"Offset", StoredOffsetText(Data.OffsetTime));
+    if (!Data.TimeZone.isEmpty())
+        Ini.WriteString(u"NAME", u"TimeZone", Data.TimeZone);
 
     WriteLineStyle(Ini, u"DATE", Data.DateLine);
-    Ini.WriteBool(u"DATE", u"UseFormatList", Data.UseDateFormatList);
-    Ini.WriteString(u"DATE", u"ListFormat", Data.DateFormat);
-    Ini.WriteBool(u"DATE", u"UseFormatEdit", Data.UseDateFormatEdit);
-    Ini.WriteString(u"DATE", u"EditFormat", Data.DateFormatEdit);
+    WriteLineFormat(Ini, u"DATE", Data.DateFormat);
 
     WriteLineStyle(Ini, u"TIME", Data.TimeLine);
-    Ini.WriteBool(u"TIME", u"UseFormatList", Data.UseTimeFormatList);
-    Ini.WriteString(u"TIME", u"ListFormat", Data.TimeFormat);
-    Ini.WriteBool(u"TIME", u"UseFormatEdit", Data.UseTimeFormatEdit);
-    Ini.WriteString(u"TIME", u"EditFormat", Data.TimeFormatEdit);
+    WriteLineFormat(Ini, u"TIME", Data.TimeFormat);
 
     Ini.UpdateFile();
 }

@@ -16,7 +16,9 @@ inline const QString ClockInitialCaption = QStringLiteral("MDI Child");
 // EPendulorError and leaves Data unchanged.
 void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData& Data);
 
-// Replaces the file Path as a whole with Data. Caption is the window's caption
+// Replaces the file Path as a whole with Data. NAME/TimeZone is written only
+// for a clock with a zone, as the last key of NAME; an offset of more than
+// 23:59 either way (a zone far from this PC) is written as +0000. Caption is the window's caption
 // (FILE/Caption); Moment is the time of writing (FILE/LastClose, rendered in
 // the system settings). An existing file keeps its encoding. Throws
 // EPendulorError naming the path and the reason when the file cannot be

@@ -32,29 +32,36 @@ struct TLineStyle {
     friend bool operator==(const TLineStyle&, const TLineStyle&) = default;
 };
 
-// What a clock data file holds. DateFormat and TimeFormat are the formats in
-// effect: the reader sets them from the list/edit pair, editing may set them
-// otherwise (an empty result becomes the locale's short date), and the writer
-// stores them as ListFormat.
+// How the date or the time line picks its format: from the list of predefined
+// formats or the user's own. InEffect is the format rendered: the reader sets
+// it from the pair, editing may set it otherwise (an empty result becomes the
+// locale's short format), and the writer stores it as ListFormat.
+struct TLineFormat {
+    bool UseList = true;
+    QString List;
+    bool UseEdit = false;
+    QString Edit;
+    QString InEffect;
+
+    friend bool operator==(const TLineFormat&, const TLineFormat&) = default;
+};
+
+// A clock: what its data file holds and all the state of its window.
 struct TClockData {
     QString Name = QStringLiteral("MDI Child"); // the name line's text (and the window's hint)
-    TDateTime OffsetTime = 0;                   // signed whole minutes, as days
+    // Signed whole minutes, as days. For a clock with a known time zone, its
+    // offset from this PC when last computed.
+    TDateTime OffsetTime = 0;
+    // The IANA id of the clock's time zone ("Asia/Tokyo"); empty for a clock
+    // that keeps a fixed offset from this PC. An id the tz database does not
+    // know is kept, and the clock then runs on OffsetTime.
+    QString TimeZone;
     LCID LocaleID = 1033;
     TLineStyle NameLine;
     TLineStyle DateLine;
     TLineStyle TimeLine;
-
-    bool UseDateFormatList = true;
-    QString DateFormatList;
-    bool UseDateFormatEdit = false;
-    QString DateFormatEdit;
-    QString DateFormat;
-
-    bool UseTimeFormatList = true;
-    QString TimeFormatList;
-    bool UseTimeFormatEdit = false;
-    QString TimeFormatEdit;
-    QString TimeFormat;
+    TLineFormat DateFormat;
+    TLineFormat TimeFormat;
 
     friend bool operator==(const TClockData&, const TClockData&) = default;
 };

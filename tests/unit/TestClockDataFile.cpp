@@ -51,8 +51,8 @@ QString Field(const TClockData& D, const QString& Name)
         {"TimeBold", B(D.TimeLine.Bold)},
         {"LocaleID", QString::number(D.LocaleID)},
         {"Offset", OffsetText(D.OffsetTime)},
-        {"DateFormat", D.DateFormat},
-        {"TimeFormat", D.TimeFormat},
+        {"DateFormat", D.DateFormat.InEffect},
+        {"TimeFormat", D.TimeFormat.InEffect},
     };
     for (const auto& [Key, Value] : Fields)
         if (Name == QLatin1String(Key))
@@ -84,13 +84,13 @@ TClockData UnusualClock()
     D.NameLine = {u"Noto Sans CJK JP"_s, 31, true, true, true, true, 0x00123456, LineAlignLeft, false};
     D.DateLine = {u"نسخ"_s, 7, false, true, false, true, 0xFF000099, LineAlignRight, true};
     D.TimeLine = {u"Emoji 😀"_s, 99, true, false, true, false, 0x1FFFFFFF, LineAlignCenter, false};
-    D.UseDateFormatList = true;
-    D.DateFormatList = D.DateFormat = u"yyyy年m月d日 (dddd) 🌸"_s;
-    D.UseDateFormatEdit = false;
-    D.DateFormatEdit = u"\"التاريخ\" dd/mm/yyyy"_s;
-    D.UseTimeFormatList = false;
-    D.UseTimeFormatEdit = true;
-    D.TimeFormatList = D.TimeFormat = D.TimeFormatEdit = u"hh時nn分ss秒 🌙"_s;
+    D.DateFormat.UseList = true;
+    D.DateFormat.List = D.DateFormat.InEffect = u"yyyy年m月d日 (dddd) 🌸"_s;
+    D.DateFormat.UseEdit = false;
+    D.DateFormat.Edit = u"\"التاريخ\" dd/mm/yyyy"_s;
+    D.TimeFormat.UseList = false;
+    D.TimeFormat.UseEdit = true;
+    D.TimeFormat.List = D.TimeFormat.InEffect = D.TimeFormat.Edit = u"hh時nn分ss秒 🌙"_s;
     return D;
 }
 
@@ -147,11 +147,11 @@ private Q_SLOTS:
         Expected.NameLine = {u"メイリオ"_s, 26, false, false, false, false, clBlack, LineAlignLeft, true};
         Expected.DateLine = {u"メイリオ"_s, 20, false, false, false, false, clBlack, LineAlignCenter, true};
         Expected.TimeLine = Expected.DateLine;
-        Expected.UseDateFormatList = true;
-        Expected.DateFormatList = Expected.DateFormatEdit = Expected.DateFormat = ShortDate;
-        Expected.UseDateFormatEdit = false;
-        Expected.UseTimeFormatList = true;
-        Expected.UseTimeFormatEdit = false;
+        Expected.DateFormat.UseList = true;
+        Expected.DateFormat.List = Expected.DateFormat.Edit = Expected.DateFormat.InEffect = ShortDate;
+        Expected.DateFormat.UseEdit = false;
+        Expected.TimeFormat.UseList = true;
+        Expected.TimeFormat.UseEdit = false;
         QCOMPARE(D, Expected);
     }
 
@@ -159,9 +159,9 @@ private Q_SLOTS:
     {
         const TClockData D = LoadText(u"[NAME]\r\nLocaleID=2055\r\n"_s);
         QCOMPARE(D.LocaleID, LCID(2055));
-        QCOMPARE(D.DateFormat, TFormatSettings::Create(2055).ShortDateFormat);
-        QVERIFY(D.DateFormat != TFormatSettings::Create(1033).ShortDateFormat);
-        QCOMPARE(D.DateFormatEdit, D.DateFormat);
+        QCOMPARE(D.DateFormat.InEffect, TFormatSettings::Create(2055).ShortDateFormat);
+        QVERIFY(D.DateFormat.InEffect != TFormatSettings::Create(1033).ShortDateFormat);
+        QCOMPARE(D.DateFormat.Edit, D.DateFormat.InEffect);
     }
 
     void keys_data()
@@ -267,13 +267,13 @@ private Q_SLOTS:
         D.NameLine = {u"メイリオ"_s, 26, true, true, true, true, clWindowText, LineAlignLeft, true};
         D.DateLine = {u"Arial"_s, 20, false, false, false, false, 0x00123456, LineAlignCenter, false};
         D.TimeLine = {u"Noto Sans"_s, 20, false, true, false, false, clNone, LineAlignRight, true};
-        D.UseDateFormatList = false;
-        D.DateFormatList = u"yyyy/mm/dd"_s;
-        D.UseDateFormatEdit = true;
-        D.DateFormatEdit = D.DateFormat = u"yyyy"_s;
-        D.UseTimeFormatList = true;
-        D.TimeFormatList = D.TimeFormat = u"hh:nn:ss"_s;
-        D.UseTimeFormatEdit = false;
+        D.DateFormat.UseList = false;
+        D.DateFormat.List = u"yyyy/mm/dd"_s;
+        D.DateFormat.UseEdit = true;
+        D.DateFormat.Edit = D.DateFormat.InEffect = u"yyyy"_s;
+        D.TimeFormat.UseList = true;
+        D.TimeFormat.List = D.TimeFormat.InEffect = u"hh:nn:ss"_s;
+        D.TimeFormat.UseEdit = false;
 
         const QString Path = ClockDataFileName(Dir.path(), D.Name);
         const TDateTime Moment = 45953.5; // 2025-10-23 12:00
@@ -322,28 +322,28 @@ private Q_SLOTS:
     void customFormatIsSavedAsListFormat()
     {
         TClockData Clock = UnusualClock();
-        Clock.UseDateFormatList = false;
-        Clock.UseDateFormatEdit = true;
-        Clock.DateFormatList = u"yyyy/mm/dd"_s;
-        Clock.DateFormatEdit = Clock.DateFormat = u"yyyy"_s;
+        Clock.DateFormat.UseList = false;
+        Clock.DateFormat.UseEdit = true;
+        Clock.DateFormat.List = u"yyyy/mm/dd"_s;
+        Clock.DateFormat.Edit = Clock.DateFormat.InEffect = u"yyyy"_s;
         const QString Path = PathOf(u"custom.dat"_s);
         WriteClockDataFile(Path, Clock, u"+0000"_s, 0);
         const TClockData Back = Load(Path);
-        QCOMPARE(Back.DateFormatList, u"yyyy"_s);
-        QCOMPARE(Back.DateFormat, u"yyyy"_s);
-        QCOMPARE(Back.UseDateFormatList, false);
+        QCOMPARE(Back.DateFormat.List, u"yyyy"_s);
+        QCOMPARE(Back.DateFormat.InEffect, u"yyyy"_s);
+        QCOMPARE(Back.DateFormat.UseList, false);
     }
 
     void namesAndFormatsLoseOuterBlanks()
     {
         TClockData Clock = UnusualClock();
         Clock.Name = u"  Tokyo \t"_s;
-        Clock.DateFormatList = Clock.DateFormat = u" yyyy "_s;
+        Clock.DateFormat.List = Clock.DateFormat.InEffect = u" yyyy "_s;
         const QString Path = PathOf(u"blanks.dat"_s);
         WriteClockDataFile(Path, Clock, u"+0000"_s, 0);
         const TClockData Back = Load(Path);
         QCOMPARE(Back.Name, u"Tokyo"_s);
-        QCOMPARE(Back.DateFormat, u"yyyy"_s);
+        QCOMPARE(Back.DateFormat.InEffect, u"yyyy"_s);
     }
 
     void legacyCodePageFiles_data()
@@ -384,8 +384,8 @@ private Q_SLOTS:
         const TClockData D = Load(Path);
         QCOMPARE(D.Name, name);
         QCOMPARE(D.NameLine.FontName, face);
-        QCOMPARE(D.DateFormat, dateFormat);
-        QCOMPARE(D.TimeFormat, timeFormat);
+        QCOMPARE(D.DateFormat.InEffect, dateFormat);
+        QCOMPARE(D.TimeFormat.InEffect, timeFormat);
 
         // Saved unchanged, the file stays in its code page.
         WriteClockDataFile(Path, D, OffsetText(D.OffsetTime), 45953.5);
@@ -402,6 +402,69 @@ private Q_SLOTS:
         QVERIFY(Moved.startsWith("\xEF\xBB\xBF[FILE]\r\n"));
         QVERIFY(Moved.contains(u"Caption=%1\r\n"_s.arg(name).toUtf8()));
         QCOMPARE(Load(Path), Changed);
+    }
+
+    void timeZoneKey_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::newRow("known") << u"America/New_York"_s;
+        QTest::newRow("unknown to the database") << u"Mars/Olympus_Mons"_s;
+    }
+
+    // The zone is the last key of NAME, and comes back as written.
+    void timeZoneKey()
+    {
+        QFETCH(QString, zone);
+        TClockData Clock = UnusualClock();
+        Clock.TimeZone = zone;
+        Clock.OffsetTime = -14 / 24.0;
+        const QString Path = PathOf(u"zone.dat"_s);
+        WriteClockDataFile(Path, Clock, OffsetText(Clock.OffsetTime), 45953.5);
+        const QByteArray Bytes = ReadBytes(Path);
+        QVERIFY2(Bytes.contains(u"Offset=-1400\r\nTimeZone=%1\r\n\r\n[DATE]"_s.arg(zone).toUtf8()), Bytes.constData());
+        QCOMPARE(Load(Path), Clock);
+    }
+
+    // A clock without a zone writes exactly what it wrote before zones
+    // existed, and reads back the same.
+    void fileWithoutZoneKeepsItsBytes()
+    {
+        const QString Path = PathOf(u"no zone.dat"_s);
+        TClockData Clock = UnusualClock();
+        WriteClockDataFile(Path, Clock, u"-0530"_s, 45953.5);
+        const QByteArray First = ReadBytes(Path);
+        QVERIFY(!First.contains("TimeZone"));
+        const TClockData Back = Load(Path);
+        QVERIFY(Back.TimeZone.isEmpty());
+        WriteClockDataFile(Path, Back, u"-0530"_s, 45953.5);
+        QCOMPARE(ReadBytes(Path), First);
+    }
+
+    void storedOffset_data()
+    {
+        QTest::addColumn<int>("minutes"); // the clock's offset from this PC
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("nine ahead") << 9 * 60 << u"+0900"_s;
+        QTest::newRow("fourteen behind") << -14 * 60 << u"-1400"_s;
+        QTest::newRow("23:59 ahead, the most Offset holds") << 23 * 60 + 59 << u"+2359"_s;
+        QTest::newRow("23:59 behind") << -(23 * 60 + 59) << u"-2359"_s;
+        QTest::newRow("a whole day ahead") << 24 * 60 << u"+0000"_s;
+        QTest::newRow("25 hours behind") << -25 * 60 << u"+0000"_s;
+        QTest::newRow("Kiritimati from Pago Pago") << 25 * 60 << u"+0000"_s;
+    }
+
+    // A zone clock far from this PC stores the key's default rather than a
+    // value older readers refuse.
+    void storedOffset()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QString, stored);
+        TClockData Clock = UnusualClock();
+        Clock.TimeZone = u"Pacific/Kiritimati"_s;
+        Clock.OffsetTime = minutes / 1440.0;
+        const QString Path = PathOf(u"offset.dat"_s);
+        WriteClockDataFile(Path, Clock, OffsetText(Clock.OffsetTime), 0);
+        QVERIFY(ReadBytes(Path).contains((u"\r\nOffset="_s + stored + u"\r\n"_s).toUtf8()));
     }
 
     void unreadableFileIsRefused_data()
