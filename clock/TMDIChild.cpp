@@ -10,6 +10,7 @@
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
+#include "datetime/UnixTime.h"
 #include "dialogs/TForm3.h"
 #include "platform/IFontChooser.h"
 #include "platform/IStyleService.h"
@@ -29,6 +30,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <cmath>
 #include <exception>
 
 TDateTime ChildDateTime = 0;
@@ -95,9 +97,9 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     FontDialog1 = FontDialog2 = FontDialog3 = Services2.FontChooser ? Services2.FontChooser : &SystemFontChooser();
 
     // Initial line styles: name bold 26 left, date and time 20 centred.
-    Lines2[LineName].FontSize = 26;
-    Lines2[LineName].Bold = true;
-    Lines2[LineName].Alignment = LineAlignLeft;
+    Data2.NameLine.FontSize = 26;
+    Data2.NameLine.Bold = true;
+    Data2.NameLine.Alignment = LineAlignLeft;
 
     CreateLabels();
     // The context menu is made when it is first needed (ContextMenu).
@@ -268,19 +270,27 @@ QLabel* TMDIChild::Label(TLine Line) const
     }
 }
 
-const TLineStyle& TMDIChild::LineStyle(TLine Line) const { return Lines2[Line]; }
+const TLineStyle& TMDIChild::LineStyle(TLine Line) const
+{
+    return Line == LineName ? Data2.NameLine : Line == LineDate ? Data2.DateLine : Data2.TimeLine;
+}
+
+TLineStyle& TMDIChild::LineData(TLine Line)
+{
+    return const_cast<TLineStyle&>(LineStyle(Line));
+}
 
 void TMDIChild::SetLineStyle(TLine Line, const TLineStyle& Style)
 {
-    Lines2[Line] = Style;
+    LineData(Line) = Style;
     ApplyLine(Line);
 }
 
 void TMDIChild::ApplyLine(TLine Line)
 {
     QLabel* label = Label(Line);
-    label->setFont(LineFont(Lines2[Line]));
-    label->setAlignment(LineAlignment(Lines2[Line].Alignment));
+    label->setFont(LineFont(LineData(Line)));
+    label->setAlignment(LineAlignment(LineData(Line).Alignment));
     ApplyLineColor(Line);
 }
 
@@ -292,7 +302,7 @@ QColor TMDIChild::ColorOf(std::uint32_t Color) const
 
 void TMDIChild::ApplyLineColor(TLine Line)
 {
-    const TLineStyle& s = Lines2[Line];
+    const TLineStyle& s = LineData(Line);
     const QColor own = ColorOf(s.FontColor);
     if (Services2.Style)
         Services2.Style->SetFontElement(*Label(Line), s.seFont, own);
@@ -300,25 +310,61 @@ void TMDIChild::ApplyLineColor(TLine Line)
         TStyleService::ApplyFontElement(*Label(Line), s.seFont, own);
 }
 
-QString TMDIChild::ClockName() const { return LabelName2->text(); }
-
 void TMDIChild::SetClockName(const QString& Name)
 {
     LabelName2->setText(Name);
-    Hint2 = Name;
+    Data2.Name = Name;
 }
 
 void TMDIChild::SetOffset(TDateTime Offset)
 {
-    OffsetTime2 = Offset;
+    Data2.OffsetTime = Offset;
     setWindowTitle(OffsetText(Offset));
     Tag2 = OffsetTag(Offset);
 }
 
 void TMDIChild::SetLocale(LCID Locale)
 {
-    MyLCID2 = Locale;
+    Data2.LocaleID = Locale;
     MyFS2 = TFormatSettings::Create(Locale);
+}
+
+void TMDIChild::SetTimeZone(const QString& Id)
+{
+    Data2.TimeZone = Id;
+    Zone2 = TZoneOffset(Id);
+    ZoneShown2 = false;
+    if (Id.isEmpty())
+        Client2->setToolTip(QString());
+    else if (Zone2.IsKnown())
+        Client2->setToolTip(Id);
+    else
+        Client2->setToolTip(QStringLiteral("Unknown time zone \"%1\": the clock keeps its offset %2 from this PC.")
+                                .arg(Id, OffsetText(Data2.OffsetTime)));
+}
+
+TDateTime TMDIChild::ClockTime()
+{
+    if (!Zone2.IsKnown())
+        return Now() + Data2.OffsetTime;
+    const TNowReading reading = (Services2.Now ? Services2.Now : &SystemNow)->Read();
+    const int zone = Zone2.SecondsAt(reading.UtcMs);
+    if (!ZoneShown2 || zone - reading.LocalOffsetSeconds != ZoneFromPc2)
+        FollowZone(zone - reading.LocalOffsetSeconds);
+    return UnixTime::ToDateTime(reading.UtcMs + zone * 1000LL);
+}
+
+void TMDIChild::FollowZone(int SecondsFromPc)
+{
+    // The caption follows only while it shows the offset: the frame's tab
+    // mode puts the clock's name there.
+    const bool captionShowsOffset = windowTitle() == OffsetText(Data2.OffsetTime);
+    ZoneFromPc2 = SecondsFromPc;
+    ZoneShown2 = true;
+    Data2.OffsetTime = std::lround(SecondsFromPc / 60.0) / 1440.0;
+    Tag2 = OffsetTag(Data2.OffsetTime);
+    if (captionShowsOffset)
+        setWindowTitle(OffsetText(Data2.OffsetTime));
 }
 
 TDateTime TMDIChild::Now() const
@@ -326,46 +372,15 @@ TDateTime TMDIChild::Now() const
     return (Services2.Now ? Services2.Now : &SystemNow)->Now();
 }
 
-TClockData TMDIChild::ToClockData() const
+void TMDIChild::SetClockData(const TClockData& D)
 {
-    TClockData d;
-    d.Name = ClockName();
-    d.OffsetTime = OffsetTime2;
-    d.LocaleID = MyLCID2;
-    d.NameLine = Lines2[LineName];
-    d.DateLine = Lines2[LineDate];
-    d.TimeLine = Lines2[LineTime];
-    d.UseDateFormatList = UseDateFormatList2;
-    d.DateFormatList = DateFormatList2;
-    d.UseDateFormatEdit = UseDateFormatEdit2;
-    d.DateFormatEdit = DateFormatEdit2;
-    d.DateFormat = DateFormat2;
-    d.UseTimeFormatList = UseTimeFormatList2;
-    d.TimeFormatList = TimeFormatList2;
-    d.UseTimeFormatEdit = UseTimeFormatEdit2;
-    d.TimeFormatEdit = TimeFormatEdit2;
-    d.TimeFormat = TimeFormat2;
-    return d;
-}
-
-void TMDIChild::ApplyClockData(const TClockData& D)
-{
+    Data2 = D;
     SetClockName(D.Name);
-    SetLineStyle(LineName, D.NameLine);
     SetOffset(D.OffsetTime);
     SetLocale(D.LocaleID);
-    UseDateFormatList2 = D.UseDateFormatList;
-    DateFormatList2 = D.DateFormatList;
-    UseDateFormatEdit2 = D.UseDateFormatEdit;
-    DateFormatEdit2 = D.DateFormatEdit;
-    DateFormat2 = D.DateFormat;
-    SetLineStyle(LineDate, D.DateLine);
-    UseTimeFormatList2 = D.UseTimeFormatList;
-    TimeFormatList2 = D.TimeFormatList;
-    UseTimeFormatEdit2 = D.UseTimeFormatEdit;
-    TimeFormatEdit2 = D.TimeFormatEdit;
-    TimeFormat2 = D.TimeFormat;
-    SetLineStyle(LineTime, D.TimeLine);
+    SetTimeZone(D.TimeZone);
+    for (TLine line : {LineName, LineDate, LineTime})
+        ApplyLine(line);
 }
 
 void TMDIChild::InitNewClock()
@@ -375,26 +390,19 @@ void TMDIChild::InitNewClock()
     setWindowTitle(NewClockName);
     Tag2 = 0;
     SetClockName(NewClockName);
-    Lines2[LineName].FontSize = 26;
+    Data2.NameLine.FontSize = 26;
     SetLocale(Frame().DefaultClockLocale());
-    OffsetTime2 = 0;
+    Data2.OffsetTime = 0;
+    SetTimeZone(QString());
 
     SetLineText(LabelDate2, RenderDateTime(MyFS2.ShortDateFormat, ChildDateTime, MyFS2));
-    Lines2[LineDate].FontSize = 20;
-    DateFormat2 = MyFS2.ShortDateFormat;
-    UseDateFormatList2 = true;
-    DateFormatList2 = DateFormat2;
+    Data2.DateLine.FontSize = 20;
+    Data2.DateFormat = {true, MyFS2.ShortDateFormat, false, QString(), MyFS2.ShortDateFormat};
 
     SetLineText(LabelTime2, RenderDateTime(MyFS2.ShortTimeFormat, ChildDateTime, MyFS2));
-    Lines2[LineTime].FontSize = 20;
-    TimeFormat2 = MyFS2.ShortTimeFormat;
-    UseTimeFormatList2 = true;
-    TimeFormatList2 = TimeFormat2;
+    Data2.TimeLine.FontSize = 20;
+    Data2.TimeFormat = {true, MyFS2.ShortTimeFormat, false, QString(), MyFS2.ShortTimeFormat};
 
-    UseDateFormatEdit2 = false;
-    UseTimeFormatEdit2 = false;
-    DateFormatEdit2.clear();
-    TimeFormatEdit2.clear();
     for (TLine line : {LineName, LineDate, LineTime})
         ApplyLine(line);
 }
@@ -402,7 +410,7 @@ void TMDIChild::InitNewClock()
 void TMDIChild::LoadClockFile(const QString& FileName)
 {
     DataFileName2 = FileName;
-    TClockData data = ToClockData();
+    TClockData data = Data2;
     try {
         ReadClockDataFile(FileName, Frame().DefaultClockLocale(), data);
     } catch (...) {
@@ -411,7 +419,7 @@ void TMDIChild::LoadClockFile(const QString& FileName)
     }
     // Only its folder counts: the writer saves into the data folder.
     DataFileName2 = ClockDataFileName(Frame().ClockDataFolder(), QFileInfo(FileName).completeBaseName());
-    ApplyClockData(data);
+    SetClockData(data);
 }
 
 void TMDIChild::SetCloseBox(bool Show)
@@ -446,9 +454,9 @@ void TMDIChild::SetLineText(QLabel* Label, const QString& Text)
 
 void TMDIChild::Timer1Timer()
 {
-    ChildDateTime = Now() + OffsetTime2;
-    RenderDateTime(DateBuffer2, DateFormat2, ChildDateTime, MyFS2);
-    RenderDateTime(TimeBuffer2, TimeFormat2, ChildDateTime, MyFS2);
+    ChildDateTime = ClockTime();
+    RenderDateTime(DateBuffer2, Data2.DateFormat.InEffect, ChildDateTime, MyFS2);
+    RenderDateTime(TimeBuffer2, Data2.TimeFormat.InEffect, ChildDateTime, MyFS2);
     SetLineText(LabelDate2, DateBuffer2);
     SetLineText(LabelTime2, TimeBuffer2);
 }
@@ -478,7 +486,8 @@ void TMDIChild::FormCloseQuery()
         throw EPendulorError(QStringLiteral("The clock \"%1\" cannot be saved: there is no data folder.")
                                  .arg(ClockName()));
     const QString path = ClockDataFileName(folder, ClockName());
-    WriteClockDataFile(path, ToClockData(), windowTitle(), Now());
+    ClockTime(); // a zone clock stores its offset from this PC as of now
+    WriteClockDataFile(path, Data2, windowTitle(), Now());
     DataFileName2 = path;
 }
 
@@ -495,12 +504,12 @@ void TMDIChild::Close2Click() { close(); }
 
 TFontChoice TMDIChild::LineFontChoice(TLine Line) const
 {
-    return {LineFont(Lines2[Line]), ColorOf(Lines2[Line].FontColor)};
+    return {LineFont(LineData(Line)), ColorOf(LineData(Line).FontColor)};
 }
 
 void TMDIChild::TakeFontChoice(TLine Line, const TFontChoice& Choice, const QColor& S, bool KeepSameColour)
 {
-    TLineStyle style = Lines2[Line];
+    TLineStyle style = LineData(Line);
     const std::uint32_t color = TStyleService::ToColorValue(Choice.Color);
     if (color != TStyleService::ToColorValue(S))
         style.seFont = false; // the chosen colour must show under any style
@@ -534,7 +543,7 @@ void TMDIChild::LineMenuClick(TLine Line)
     QAction* left = Line == LineName ? NameLeft2 : Line == LineDate ? DateLeft2 : TimeLeft2;
     QAction* center = Line == LineName ? NameCenter2 : Line == LineDate ? DateCenter2 : TimeCenter2;
     QAction* right = Line == LineName ? NameRight2 : Line == LineDate ? DateRight2 : TimeRight2;
-    switch (Lines2[Line].Alignment) {
+    switch (LineData(Line).Alignment) {
     case LineAlignRight: right->setChecked(true); break;
     case LineAlignCenter: center->setChecked(true); break;
     case LineAlignLeft: left->setChecked(true); break;
@@ -549,7 +558,7 @@ void TMDIChild::LineMenuClick(TLine Line)
 
 void TMDIChild::SetLineAlignment(TLine Line, int Alignment)
 {
-    Lines2[Line].Alignment = Alignment;
+    LineData(Line).Alignment = Alignment;
     Label(Line)->setAlignment(LineAlignment(Alignment));
 }
 
@@ -623,7 +632,7 @@ void TMDIChild::changeEvent(QEvent* Event)
     // depends on the style.
     if (Event->type() == QEvent::PaletteChange) {
         for (TLine line : {LineName, LineDate, LineTime}) {
-            if (!Lines2[line].seFont)
+            if (!LineData(line).seFont)
                 ApplyLineColor(line);
         }
     }

@@ -3,6 +3,7 @@
 #include "clock/data/TClockData.h"
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
+#include "datetime/TZoneOffset.h"
 
 #include <QList>
 #include <QMdiSubWindow>
@@ -94,18 +95,21 @@ public:
     TFontChoice LineFontChoice(TLine Line) const;
 
     // The clock's name: the name line's text and the window's hint.
-    QString ClockName() const;
-    QString Hint() const { return Hint2; }
+    QString ClockName() const { return Data2.Name; }
+    QString Hint() const { return Data2.Name; }
     void SetClockName(const QString& Name);
-    // Sets OffsetTime2, the caption (offset text) and the tag.
+    // Sets the offset (OffsetTime2), the caption (offset text) and the tag.
     void SetOffset(TDateTime Offset);
     int Tag() const { return Tag2; }
-    // Sets MyLCID2 and rebuilds MyFS2.
+    // Sets the locale (MyLCID2) and rebuilds MyFS2.
     void SetLocale(LCID Locale);
+    // The clock follows the zone with this IANA id; empty: a fixed offset.
+    void SetTimeZone(const QString& Id);
 
-    // The clock as its data file stores it, and back.
-    TClockData ToClockData() const;
-    void ApplyClockData(const TClockData& Data);
+    // The clock's whole state, as its data file stores it.
+    const TClockData& ClockData() const { return Data2; }
+    void SetClockData(const TClockData& Data);
+    const TFormatSettings& FormatSettings() const { return MyFS2; }
 
     // Components. The context menu's members stay null until ContextMenu().
     // Timer1 is the timer that drives the tick: the frame's ticker's, shared
@@ -137,22 +141,8 @@ public:
     IFontChooser* FontDialog2 = nullptr;
     IFontChooser* FontDialog3 = nullptr;
 
-    // The clock's state; the properties dialog's round trip reads and writes
-    // it. After changing MyLCID2 use SetLocale, after OffsetTime2 SetOffset.
-    LCID MyLCID2 = 0;
-    TFormatSettings MyFS2;
-    TDateTime OffsetTime2 = 0;
+    // Where the clock was loaded from; the writer saves into its folder.
     QString DataFileName2;
-    QString DateFormat2;
-    bool UseDateFormatList2 = false;
-    QString DateFormatList2;
-    bool UseDateFormatEdit2 = false;
-    QString DateFormatEdit2;
-    QString TimeFormat2;
-    bool UseTimeFormatList2 = false;
-    QString TimeFormatList2;
-    bool UseTimeFormatEdit2 = false;
-    QString TimeFormatEdit2;
 
 protected:
     void closeEvent(QCloseEvent* Event) override;
@@ -174,6 +164,11 @@ private:
     void ApplyLineColor(TLine Line);
     QColor ColorOf(std::uint32_t Color) const;
     TDateTime Now() const;
+    // The clock's time now: this PC's time plus the offset, or UTC converted
+    // by the clock's zone (which keeps the offset, caption and tag current).
+    TDateTime ClockTime();
+    void FollowZone(int SecondsFromPc);
+    TLineStyle& LineData(TLine Line);
     // The line takes Choice. A colour other than S (the style's window-text
     // colour) stops the line from following the style. With KeepSameColour a
     // colour that shows as the stored one keeps its stored value.
@@ -197,8 +192,11 @@ private:
     TClockServices Services2;
     bool MenuBarChecked2 = true; // the mark of MenuBar2, also before the menu exists
     QWidget* Client2 = nullptr;
-    std::array<TLineStyle, 3> Lines2{};
-    QString Hint2;
+    TClockData Data2;     // the clock's whole state
+    TFormatSettings MyFS2; // the conventions of Data2.LocaleID
+    TZoneOffset Zone2;    // the rules of Data2.TimeZone
+    int ZoneFromPc2 = 0;  // the zone's offset from this PC last shown, in seconds
+    bool ZoneShown2 = false;
     int Tag2 = 0;
     bool Sized2 = false;
     bool LoadFailed2 = false; // a failed load must never be saved over its file

@@ -31,20 +31,11 @@ QString TrimmedFormat(const QString& Text)
     return Text.sliced(Begin, End - Begin);
 }
 
-// The format fields of one line of a clock.
-struct TFormatFields {
-    bool& UseList;
-    QString& List;
-    bool& UseEdit;
-    QString& Edit;
-    QString& InEffect;
-};
-
 // The line's formats from the dialog. The list format is the line behind the
 // selected row; with no row selected the clock keeps its own, and never an
 // empty one. The format in effect is the list's or the custom one, and line 0
 // (the short format of the locale the list shows) when that is empty.
-void TakeFormat(const TFormatFields& Clock, bool UseList, const QString& Selected, bool UseEdit,
+void TakeFormat(TLineFormat& Clock, bool UseList, const QString& Selected, bool UseEdit,
                 const QString& Edit, const QStringList& Lines)
 {
     Clock.UseList = UseList;
@@ -87,29 +78,31 @@ TMDIChild::TEditOpening TMDIChild::FillForm3(TForm3& Form)
 
     // Signed whole hours and the minutes of the magnitude; the boxes clamp
     // what they cannot show and rebuild the samples when their value changes.
-    const int tag = OffsetTag(OffsetTime2);
+    const int tag = OffsetTag(Data2.OffsetTime);
     Form.NumberBoxHH3->setValue(tag / 100);
     Form.NumberBoxMM3->setValue(std::abs(tag) % 100);
     const TEditOpening opening{Form.NumberBoxHH3->value(), Form.NumberBoxMM3->value()};
+    // After the boxes, whose change makes the dialog's clock a fixed one.
+    Form.SetTimeZone(Data2.TimeZone);
     Form.ChildDateTime3 = ChildDateTime;
 
-    Form.SelectLocaleRow(MyLCID2);
-    SetLocale(MyLCID2);
+    Form.SelectLocaleRow(Data2.LocaleID);
+    SetLocale(Data2.LocaleID);
     Form.RebuildComboBoxDate3();
     Form.RebuildComboBoxTime3();
     // The samples show the clock's own time, also for an offset the boxes
     // cannot show (less than an hour behind, or minutes above 45).
-    Form.ChildDateTime3 = Now() + OffsetTime2;
+    Form.ChildDateTime3 = ClockTime();
 
     Form.FontDialogDate3 = LineFontChoice(LineDate);
-    Form.SetDateChoice(UseDateFormatList2, UseDateFormatEdit2);
-    Form.ShowDateList(MyFS2, DateFormatList2);
-    Form.EditDate3->setText(DateFormatEdit2);
+    Form.SetDateChoice(Data2.DateFormat.UseList, Data2.DateFormat.UseEdit);
+    Form.ShowDateList(MyFS2, Data2.DateFormat.List);
+    Form.EditDate3->setText(Data2.DateFormat.Edit);
 
     Form.FontDialogTime3 = LineFontChoice(LineTime);
-    Form.SetTimeChoice(UseTimeFormatList2, UseTimeFormatEdit2);
-    Form.ShowTimeList(MyFS2, TimeFormatList2);
-    Form.EditTime3->setText(TimeFormatEdit2);
+    Form.SetTimeChoice(Data2.TimeFormat.UseList, Data2.TimeFormat.UseEdit);
+    Form.ShowTimeList(MyFS2, Data2.TimeFormat.List);
+    Form.EditTime3->setText(Data2.TimeFormat.Edit);
     return opening;
 }
 
@@ -121,26 +114,30 @@ void TMDIChild::TakeForm3(const TForm3& Form, const TEditOpening& Opening)
 
     // With no row selected (the clock's id is on none and the user picked
     // none) the clock keeps its locale rather than falling back to 0.
-    SetLocale(Form.ComboBoxLang3->currentIndex() >= 0 ? Form.SelectedLocaleID() : MyLCID2);
+    SetLocale(Form.ComboBoxLang3->currentIndex() >= 0 ? Form.SelectedLocaleID() : Data2.LocaleID);
 
+    // A zone clock takes its offset from the zone (on the next line);
+    // otherwise the boxes give it.
+    if (Form.TimeZone() != Data2.TimeZone)
+        SetTimeZone(Form.TimeZone());
     const int hours = Form.NumberBoxHH3->value();
     const int minutes = Form.NumberBoxMM3->value();
     // Boxes left as the opening filled them keep the clock's offset, which
     // they may not have been able to show.
-    if (hours != Opening.Hours || minutes != Opening.Minutes) {
+    if (!Zone2.IsKnown() && (hours != Opening.Hours || minutes != Opening.Minutes)) {
         TDateTime offset = (std::abs(hours) * 60 + minutes) / MinutesPerDay;
         if (hours < 0)
             offset = -offset;
         SetOffset(offset);
     }
-    ChildDateTime = Now() + OffsetTime2;
+    ChildDateTime = ClockTime();
+    if (Zone2.IsKnown())
+        SetOffset(Data2.OffsetTime); // the caption shows the zone's offset, as after any edit
 
-    TakeFormat({UseDateFormatList2, DateFormatList2, UseDateFormatEdit2, DateFormatEdit2, DateFormat2},
-               Form.RBtnComboDate3->isChecked(), Form.SelectedDateFormat(), Form.RBtnEditDate3->isChecked(),
+    TakeFormat(Data2.DateFormat, Form.RBtnComboDate3->isChecked(), Form.SelectedDateFormat(), Form.RBtnEditDate3->isChecked(),
                Form.EditDate3->text(), Form.MemoDate3);
     TakeFontChoice(LineDate, Form.FontDialogDate3, s, true);
-    TakeFormat({UseTimeFormatList2, TimeFormatList2, UseTimeFormatEdit2, TimeFormatEdit2, TimeFormat2},
-               Form.RBtnComboTime3->isChecked(), Form.SelectedTimeFormat(), Form.RBtnEditTime3->isChecked(),
+    TakeFormat(Data2.TimeFormat, Form.RBtnComboTime3->isChecked(), Form.SelectedTimeFormat(), Form.RBtnEditTime3->isChecked(),
                Form.EditTime3->text(), Form.MemoTime3);
     TakeFontChoice(LineTime, Form.FontDialogTime3, s, true);
 }
