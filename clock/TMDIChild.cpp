@@ -504,7 +504,7 @@ void TMDIChild::Close2Click() { close(); }
 
 TFontChoice TMDIChild::LineFontChoice(TLine Line) const
 {
-    return {LineFont(LineData(Line)), ColorOf(LineData(Line).FontColor)};
+    return {LineFont(LineStyle(Line)), ColorOf(LineStyle(Line).FontColor)};
 }
 
 void TMDIChild::TakeFontChoice(TLine Line, const TFontChoice& Choice, const QColor& S, bool KeepSameColour)

@@ -1,10 +1,13 @@
 #include "dialogs/TForm3.h"
 
 #include "datetime/INowSource.h"
+#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
+#include "datetime/UnixTime.h"
 #include "dialogs/Form3Lists.h"
 #include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TForm3NumberBox.h"
+#include "dialogs/TZoneSearchField.h"
 #include "platform/TFontChooser.h"
 #include "platform/locale/ILocaleDatabase.h"
 #include "shell/TShellOpen.h"
@@ -22,6 +25,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <cmath>
 #include <cstdlib>
 
 TForm3* Form3 = nullptr;
@@ -133,6 +137,15 @@ void TForm3::CreateControls()
     ComboBoxLang3->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ComboBoxLang3->setCurrentIndex(-1);
 
+    TimeZoneLabel = new QLabel(QStringLiteral("Time Zone"), this);
+    TimeZoneLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TimeZoneSearch = new TZoneSearchField(
+        *Services3.Now,
+        [this] {
+            return (Services3.Locales ? *Services3.Locales : ProcessLocale::Database()).GetUserDefaultLocaleName();
+        },
+        this);
+
     CreateFormatControls(QStringLiteral("[Date] Format"), RBtnComboDate3, RBtnEditDate3, DateChoice3, ComboBoxDate3,
                          BtnFontDate3, EditDate3, &TForm3::EditDate3RightButtonClick);
     CreateFormatControls(QStringLiteral("[Time] Format"), RBtnComboTime3, RBtnEditTime3, TimeChoice3, ComboBoxTime3,
@@ -186,6 +199,8 @@ void TForm3::PlaceControls()
     Place(NumberBoxMM3, 1, 2);
     Place(Label2, 2, 0);
     Place(ComboBoxLang3, 2, 1, 1, 3);
+    Place(TimeZoneLabel, 3, 0);
+    Place(TimeZoneSearch, 3, 1, 1, 3);
     Place(RBtnComboDate3, 4, 0);
     Place(RBtnEditDate3, 5, 0);
     Place(ComboBoxDate3, 4, 1, 1, 2);
@@ -213,6 +228,7 @@ void TForm3::SetTabOrder()
                               BtnOk3, BtnCancel3};
     for (std::size_t i = 1; i < std::size(Order); ++i)
         setTabOrder(Order[i - 1], Order[i]);
+    setTabOrder(ComboBoxLang3, TimeZoneSearch);
 }
 
 void TForm3::ConnectHandlers()
@@ -227,6 +243,7 @@ void TForm3::ConnectHandlers()
     connect(RBtnEditDate3, &QRadioButton::toggled, this, [this](bool On) { if (On) RBtnEditDate3Click(); });
     connect(RBtnComboTime3, &QRadioButton::toggled, this, [this](bool On) { if (On) RBtnComboTime3Click(); });
     connect(RBtnEditTime3, &QRadioButton::toggled, this, [this](bool On) { if (On) RBtnEditTime3Click(); });
+    connect(TimeZoneSearch, &TZoneSearchField::ZonePicked, this, &TForm3::TimeZoneSearchPick);
     connect(BtnFontName3, &QPushButton::clicked, this, &TForm3::BtnFontName3Click);
     connect(BtnFontDate3, &QPushButton::clicked, this, &TForm3::BtnFontDate3Click);
     connect(BtnFontTime3, &QPushButton::clicked, this, &TForm3::BtnFontTime3Click);
@@ -292,6 +309,13 @@ int TForm3::ShowModal()
 
 TDateTime TForm3::GetChildTime3()
 {
+    if (PickedZone_.IsKnown()) {
+        // The zone's time now, and its difference from this PC.
+        const TNowReading Reading = Services3.Now->Read();
+        const int Zone = PickedZone_.SecondsAt(Reading.UtcMs);
+        OffSetTime3 = std::lround((Zone - Reading.LocalOffsetSeconds) / 60.0) / 1440.0;
+        return UnixTime::ToDateTime(Reading.UtcMs + Zone * 1000LL);
+    }
     const int Hours = NumberBoxHH3->value();
     const int Minutes = NumberBoxMM3->value();
     // The sign is the hours' alone; the minutes lengthen the difference.
@@ -304,12 +328,16 @@ TDateTime TForm3::GetChildTime3()
 void TForm3::NumberBoxHH3Change()
 {
     // The range keeps the value within -23..23 and the box shows +9 / 0 / -5.
+    if (!ShowingZoneOffset_)
+        SetTimeZone(QString()); // a changed offset is a fixed one
     ComboBoxLang3Click();
 }
 
 void TForm3::NumberBoxMM3Change()
 {
     // The range keeps the value within 0..45; there is no carry into the hours.
+    if (!ShowingZoneOffset_)
+        SetTimeZone(QString());
     ComboBoxLang3Click();
 }
 
@@ -519,4 +547,32 @@ void TForm3::EditTime3RightButtonClick()
 {
     if (Services3.OpenHelp)
         Services3.OpenHelp(TShellOpen::TimeFormatsTopic);
+}
+
+QString TForm3::TimeZone() const
+{
+    return TimeZoneSearch->Zone();
+}
+
+void TForm3::SetTimeZone(const QString& Id)
+{
+    TimeZoneSearch->SetZone(Id);
+    if (Id != PickedZone_.Id())
+        PickedZone_ = TZoneOffset(Id);
+}
+
+void TForm3::TimeZoneSearchPick(const QString& Id)
+{
+    PickedZone_ = TZoneOffset(Id);
+    if (PickedZone_.IsKnown()) {
+        // The boxes show the zone's offset from this PC as far as they can;
+        // their change rules must not make the clock a fixed one again.
+        const TNowReading Reading = Services3.Now->Read();
+        const int Minutes = int(std::lround((PickedZone_.SecondsAt(Reading.UtcMs) - Reading.LocalOffsetSeconds) / 60.0));
+        ShowingZoneOffset_ = true;
+        NumberBoxHH3->setValue(Minutes / 60);
+        NumberBoxMM3->setValue(std::abs(Minutes) % 60);
+        ShowingZoneOffset_ = false;
+    }
+    ComboBoxLang3Click(); // the samples show the zone's time
 }

@@ -2,6 +2,7 @@
 
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
+#include "datetime/TZoneOffset.h"
 #include "platform/IFontChooser.h"
 
 #include <QDialog>
@@ -23,6 +24,7 @@ class QPushButton;
 class QRadioButton;
 class TForm3ComboBox;
 class TForm3NumberBox;
+class TZoneSearchField;
 
 // What the properties dialog uses of the rest of the system; anything left
 // null falls back to the system's own (PC clock, process locale database,
@@ -77,6 +79,12 @@ public:
     void SetTimeChoice(bool UseList, bool UseEdit);
     // The name field and its chooser take Choice; the field previews the font.
     void SetNameFont(const TFontChoice& Choice);
+    // The clock's time zone (an IANA id; empty for a fixed offset), set
+    // without touching the boxes or the samples. An id the database does not
+    // know shows as "(fixed offset)" and is kept unless the user changes the
+    // zone or the boxes.
+    QString TimeZone() const;
+    void SetTimeZone(const QString& Id);
 
     // Event handlers, named after their component and event.
     void ComboBoxLang3Click();
@@ -91,6 +99,8 @@ public:
     void BtnFontTime3Click();
     void EditDate3RightButtonClick();
     void EditTime3RightButtonClick();
+    // The user picked a zone (or "(fixed offset)") in the time zone search.
+    void TimeZoneSearchPick(const QString& Id);
 
     // Components.
     QLabel* Label1 = nullptr;
@@ -101,6 +111,8 @@ public:
     TForm3NumberBox* NumberBoxMM3 = nullptr;
     QLabel* Label2 = nullptr;
     TForm3ComboBox* ComboBoxLang3 = nullptr;
+    QLabel* TimeZoneLabel = nullptr;
+    TZoneSearchField* TimeZoneSearch = nullptr;
     QRadioButton* RBtnComboDate3 = nullptr;
     QRadioButton* RBtnEditDate3 = nullptr;
     TForm3ComboBox* ComboBoxDate3 = nullptr;
@@ -158,6 +170,8 @@ private:
     QButtonGroup* DateChoice3 = nullptr;
     QButtonGroup* TimeChoice3 = nullptr;
     bool Fitting3 = false;
+    TZoneOffset PickedZone_;         // the rules of the search field's zone
+    bool ShowingZoneOffset_ = false; // the boxes are being set from the zone
 };
 
 // The single instance, made hidden at start-up and reused until exit.

@@ -62,14 +62,14 @@ TClockData Tokyo()
     d.Name = QStringLiteral("Tokyo");
     d.OffsetTime = Minutes(9 * 60);
     d.LocaleID = 1041;
-    d.UseDateFormatList = true;
-    d.DateFormatList = QStringLiteral("yyyy-mm-dd");
-    d.DateFormat = d.DateFormatList;
-    d.UseTimeFormatList = false;
-    d.TimeFormatList = QStringLiteral("hh:nn:ss");
-    d.UseTimeFormatEdit = true;
-    d.TimeFormatEdit = QStringLiteral("hh:nn");
-    d.TimeFormat = d.TimeFormatEdit;
+    d.DateFormat.UseList = true;
+    d.DateFormat.List = QStringLiteral("yyyy-mm-dd");
+    d.DateFormat.InEffect = d.DateFormat.List;
+    d.TimeFormat.UseList = false;
+    d.TimeFormat.List = QStringLiteral("hh:nn:ss");
+    d.TimeFormat.UseEdit = true;
+    d.TimeFormat.Edit = QStringLiteral("hh:nn");
+    d.TimeFormat.InEffect = d.TimeFormat.Edit;
     return d;
 }
 
@@ -90,7 +90,7 @@ class TestEditClock : public QObject {
     {
         auto* child = new TMDIChild({nullptr, &FixedNow, Styles.get(), nullptr});
         Area->addSubWindow(child);
-        child->ApplyClockData(Data);
+        child->SetClockData(Data);
         child->Timer1->stop(); // ticks only when a test says so
         child->show();
         QCoreApplication::processEvents();
@@ -266,7 +266,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, format);
         TClockData data = Tokyo();
-        data.DateFormatList = format;
+        data.DateFormat.List = format;
         TMDIChild* child = NewClock(data);
         int row = -2;
         QVERIFY(Edit(child, [&](TForm3& f) { row = f.ComboBoxDate3->currentIndex(); }, PressCancel));
@@ -309,8 +309,8 @@ private Q_SLOTS:
         QCOMPARE(memo0, own.ShortDateFormat);
         QCOMPARE(memoTime1, own.LongTimeFormat);
         QCOMPARE(sample0, RenderDateTime(own.ShortDateFormat, TestNow + 9 / 24.0, own));
-        QTEST(uint(child->MyLCID2), "stored");
-        QCOMPARE(child->MyFS2, TFormatSettings::Create(child->MyLCID2));
+        QTEST(uint(child->ClockData().LocaleID), "stored");
+        QCOMPARE(child->FormatSettings(), TFormatSettings::Create(child->ClockData().LocaleID));
     }
 
     void tenThousandsIdIsTheLastEastEuropeRow()
@@ -337,11 +337,11 @@ private Q_SLOTS:
             f.ComboBoxLang3Click();
             shortFormat = f.MemoDate3[0];
         }));
-        QTEST(uint(child->MyLCID2), "stored");
-        QCOMPARE(child->MyFS2, TFormatSettings::Create(child->MyLCID2));
+        QTEST(uint(child->ClockData().LocaleID), "stored");
+        QCOMPARE(child->FormatSettings(), TFormatSettings::Create(child->ClockData().LocaleID));
         // The pick selected row 0 of the new samples: the short format in effect.
-        QCOMPARE(child->DateFormatList2, shortFormat);
-        QCOMPARE(child->DateFormat2, shortFormat);
+        QCOMPARE(child->ClockData().DateFormat.List, shortFormat);
+        QCOMPARE(child->ClockData().DateFormat.InEffect, shortFormat);
     }
 
     void untouchedOkKeepsTheClock()
@@ -352,9 +352,9 @@ private Q_SLOTS:
         data.DateLine.Bold = true;
         data.TimeLine.Alignment = LineAlignRight;
         TMDIChild* child = NewClock(data);
-        const TClockData before = child->ToClockData();
+        const TClockData before = child->ClockData();
         QVERIFY(Edit(child));
-        QCOMPARE(child->ToClockData(), before);
+        QCOMPARE(child->ClockData(), before);
         QCOMPARE(child->windowTitle(), QStringLiteral("+0900"));
         QCOMPARE(child->Tag(), 900);
         QCOMPARE(ChildDateTime, TestNow + 9 / 24.0);
@@ -372,7 +372,7 @@ private Q_SLOTS:
         TMDIChild* child = NewClock();
         child->Timer1Timer();
         ChildDateTime = 0;
-        const TClockData before = child->ToClockData();
+        const TClockData before = child->ClockData();
         const QString title = child->windowTitle();
         const QString dateText = child->LabelDate2->text();
         const QFont nameFont = child->LabelName2->font();
@@ -388,7 +388,7 @@ private Q_SLOTS:
             f.EditDate3->setText(QStringLiteral("d"));
         }, TButton(button)));
         QCOMPARE(Fonts.Calls, 2);
-        QCOMPARE(child->ToClockData(), before);
+        QCOMPARE(child->ClockData(), before);
         QCOMPARE(child->windowTitle(), title);
         QCOMPARE(child->Tag(), 900);
         QCOMPARE(child->Hint(), QStringLiteral("Tokyo"));
@@ -425,7 +425,7 @@ private Q_SLOTS:
         const int signedMinutes = (hours < 0 ? -1 : 1) * (std::abs(hours) * 60 + minutes);
         QTEST(child->windowTitle(), "caption");
         QTEST(child->Tag(), "tag");
-        QCOMPARE(qRound(child->OffsetTime2 * 1440), signedMinutes);
+        QCOMPARE(qRound(child->ClockData().OffsetTime * 1440), signedMinutes);
         QCOMPARE(ChildDateTime, TestNow + Minutes(signedMinutes));
         // The line itself waits for the tick.
         QCOMPARE(child->LabelTime2->text(), QStringLiteral("19:20"));
@@ -480,8 +480,8 @@ private Q_SLOTS:
         // The samples show the clock's real time.
         QCOMPARE(sample, TestNow + Minutes(offset));
         QTEST(child->windowTitle(), "caption");
-        QCOMPARE(child->Tag(), OffsetTag(child->OffsetTime2));
-        QCOMPARE(ChildDateTime, TestNow + child->OffsetTime2);
+        QCOMPARE(child->Tag(), OffsetTag(child->ClockData().OffsetTime));
+        QCOMPARE(ChildDateTime, TestNow + child->ClockData().OffsetTime);
     }
 
     void customFormatTakesTheTrimmedField_data()
@@ -512,15 +512,15 @@ private Q_SLOTS:
         if (inEffect.isEmpty())
             inEffect = date ? japanese.ShortDateFormat : japanese.ShortTimeFormat;
         if (date) {
-            QVERIFY(child->UseDateFormatEdit2);
-            QVERIFY(!child->UseDateFormatList2);
-            QTEST(child->DateFormatEdit2, "stored");
-            QCOMPARE(child->DateFormat2, inEffect);
-            QCOMPARE(child->DateFormatList2, QStringLiteral("yyyy-mm-dd")); // the list keeps its pick
+            QVERIFY(child->ClockData().DateFormat.UseEdit);
+            QVERIFY(!child->ClockData().DateFormat.UseList);
+            QTEST(child->ClockData().DateFormat.Edit, "stored");
+            QCOMPARE(child->ClockData().DateFormat.InEffect, inEffect);
+            QCOMPARE(child->ClockData().DateFormat.List, QStringLiteral("yyyy-mm-dd")); // the list keeps its pick
         } else {
-            QVERIFY(child->UseTimeFormatEdit2);
-            QTEST(child->TimeFormatEdit2, "stored");
-            QCOMPARE(child->TimeFormat2, inEffect);
+            QVERIFY(child->ClockData().TimeFormat.UseEdit);
+            QTEST(child->ClockData().TimeFormat.Edit, "stored");
+            QCOMPARE(child->ClockData().TimeFormat.InEffect, inEffect);
         }
         child->Timer1Timer();
         QCOMPARE((date ? child->LabelDate2 : child->LabelTime2)->text(),
@@ -536,13 +536,13 @@ private Q_SLOTS:
             f.RBtnComboTime3->click();
             f.ComboBoxTime3->setCurrentIndex(3); // "hh:nn"
         }));
-        QCOMPARE(child->DateFormatList2, QStringLiteral("yyyy/mm/dd(ddd)"));
-        QCOMPARE(child->DateFormat2, QStringLiteral("yyyy/mm/dd(ddd)"));
-        QVERIFY(child->UseTimeFormatList2);
-        QVERIFY(!child->UseTimeFormatEdit2);
-        QCOMPARE(child->TimeFormatList2, QStringLiteral("hh:nn"));
-        QCOMPARE(child->TimeFormat2, QStringLiteral("hh:nn"));
-        QCOMPARE(child->TimeFormatEdit2, QStringLiteral("hh:nn")); // kept for a later switch back
+        QCOMPARE(child->ClockData().DateFormat.List, QStringLiteral("yyyy/mm/dd(ddd)"));
+        QCOMPARE(child->ClockData().DateFormat.InEffect, QStringLiteral("yyyy/mm/dd(ddd)"));
+        QVERIFY(child->ClockData().TimeFormat.UseList);
+        QVERIFY(!child->ClockData().TimeFormat.UseEdit);
+        QCOMPARE(child->ClockData().TimeFormat.List, QStringLiteral("hh:nn"));
+        QCOMPARE(child->ClockData().TimeFormat.InEffect, QStringLiteral("hh:nn"));
+        QCOMPARE(child->ClockData().TimeFormat.Edit, QStringLiteral("hh:nn")); // kept for a later switch back
     }
 
     void listFormatOnNoRow_data()
@@ -560,8 +560,8 @@ private Q_SLOTS:
         QFETCH(bool, pickLocale);
         QFETCH(QString, stored);
         TClockData data = Tokyo();
-        data.DateFormatList = own;
-        data.DateFormat = own;
+        data.DateFormat.List = own;
+        data.DateFormat.InEffect = own;
         TMDIChild* child = NewClock(data);
         QString line0;
         QVERIFY(Edit(child, [&](TForm3& f) {
@@ -574,8 +574,8 @@ private Q_SLOTS:
         if (stored.isEmpty())
             stored = line0;
         QVERIFY(!stored.isEmpty());
-        QCOMPARE(child->DateFormatList2, stored);
-        QCOMPARE(child->DateFormat2, stored);
+        QCOMPARE(child->ClockData().DateFormat.List, stored);
+        QCOMPARE(child->ClockData().DateFormat.InEffect, stored);
     }
 
     void emptiedNameLeavesAnEmptyLineAndHint()

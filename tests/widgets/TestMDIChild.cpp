@@ -179,23 +179,23 @@ private Q_SLOTS:
         QCOMPARE(child->ClockName(), QStringLiteral("(new)"));
         QCOMPARE(child->Hint(), QStringLiteral("(new)"));
         QCOMPARE(child->Tag(), 0);
-        QCOMPARE(child->MyLCID2, Japanese);
+        QCOMPARE(child->ClockData().LocaleID, Japanese);
         QCOMPARE(child->DataFileName2, QDir(Frame.DataFolder).filePath(QStringLiteral("(new).dat")));
     }
 
     void newClockTakesTheLocaleFormats()
     {
         TMDIChild* child = NewClock();
-        QCOMPARE(child->DateFormatList2, QStringLiteral("yyyy/mm/dd"));
-        QCOMPARE(child->DateFormat2, QStringLiteral("yyyy/mm/dd"));
-        QCOMPARE(child->TimeFormatList2, QStringLiteral("h:nn"));
-        QCOMPARE(child->TimeFormat2, QStringLiteral("h:nn"));
-        QVERIFY(child->UseDateFormatList2);
-        QVERIFY(child->UseTimeFormatList2);
-        QVERIFY(!child->UseDateFormatEdit2);
-        QVERIFY(!child->UseTimeFormatEdit2);
-        QVERIFY(child->DateFormatEdit2.isEmpty());
-        QVERIFY(child->TimeFormatEdit2.isEmpty());
+        QCOMPARE(child->ClockData().DateFormat.List, QStringLiteral("yyyy/mm/dd"));
+        QCOMPARE(child->ClockData().DateFormat.InEffect, QStringLiteral("yyyy/mm/dd"));
+        QCOMPARE(child->ClockData().TimeFormat.List, QStringLiteral("h:nn"));
+        QCOMPARE(child->ClockData().TimeFormat.InEffect, QStringLiteral("h:nn"));
+        QVERIFY(child->ClockData().DateFormat.UseList);
+        QVERIFY(child->ClockData().TimeFormat.UseList);
+        QVERIFY(!child->ClockData().DateFormat.UseEdit);
+        QVERIFY(!child->ClockData().TimeFormat.UseEdit);
+        QVERIFY(child->ClockData().DateFormat.Edit.isEmpty());
+        QVERIFY(child->ClockData().TimeFormat.Edit.isEmpty());
     }
 
     void newClockLineStyles_data()
@@ -264,7 +264,9 @@ private Q_SLOTS:
     void emptyTimeFormatRendersLikeC()
     {
         TMDIChild* child = NewClock();
-        child->TimeFormat2.clear();
+        TClockData data = child->ClockData();
+        data.TimeFormat.InEffect.clear();
+        child->SetClockData(data);
         child->Timer1Timer();
         QCOMPARE(child->LabelTime2->text(), QStringLiteral("2026/01/05 13:07:09"));
     }
@@ -630,13 +632,13 @@ private Q_SLOTS:
         QCOMPARE(child->Hint(), QStringLiteral("Tokyo & Co"));
         QCOMPARE(child->windowTitle(), QStringLiteral("+0900"));
         QCOMPARE(child->Tag(), 900);
-        QCOMPARE(child->OffsetTime2, 9 / 24.0);
-        QCOMPARE(child->MyLCID2, Japanese);
+        QCOMPARE(child->ClockData().OffsetTime, 9 / 24.0);
+        QCOMPARE(child->ClockData().LocaleID, Japanese);
         // The custom date format is in effect; nine hours on it is next year.
-        QVERIFY(!child->UseDateFormatList2);
-        QCOMPARE(child->DateFormat2, QStringLiteral("yyyy"));
+        QVERIFY(!child->ClockData().DateFormat.UseList);
+        QCOMPARE(child->ClockData().DateFormat.InEffect, QStringLiteral("yyyy"));
         QCOMPARE(child->LabelDate2->text(), QStringLiteral("2026"));
-        QCOMPARE(child->TimeFormat2, QStringLiteral("hh:nn"));
+        QCOMPARE(child->ClockData().TimeFormat.InEffect, QStringLiteral("hh:nn"));
         QCOMPARE(child->LabelTime2->text(), QStringLiteral("05:00"));
 
         const TLineStyle& name = child->LineStyle(TMDIChild::LineName);
@@ -663,7 +665,7 @@ private Q_SLOTS:
         child->Timer1Timer();
         QCOMPARE(child->ClockName(), QStringLiteral("MDI Child"));
         QCOMPARE(child->windowTitle(), QStringLiteral("+0000"));
-        QCOMPARE(child->DateFormat2, QStringLiteral("yyyy/mm/dd"));
+        QCOMPARE(child->ClockData().DateFormat.InEffect, QStringLiteral("yyyy/mm/dd"));
         QCOMPARE(child->LabelDate2->text(), QStringLiteral("2026/01/05"));
         QCOMPARE(child->LineStyle(TMDIChild::LineName).FontSize, 26);
         QCOMPARE(child->LineStyle(TMDIChild::LineName).Alignment, 0);
