@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QCompleter>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStandardItemModel>
 #include <QStyle>
+#include <QTimer>
 
 const QString TZoneSearchField::FixedOffsetText = QStringLiteral("(fixed offset)");
 
@@ -37,10 +39,7 @@ TZoneSearchField::TZoneSearchField(const INowSource& Now, std::function<QString(
     Completer_->setWidget(this);
     connect(Completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& Index) { Pick(Index.row()); });
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& Text) {
-        Search(Text);
-        Completer_->complete();
-    });
+    connect(this, &QLineEdit::textEdited, this, &TZoneSearchField::ShowMatches);
     QAction* List = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
     List->setToolTip(QStringLiteral("All time zones"));
     connect(List, &QAction::triggered, this, &TZoneSearchField::ShowAll);
@@ -101,10 +100,35 @@ void TZoneSearchField::Pick(int Row)
     Q_EMIT ZonePicked(Zone_);
 }
 
+void TZoneSearchField::ShowMatches(const QString& Text)
+{
+    Search(Text);
+    Completer_->complete();
+    // A new list starts with no row chosen.
+    Completer_->popup()->setCurrentIndex(QModelIndex());
+}
+
 void TZoneSearchField::ShowAll()
 {
-    Search(QString());
-    Completer_->complete();
+    ShowMatches(QString());
+}
+
+void TZoneSearchField::inputMethodEvent(QInputMethodEvent* Event)
+{
+    // Text committed by an input method (kanji, hangul) is typed text too.
+    const QString Before = text();
+    QLineEdit::inputMethodEvent(Event);
+    if (text() != Before)
+        ShowMatches(text());
+}
+
+void TZoneSearchField::focusInEvent(QFocusEvent* Event)
+{
+    QLineEdit::focusInEvent(Event);
+    // Typing replaces the shown zone, also after a click (the click itself
+    // would place the cursor).
+    if (Event->reason() == Qt::MouseFocusReason)
+        QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
 void TZoneSearchField::focusOutEvent(QFocusEvent* Event)
@@ -125,6 +149,10 @@ void TZoneSearchField::keyPressEvent(QKeyEvent* Event)
     // Enter on typed text takes the best match, rather than closing the
     // dialog with a zone the user did not see.
     const bool Enter = Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter;
+    if (Enter && Completer_->popup()->isVisible() && Completer_->popup()->currentIndex().isValid()) {
+        Event->ignore(); // the list picks its chosen row
+        return;
+    }
     if (Enter && text() != ShownText(Zone_)) {
         Search(text());
         Pick(Rows_->rowCount() > 1 ? 1 : 0);

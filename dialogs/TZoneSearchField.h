@@ -41,7 +41,9 @@ Q_SIGNALS:
     void ZonePicked(const QString& Id);
 
 protected:
+    void focusInEvent(QFocusEvent* Event) override;
     void focusOutEvent(QFocusEvent* Event) override;
+    void inputMethodEvent(QInputMethodEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
 
 private:
@@ -49,6 +51,7 @@ private:
     QString ShownText(const QString& Id);
     void Pick(int Row);
     void ShowAll();
+    void ShowMatches(const QString& Text);
 
     const INowSource& Now_;
     std::function<QString()> UserLocale_;

@@ -1,0 +1,347 @@
+#include "clock/TMDIChild.h"
+#include "dialogs/TForm3.h"
+#include "dialogs/TForm3ComboBox.h"
+#include "dialogs/TForm3NumberBox.h"
+#include "dialogs/TZoneSearchField.h"
+#include "platform/locale/TIcuLocaleDatabase.h"
+#include "widgets/doubles/TFakeFontChooser.h"
+#include "widgets/doubles/TSettableNow.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QDateTime>
+#include <QLabel>
+#include <QInputMethodEvent>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+qint64 Utc(const char* Iso)
+{
+    return QDateTime::fromString(QString::fromLatin1(Iso), Qt::ISODate).toMSecsSinceEpoch();
+}
+
+const qint64 January = Utc("2026-01-13T01:20:30Z");
+constexpr int TokyoPc = 9 * 3600;
+
+QStringList OfferedZones(const TZoneSearchField& Field)
+{
+    QStringList Zones;
+    for (int Row = 0; Row < Field.Completer()->model()->rowCount(); ++Row)
+        Zones << Field.RowZone(Row);
+    return Zones;
+}
+
+} // namespace
+
+// The "Time Zone" row of the properties dialog and its way into a clock.
+class TestTimeZoneRow : public QObject {
+    Q_OBJECT
+
+    TSettableNow FixedNow;
+    TFakeFontChooser Fonts;
+    std::unique_ptr<QMdiArea> Area;
+    std::unique_ptr<TForm3> Dialog;
+
+    TZoneSearchField& Field() { return *Dialog->TimeZoneSearch; }
+
+    void Type(const QString& Text)
+    {
+        Field().setFocus();
+        Field().selectAll();
+        QTest::keyClicks(&Field(), Text);
+    }
+
+    // Picks the offered row that holds Zone with the keyboard, as a user would.
+    void PickWithKeys(const QString& Zone)
+    {
+        QAbstractItemView* popup = Field().Completer()->popup();
+        QVERIFY(popup->isVisible());
+        const qsizetype row = OfferedZones(Field()).indexOf(Zone);
+        QVERIFY2(row >= 0, qPrintable(OfferedZones(Field()).mid(0, 8).join(u' ')));
+        for (qsizetype i = 0; i <= row; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }
+
+    TMDIChild* NewClock(const TClockData& Data)
+    {
+        auto* child = new TMDIChild({nullptr, &FixedNow, nullptr, &Fonts});
+        Area->addSubWindow(child);
+        child->SetClockData(Data);
+        child->Timer1->stop();
+        child->show();
+        child->Timer1Timer();
+        return child;
+    }
+
+    // Runs the edit command of Child; Act works on the shown dialog, which
+    // is then ended with "Ok" (or "Cancel").
+    void Edit(TMDIChild* Child, const std::function<void(TForm3&)>& Act, bool Ok = true)
+    {
+        QObject scope;
+        std::function<void()> answer = [&] {
+            auto* form = qobject_cast<TForm3*>(QApplication::activeModalWidget());
+            if (!form) {
+                QTimer::singleShot(10, &scope, answer);
+                return;
+            }
+            Act(*form);
+            (Ok ? form->BtnOk3 : form->BtnCancel3)->click();
+        };
+        QTimer::singleShot(0, &scope, answer);
+        Child->EditItem2Click();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        Area = std::make_unique<QMdiArea>();
+        Area->resize(900, 700);
+        Area->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Area.get()));
+        TForm3Services services;
+        services.Now = &FixedNow;
+        services.FontChooser = &Fonts;
+        Dialog = std::make_unique<TForm3>(services, Area.get());
+        Form3 = Dialog.get();
+    }
+
+    void init()
+    {
+        FixedNow.SetUtc(January, TokyoPc);
+        Dialog->NumberBoxHH3->setValue(0);
+        Dialog->NumberBoxMM3->setValue(0);
+        Dialog->SetTimeZone(QString());
+        Dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        Dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Dialog.get()));
+    }
+
+    void cleanup()
+    {
+        Field().Completer()->popup()->hide();
+        Dialog->hide();
+        for (QMdiSubWindow* w : Area->subWindowList())
+            delete w;
+    }
+
+    void rowThreeHoldsTheSearch()
+    {
+        QCOMPARE(Dialog->TimeZoneLabel->text(), u"Time Zone"_s);
+        QCOMPARE(Field().text(), u"(fixed offset)"_s);
+        // Row 3, below the locale list and above the date format.
+        const int labelY = Dialog->TimeZoneLabel->geometry().center().y();
+        QVERIFY(labelY > Dialog->Label2->geometry().bottom());
+        QVERIFY(labelY < Dialog->RBtnComboDate3->geometry().top());
+        QCOMPARE(Field().geometry().left(), Dialog->ComboBoxLang3->geometry().left());
+        QVERIFY(std::abs(Field().geometry().right() - Dialog->ComboBoxLang3->geometry().right()) <= 4);
+    }
+
+    void typingOffersZones_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<int>("row"); // at most this row; 0 is "(fixed offset)"
+        QTest::newRow("tok") << u"tok"_s << u"Asia/Tokyo"_s << 1;
+        QTest::newRow("Germany") << u"Germany"_s << u"Europe/Berlin"_s << 2;
+        QTest::newRow("Pacific Time") << u"Pacific Time"_s << u"America/Los_Angeles"_s << 10;
+    }
+
+    void typingOffersZones()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, zone);
+        QFETCH(int, row);
+        Type(typed);
+        QVERIFY(Field().Completer()->popup()->isVisible());
+        const QStringList offered = OfferedZones(Field());
+        QCOMPARE(offered.value(0), QString()); // "(fixed offset)" first
+        QCOMPARE(Field().Completer()->model()->index(0, 0).data().toString(), u"(fixed offset)"_s);
+        const qsizetype at = offered.indexOf(zone);
+        QVERIFY2(at >= 1 && at <= row, qPrintable(offered.mid(0, 8).join(u' ')));
+        // Typing alone picks nothing.
+        QCOMPARE(Dialog->TimeZone(), QString());
+    }
+
+    void findsInTheUsersLanguage()
+    {
+        const QByteArray lang = qgetenv("LANG");
+        qputenv("LANG", "ja_JP.UTF-8");
+        const TIcuLocaleDatabase japanese; // the process locale as it reads the environment
+        qputenv("LANG", lang);
+        TForm3Services services;
+        services.Now = &FixedNow;
+        services.Locales = &japanese;
+        services.FontChooser = &Fonts;
+        TForm3 form(services);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.TimeZoneSearch->setFocus();
+        form.TimeZoneSearch->selectAll();
+        // Kanji arrive from the input method, committed as a whole.
+        QInputMethodEvent typed;
+        typed.setCommitString(u"東京"_s);
+        QApplication::sendEvent(form.TimeZoneSearch, &typed);
+        QCOMPARE(OfferedZones(*form.TimeZoneSearch).value(1), u"Asia/Tokyo"_s);
+        QVERIFY(form.TimeZoneSearch->Completer()->model()->index(1, 0).data().toString().contains(u"東京, 日本"_s));
+    }
+
+    void pickingAZoneSetsTheBoxesAndTheSamples_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<int>("pcOffset");
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("zoneOffset"); // the samples' time: UTC plus this
+        QTest::newRow("Berlin from Tokyo") << u"Berl"_s << u"Europe/Berlin"_s << TokyoPc << -8 << 0 << 3600;
+        QTest::newRow("Kathmandu from UTC") << u"Kath"_s << u"Asia/Kathmandu"_s << 0 << 5 << 45 << 20700;
+        QTest::newRow("St. John's from UTC") << u"St John"_s << u"America/St_Johns"_s << 0 << -3 << 30 << -12600;
+    }
+
+    void pickingAZoneSetsTheBoxesAndTheSamples()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, zone);
+        QFETCH(int, pcOffset);
+        QFETCH(int, hours);
+        QFETCH(int, minutes);
+        QFETCH(int, zoneOffset);
+        FixedNow.SetUtc(January, pcOffset);
+        Type(typed);
+        PickWithKeys(zone);
+        QVERIFY(Dialog->isVisible()); // Enter picked; it did not end the dialog
+        QCOMPARE(Dialog->TimeZone(), zone);
+        QVERIFY2(Field().text().endsWith(u"\u2014 "_s + zone), qPrintable(Field().text()));
+        QCOMPARE(Dialog->NumberBoxHH3->value(), hours);
+        QCOMPARE(Dialog->NumberBoxMM3->value(), minutes);
+        QCOMPARE(Dialog->ChildDateTime3, UnixTime::ToDateTime(January + zoneOffset * 1000LL));
+    }
+
+    void touchingTheBoxesMakesAFixedOffset_data()
+    {
+        QTest::addColumn<bool>("hours");
+        QTest::newRow("hours") << true;
+        QTest::newRow("minutes") << false;
+    }
+
+    void touchingTheBoxesMakesAFixedOffset()
+    {
+        QFETCH(bool, hours);
+        Type(u"Berlin"_s);
+        PickWithKeys(u"Europe/Berlin"_s);
+        QCOMPARE(Dialog->TimeZone(), u"Europe/Berlin"_s);
+        (hours ? Dialog->NumberBoxHH3 : Dialog->NumberBoxMM3)->stepBy(1);
+        QCOMPARE(Dialog->TimeZone(), QString());
+        QCOMPARE(Field().text(), u"(fixed offset)"_s);
+        // The samples follow the boxes again: Tokyo's time minus 7 hours or
+        // minus 8 hours 15.
+        const int minutesFromPc = hours ? -7 * 60 : -(8 * 60 + 15);
+        QCOMPARE(Dialog->ChildDateTime3, FixedNow.Now() + minutesFromPc / 1440.0);
+    }
+
+    void pickingFixedOffsetKeepsTheBoxes()
+    {
+        Type(u"Berlin"_s);
+        PickWithKeys(u"Europe/Berlin"_s);
+        Type(u"x"_s);
+        PickWithKeys(QString()); // "(fixed offset)"
+        QCOMPARE(Dialog->TimeZone(), QString());
+        QCOMPARE(Field().text(), u"(fixed offset)"_s);
+        QCOMPARE(Dialog->NumberBoxHH3->value(), -8);
+    }
+
+    void enterTakesTheBestMatch()
+    {
+        Type(u"tokyo"_s);
+        Field().Completer()->popup()->hide();
+        QTest::keyClick(&Field(), Qt::Key_Return);
+        QVERIFY(Dialog->isVisible());
+        QCOMPARE(Dialog->TimeZone(), u"Asia/Tokyo"_s);
+        QCOMPARE(Dialog->NumberBoxHH3->value(), 0);
+    }
+
+    void textNotPickedIsDropped()
+    {
+        Type(u"Berlin"_s);
+        PickWithKeys(u"Europe/Berlin"_s);
+        const QString shown = Field().text();
+        Type(u"Paris"_s);
+        Field().Completer()->popup()->hide();
+        QApplication::setActiveWindow(Dialog.get());
+        Field().setFocus();
+        QVERIFY(Field().hasFocus());
+        Dialog->EditName3->setFocus();
+        QCOMPARE(Field().text(), shown);
+        QCOMPARE(Dialog->TimeZone(), u"Europe/Berlin"_s);
+    }
+
+    void okGivesTheClockTheZone()
+    {
+        Dialog->hide();
+        TClockData data;
+        data.Name = u"Berlin"_s;
+        TMDIChild* clock = NewClock(data);
+        Edit(clock, [this](TForm3& Form) {
+            QCOMPARE(Form.TimeZoneSearch->text(), u"(fixed offset)"_s);
+            Type(u"Berlin"_s);
+            PickWithKeys(u"Europe/Berlin"_s);
+        });
+        QCOMPARE(clock->ClockData().TimeZone, u"Europe/Berlin"_s);
+        QCOMPARE(clock->windowTitle(), u"-0800"_s);
+        QCOMPARE(clock->ClockData().OffsetTime, -8 / 24.0);
+
+        // Opened again, the dialog shows the zone; touching the hours and
+        // "Ok" make the clock a fixed one.
+        Edit(clock, [](TForm3& Form) {
+            QCOMPARE(Form.TimeZone(), u"Europe/Berlin"_s);
+            QVERIFY(Form.TimeZoneSearch->text().contains(u"Berlin, Germany"_s));
+            QCOMPARE(Form.NumberBoxHH3->value(), -8);
+            Form.NumberBoxHH3->stepBy(-1);
+        });
+        QCOMPARE(clock->ClockData().TimeZone, QString());
+        QCOMPARE(clock->windowTitle(), u"-0900"_s);
+    }
+
+    void cancelKeepsTheClocksZone()
+    {
+        Dialog->hide();
+        TClockData data;
+        data.TimeZone = u"Europe/Berlin"_s;
+        TMDIChild* clock = NewClock(data);
+        Edit(clock, [](TForm3& Form) { Form.NumberBoxHH3->stepBy(1); }, false);
+        QCOMPARE(clock->ClockData().TimeZone, u"Europe/Berlin"_s);
+    }
+
+    void unknownZoneOpensOnFixedOffsetAndIsKept()
+    {
+        Dialog->hide();
+        TClockData data;
+        data.Name = u"Atlantis"_s;
+        data.TimeZone = u"Atlantic/Atlantis"_s;
+        data.OffsetTime = -14 / 24.0;
+        TMDIChild* clock = NewClock(data);
+        Edit(clock, [](TForm3& Form) {
+            QCOMPARE(Form.TimeZoneSearch->text(), u"(fixed offset)"_s);
+            QCOMPARE(Form.NumberBoxHH3->value(), -14);
+        });
+        QCOMPARE(clock->ClockData().TimeZone, u"Atlantic/Atlantis"_s);
+        QCOMPARE(clock->ClockData().OffsetTime, -14 / 24.0);
+    }
+};
+
+QTEST_MAIN(TestTimeZoneRow)
+#include "TestTimeZoneRow.moc"
