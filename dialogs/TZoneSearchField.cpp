@@ -10,7 +10,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStandardItemModel>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 
 const QString TZoneSearchField::FixedOffsetText = QStringLiteral("(fixed offset)");
@@ -19,6 +20,27 @@ namespace {
 
 constexpr int ZoneRole = Qt::UserRole + 1;
 constexpr int RowsVisible = 16;
+
+// A small triangle in the text colour, as on a drop-down list: the icon
+// themes' "down" arrows read as a download.
+QIcon ListIcon(const QPalette& Palette)
+{
+    QIcon Icon;
+    for (const int Side : {16, 32}) {
+        QPixmap Image(Side, Side);
+        Image.fill(Qt::transparent);
+        QPainter Painter(&Image);
+        Painter.setRenderHint(QPainter::Antialiasing);
+        Painter.setPen(Qt::NoPen);
+        Painter.setBrush(Palette.color(QPalette::Text));
+        const double Unit = Side / 16.0;
+        const QPointF Points[] = {{4 * Unit, 6 * Unit}, {12 * Unit, 6 * Unit}, {8 * Unit, 11 * Unit}};
+        Painter.drawPolygon(Points, 3);
+        Painter.end();
+        Icon.addPixmap(Image);
+    }
+    return Icon;
+}
 
 } // namespace
 
@@ -40,7 +62,7 @@ TZoneSearchField::TZoneSearchField(const INowSource& Now, std::function<QString(
     connect(Completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& Index) { Pick(Index.row()); });
     connect(this, &QLineEdit::textEdited, this, &TZoneSearchField::ShowMatches);
-    QAction* List = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+    QAction* List = addAction(ListIcon(palette()), QLineEdit::TrailingPosition);
     List->setToolTip(QStringLiteral("All time zones"));
     connect(List, &QAction::triggered, this, &TZoneSearchField::ShowAll);
 }
