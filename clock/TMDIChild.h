@@ -11,7 +11,6 @@
 #include <QSize>
 #include <QString>
 
-#include <array>
 #include <cstdint>
 
 class IClockFrame;
