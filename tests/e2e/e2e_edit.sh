@@ -46,9 +46,9 @@ dlg="$(e2e_window '^\(new\)$')"
 [ -n "$dlg" ] || fail "the properties dialog did not open on a double click"
 xdotool windowactivate --sync "$dlg" >/dev/null 2>&1
 sleep 0.3
-# Name field -> hours (+9) -> minutes -> font -> locale list -> radio -> date list.
+# Name field -> hours (+9) -> minutes -> font -> locale list -> time zone -> radio -> date list.
 xdotool key --delay 20 Tab $(keys Up 9) Tab Tab Tab Home $(keys Down $japanese_row) \
-  Tab Tab Home $(keys Down $date_row)
+  Tab Tab Tab Home $(keys Down $date_row)
 sleep 0.3
 shot "$dlg" edit-new-clock.png
 xdotool key Return
