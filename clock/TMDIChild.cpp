@@ -10,7 +10,6 @@
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
-#include "datetime/UnixTime.h"
 #include "dialogs/TForm3.h"
 #include "platform/IFontChooser.h"
 #include "platform/IStyleService.h"
@@ -30,7 +29,6 @@
 #include <QStyle>
 #include <QTimer>
 
-#include <cmath>
 #include <exception>
 
 TDateTime ChildDateTime = 0;
@@ -97,9 +95,9 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     FontDialog1 = FontDialog2 = FontDialog3 = Services2.FontChooser ? Services2.FontChooser : &SystemFontChooser();
 
     // Initial line styles: name bold 26 left, date and time 20 centred.
-    Data2.NameLine.FontSize = 26;
-    Data2.NameLine.Bold = true;
-    Data2.NameLine.Alignment = LineAlignLeft;
+    ClockData_.NameLine.FontSize = 26;
+    ClockData_.NameLine.Bold = true;
+    ClockData_.NameLine.Alignment = LineAlignLeft;
 
     CreateLabels();
     // The context menu is made when it is first needed (ContextMenu).
@@ -272,12 +270,12 @@ QLabel* TMDIChild::Label(TLine Line) const
 
 const TLineStyle& TMDIChild::LineStyle(TLine Line) const
 {
-    return Line == LineName ? Data2.NameLine : Line == LineDate ? Data2.DateLine : Data2.TimeLine;
+    return Line == LineName ? ClockData_.NameLine : Line == LineDate ? ClockData_.DateLine : ClockData_.TimeLine;
 }
 
 TLineStyle& TMDIChild::LineData(TLine Line)
 {
-    return const_cast<TLineStyle&>(LineStyle(Line));
+    return Line == LineName ? ClockData_.NameLine : Line == LineDate ? ClockData_.DateLine : ClockData_.TimeLine;
 }
 
 void TMDIChild::SetLineStyle(TLine Line, const TLineStyle& Style)
@@ -313,68 +311,35 @@ void TMDIChild::ApplyLineColor(TLine Line)
 void TMDIChild::SetClockName(const QString& Name)
 {
     LabelName2->setText(Name);
-    Data2.Name = Name;
+    ClockData_.Name = Name;
 }
 
 void TMDIChild::SetOffset(TDateTime Offset)
 {
-    Data2.OffsetTime = Offset;
+    ClockData_.OffsetTime = Offset;
     setWindowTitle(OffsetText(Offset));
     Tag2 = OffsetTag(Offset);
 }
 
 void TMDIChild::SetLocale(LCID Locale)
 {
-    Data2.LocaleID = Locale;
+    ClockData_.LocaleID = Locale;
     MyFS2 = TFormatSettings::Create(Locale);
 }
 
-void TMDIChild::SetTimeZone(const QString& Id)
+const INowSource& TMDIChild::NowSource() const
 {
-    Data2.TimeZone = Id;
-    Zone2 = TZoneOffset(Id);
-    ZoneShown2 = false;
-    if (Id.isEmpty())
-        Client2->setToolTip(QString());
-    else if (Zone2.IsKnown())
-        Client2->setToolTip(Id);
-    else
-        Client2->setToolTip(QStringLiteral("Unknown time zone \"%1\": the clock keeps its offset %2 from this PC.")
-                                .arg(Id, OffsetText(Data2.OffsetTime)));
-}
-
-TDateTime TMDIChild::ClockTime()
-{
-    if (!Zone2.IsKnown())
-        return Now() + Data2.OffsetTime;
-    const TNowReading reading = (Services2.Now ? Services2.Now : &SystemNow)->Read();
-    const int zone = Zone2.SecondsAt(reading.UtcMs);
-    if (!ZoneShown2 || zone - reading.LocalOffsetSeconds != ZoneFromPc2)
-        FollowZone(zone - reading.LocalOffsetSeconds);
-    return UnixTime::ToDateTime(reading.UtcMs + zone * 1000LL);
-}
-
-void TMDIChild::FollowZone(int SecondsFromPc)
-{
-    // The caption follows only while it shows the offset: the frame's tab
-    // mode puts the clock's name there.
-    const bool captionShowsOffset = windowTitle() == OffsetText(Data2.OffsetTime);
-    ZoneFromPc2 = SecondsFromPc;
-    ZoneShown2 = true;
-    Data2.OffsetTime = std::lround(SecondsFromPc / 60.0) / 1440.0;
-    Tag2 = OffsetTag(Data2.OffsetTime);
-    if (captionShowsOffset)
-        setWindowTitle(OffsetText(Data2.OffsetTime));
+    return Services2.Now ? *Services2.Now : SystemNow;
 }
 
 TDateTime TMDIChild::Now() const
 {
-    return (Services2.Now ? Services2.Now : &SystemNow)->Now();
+    return NowSource().Now();
 }
 
 void TMDIChild::SetClockData(const TClockData& D)
 {
-    Data2 = D;
+    ClockData_ = D;
     SetClockName(D.Name);
     SetOffset(D.OffsetTime);
     SetLocale(D.LocaleID);
@@ -390,18 +355,18 @@ void TMDIChild::InitNewClock()
     setWindowTitle(NewClockName);
     Tag2 = 0;
     SetClockName(NewClockName);
-    Data2.NameLine.FontSize = 26;
+    ClockData_.NameLine.FontSize = 26;
     SetLocale(Frame().DefaultClockLocale());
-    Data2.OffsetTime = 0;
+    ClockData_.OffsetTime = 0;
     SetTimeZone(QString());
 
     SetLineText(LabelDate2, RenderDateTime(MyFS2.ShortDateFormat, ChildDateTime, MyFS2));
-    Data2.DateLine.FontSize = 20;
-    Data2.DateFormat = {true, MyFS2.ShortDateFormat, false, QString(), MyFS2.ShortDateFormat};
+    ClockData_.DateLine.FontSize = 20;
+    ClockData_.DateFormat = {true, MyFS2.ShortDateFormat, false, QString(), MyFS2.ShortDateFormat};
 
     SetLineText(LabelTime2, RenderDateTime(MyFS2.ShortTimeFormat, ChildDateTime, MyFS2));
-    Data2.TimeLine.FontSize = 20;
-    Data2.TimeFormat = {true, MyFS2.ShortTimeFormat, false, QString(), MyFS2.ShortTimeFormat};
+    ClockData_.TimeLine.FontSize = 20;
+    ClockData_.TimeFormat = {true, MyFS2.ShortTimeFormat, false, QString(), MyFS2.ShortTimeFormat};
 
     for (TLine line : {LineName, LineDate, LineTime})
         ApplyLine(line);
@@ -410,7 +375,7 @@ void TMDIChild::InitNewClock()
 void TMDIChild::LoadClockFile(const QString& FileName)
 {
     DataFileName2 = FileName;
-    TClockData data = Data2;
+    TClockData data = ClockData_;
     try {
         ReadClockDataFile(FileName, Frame().DefaultClockLocale(), data);
     } catch (...) {
@@ -455,8 +420,8 @@ void TMDIChild::SetLineText(QLabel* Label, const QString& Text)
 void TMDIChild::Timer1Timer()
 {
     ChildDateTime = ClockTime();
-    RenderDateTime(DateBuffer2, Data2.DateFormat.InEffect, ChildDateTime, MyFS2);
-    RenderDateTime(TimeBuffer2, Data2.TimeFormat.InEffect, ChildDateTime, MyFS2);
+    RenderDateTime(DateBuffer2, ClockData_.DateFormat.InEffect, ChildDateTime, MyFS2);
+    RenderDateTime(TimeBuffer2, ClockData_.TimeFormat.InEffect, ChildDateTime, MyFS2);
     SetLineText(LabelDate2, DateBuffer2);
     SetLineText(LabelTime2, TimeBuffer2);
 }
@@ -487,7 +452,7 @@ void TMDIChild::FormCloseQuery()
                                  .arg(ClockName()));
     const QString path = ClockDataFileName(folder, ClockName());
     ClockTime(); // a zone clock stores its offset from this PC as of now
-    WriteClockDataFile(path, Data2, windowTitle(), Now());
+    WriteClockDataFile(path, ClockData_, windowTitle(), Now());
     DataFileName2 = path;
 }
 

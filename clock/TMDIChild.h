@@ -94,19 +94,19 @@ public:
     TFontChoice LineFontChoice(TLine Line) const;
 
     // The clock's name: the name line's text and the window's hint.
-    QString ClockName() const { return Data2.Name; }
-    QString Hint() const { return Data2.Name; }
+    QString ClockName() const { return ClockData_.Name; }
+    QString Hint() const { return ClockData_.Name; }
     void SetClockName(const QString& Name);
-    // Sets the offset (OffsetTime2), the caption (offset text) and the tag.
+    // Sets the clock's offset, the caption (offset text) and the tag.
     void SetOffset(TDateTime Offset);
     int Tag() const { return Tag2; }
-    // Sets the locale (MyLCID2) and rebuilds MyFS2.
+    // Sets the clock's locale and rebuilds MyFS2.
     void SetLocale(LCID Locale);
     // The clock follows the zone with this IANA id; empty: a fixed offset.
     void SetTimeZone(const QString& Id);
 
     // The clock's whole state, as its data file stores it.
-    const TClockData& ClockData() const { return Data2; }
+    const TClockData& ClockData() const { return ClockData_; }
     void SetClockData(const TClockData& Data);
     const TFormatSettings& FormatSettings() const { return MyFS2; }
 
@@ -162,9 +162,11 @@ private:
     void ApplyLine(TLine Line);
     void ApplyLineColor(TLine Line);
     QColor ColorOf(std::uint32_t Color) const;
+    const INowSource& NowSource() const;
     TDateTime Now() const;
     // The clock's time now: this PC's time plus the offset, or UTC converted
-    // by the clock's zone (which keeps the offset, caption and tag current).
+    // by the clock's zone, which keeps the offset, caption and tag current
+    // (TMDIChildZone.cpp).
     TDateTime ClockTime();
     void FollowZone(int SecondsFromPc);
     TLineStyle& LineData(TLine Line);
@@ -191,11 +193,11 @@ private:
     TClockServices Services2;
     bool MenuBarChecked2 = true; // the mark of MenuBar2, also before the menu exists
     QWidget* Client2 = nullptr;
-    TClockData Data2;     // the clock's whole state
-    TFormatSettings MyFS2; // the conventions of Data2.LocaleID
-    TZoneOffset Zone2;    // the rules of Data2.TimeZone
-    int ZoneFromPc2 = 0;  // the zone's offset from this PC last shown, in seconds
-    bool ZoneShown2 = false;
+    TClockData ClockData_;   // the clock's whole state
+    TFormatSettings MyFS2;   // the conventions of ClockData_.LocaleID
+    TZoneOffset Zone_;       // the rules of ClockData_.TimeZone
+    int ZoneFromPc_ = 0;     // the zone's offset from this PC last shown, in seconds
+    bool ZoneShown_ = false; // ZoneFromPc_ is shown in the offset, caption and tag
     int Tag2 = 0;
     bool Sized2 = false;
     bool LoadFailed2 = false; // a failed load must never be saved over its file

@@ -78,16 +78,16 @@ TMDIChild::TEditOpening TMDIChild::FillForm3(TForm3& Form)
 
     // Signed whole hours and the minutes of the magnitude; the boxes clamp
     // what they cannot show and rebuild the samples when their value changes.
-    const int tag = OffsetTag(Data2.OffsetTime);
+    const int tag = OffsetTag(ClockData_.OffsetTime);
     Form.NumberBoxHH3->setValue(tag / 100);
     Form.NumberBoxMM3->setValue(std::abs(tag) % 100);
     const TEditOpening opening{Form.NumberBoxHH3->value(), Form.NumberBoxMM3->value()};
     // After the boxes, whose change makes the dialog's clock a fixed one.
-    Form.SetTimeZone(Data2.TimeZone);
+    Form.SetTimeZone(ClockData_.TimeZone);
     Form.ChildDateTime3 = ChildDateTime;
 
-    Form.SelectLocaleRow(Data2.LocaleID);
-    SetLocale(Data2.LocaleID);
+    Form.SelectLocaleRow(ClockData_.LocaleID);
+    SetLocale(ClockData_.LocaleID);
     Form.RebuildComboBoxDate3();
     Form.RebuildComboBoxTime3();
     // The samples show the clock's own time, also for an offset the boxes
@@ -95,14 +95,14 @@ TMDIChild::TEditOpening TMDIChild::FillForm3(TForm3& Form)
     Form.ChildDateTime3 = ClockTime();
 
     Form.FontDialogDate3 = LineFontChoice(LineDate);
-    Form.SetDateChoice(Data2.DateFormat.UseList, Data2.DateFormat.UseEdit);
-    Form.ShowDateList(MyFS2, Data2.DateFormat.List);
-    Form.EditDate3->setText(Data2.DateFormat.Edit);
+    Form.SetDateChoice(ClockData_.DateFormat.UseList, ClockData_.DateFormat.UseEdit);
+    Form.ShowDateList(MyFS2, ClockData_.DateFormat.List);
+    Form.EditDate3->setText(ClockData_.DateFormat.Edit);
 
     Form.FontDialogTime3 = LineFontChoice(LineTime);
-    Form.SetTimeChoice(Data2.TimeFormat.UseList, Data2.TimeFormat.UseEdit);
-    Form.ShowTimeList(MyFS2, Data2.TimeFormat.List);
-    Form.EditTime3->setText(Data2.TimeFormat.Edit);
+    Form.SetTimeChoice(ClockData_.TimeFormat.UseList, ClockData_.TimeFormat.UseEdit);
+    Form.ShowTimeList(MyFS2, ClockData_.TimeFormat.List);
+    Form.EditTime3->setText(ClockData_.TimeFormat.Edit);
     return opening;
 }
 
@@ -114,30 +114,30 @@ void TMDIChild::TakeForm3(const TForm3& Form, const TEditOpening& Opening)
 
     // With no row selected (the clock's id is on none and the user picked
     // none) the clock keeps its locale rather than falling back to 0.
-    SetLocale(Form.ComboBoxLang3->currentIndex() >= 0 ? Form.SelectedLocaleID() : Data2.LocaleID);
+    SetLocale(Form.ComboBoxLang3->currentIndex() >= 0 ? Form.SelectedLocaleID() : ClockData_.LocaleID);
 
     // A zone clock takes its offset from the zone (on the next line);
     // otherwise the boxes give it.
-    if (Form.TimeZone() != Data2.TimeZone)
+    if (Form.TimeZone() != ClockData_.TimeZone)
         SetTimeZone(Form.TimeZone());
     const int hours = Form.NumberBoxHH3->value();
     const int minutes = Form.NumberBoxMM3->value();
     // Boxes left as the opening filled them keep the clock's offset, which
     // they may not have been able to show.
-    if (!Zone2.IsKnown() && (hours != Opening.Hours || minutes != Opening.Minutes)) {
+    if (!Zone_.IsKnown() && (hours != Opening.Hours || minutes != Opening.Minutes)) {
         TDateTime offset = (std::abs(hours) * 60 + minutes) / MinutesPerDay;
         if (hours < 0)
             offset = -offset;
         SetOffset(offset);
     }
     ChildDateTime = ClockTime();
-    if (Zone2.IsKnown())
-        SetOffset(Data2.OffsetTime); // the caption shows the zone's offset, as after any edit
+    if (Zone_.IsKnown())
+        SetOffset(ClockData_.OffsetTime); // the caption shows the zone's offset, as after any edit
 
-    TakeFormat(Data2.DateFormat, Form.RBtnComboDate3->isChecked(), Form.SelectedDateFormat(), Form.RBtnEditDate3->isChecked(),
+    TakeFormat(ClockData_.DateFormat, Form.RBtnComboDate3->isChecked(), Form.SelectedDateFormat(), Form.RBtnEditDate3->isChecked(),
                Form.EditDate3->text(), Form.MemoDate3);
     TakeFontChoice(LineDate, Form.FontDialogDate3, s, true);
-    TakeFormat(Data2.TimeFormat, Form.RBtnComboTime3->isChecked(), Form.SelectedTimeFormat(), Form.RBtnEditTime3->isChecked(),
+    TakeFormat(ClockData_.TimeFormat, Form.RBtnComboTime3->isChecked(), Form.SelectedTimeFormat(), Form.RBtnEditTime3->isChecked(),
                Form.EditTime3->text(), Form.MemoTime3);
     TakeFontChoice(LineTime, Form.FontDialogTime3, s, true);
 }

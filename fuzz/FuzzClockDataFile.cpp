@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     };
     for (QString* S : {&Expected.Name, &Expected.NameLine.FontName, &Expected.DateLine.FontName,
                        &Expected.TimeLine.FontName, &Expected.DateFormat.InEffect, &Expected.DateFormat.Edit,
-                       &Expected.TimeFormat.InEffect, &Expected.TimeFormat.Edit})
+                       &Expected.TimeFormat.InEffect, &Expected.TimeFormat.Edit, &Expected.TimeZone})
         Clean(*S);
     Expected.DateFormat.List = Expected.DateFormat.InEffect;
     Expected.TimeFormat.List = Expected.TimeFormat.InEffect;
