@@ -104,9 +104,13 @@ QString TZoneCatalog::Folded(QStringView Text)
     const QString Decomposed = Text.toString().normalized(QString::NormalizationForm_D);
     QString Result;
     Result.reserve(Decomposed.size());
+    QChar Base;
     for (const QChar C : Decomposed) {
-        if (C.category() == QChar::Mark_NonSpacing)
+        // Accents of the alphabets (é, ü, ø) go; the voicing marks of kana
+        // and other scripts' marks tell words apart and stay.
+        if (C.category() == QChar::Mark_NonSpacing && Base.unicode() < 0x0530)
             continue;
+        Base = C;
         Result.append(C == u'_' ? QChar(u' ') : C);
     }
     return Result.toCaseFolded();

@@ -34,8 +34,8 @@ public:
     // "(UTC+09:00) Tokyo, Japan — Asia/Tokyo", in the user's language.
     QString RowText(int Index, qint64 UtcMs);
 
-    // Lower case without accents, "_" as a blank: the form both sides of a
-    // search are compared in.
+    // Lower case without the accents of Latin, Greek and Cyrillic letters,
+    // "_" as a blank: the form both sides of a search are compared in.
     static QString Folded(QStringView Text);
 
 private:

@@ -82,6 +82,9 @@ private Q_SLOTS:
     void nothingForNonsense()
     {
         QVERIFY(Ids(English, u"qqqzzz"_s).isEmpty());
+        // Kana keep their voicing marks: ヘルリン is not ベルリン.
+        QVERIFY(Ids(Japanese, u"ベルリン"_s).contains(u"Europe/Berlin"_s));
+        QVERIFY(Ids(Japanese, u"ヘルリン"_s).isEmpty());
     }
 
     void emptyQueryListsEveryZoneByOffset()
