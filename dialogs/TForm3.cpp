@@ -111,6 +111,9 @@ TForm3::~TForm3()
 {
     if (Form3 == this)
         Form3 = nullptr;
+    // The zone field reads the clock when it loses the focus, and the clock
+    // may be this dialog's own: the field goes while the clock is still there.
+    delete TimeZoneSearch;
 }
 
 void TForm3::CreateControls()
