@@ -1,5 +1,5 @@
-#include "app/MainUnit.h"
 #include "clock/TMDIChild.h"
+#include "widgets/doubles/TFakeClockFrame.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QDateTime>
@@ -49,12 +49,13 @@ class TestZoneClock : public QObject {
     Q_OBJECT
 
     TSettableNow FixedNow;
+    TFakeClockFrame Frame;
     std::unique_ptr<QTemporaryDir> Folder;
     std::unique_ptr<QMdiArea> Area;
 
     TMDIChild* NewClock(const TClockData& Data)
     {
-        auto* child = new TMDIChild({nullptr, &FixedNow, nullptr, nullptr});
+        auto* child = new TMDIChild({&Frame, &FixedNow, nullptr, nullptr});
         Area->addSubWindow(child);
         child->SetClockData(Data);
         child->Timer1->stop(); // ticks only when a test says so
@@ -74,15 +75,15 @@ private Q_SLOTS:
     void init()
     {
         Folder = std::make_unique<QTemporaryDir>();
-        DataFolder = Folder->path();
-        IniFileName = Folder->filePath(u"Pendulor.ini"_s);
-        SaveDataFiles = true;
+        Frame = TFakeClockFrame();
+        Frame.DataFolder = Folder->path();
+        Frame.Settings = Folder->path();
         FixedNow.SetUtc(Utc("2026-12-10T03:00:00Z"), TokyoPc);
     }
 
     void cleanup()
     {
-        SaveDataFiles = false;
+        Frame.SaveFiles = false;
         for (QMdiSubWindow* w : Area->subWindowList())
             delete w;
     }
@@ -156,7 +157,7 @@ private Q_SLOTS:
     {
         TMDIChild* clock = NewClock(NewYork());
         QVERIFY(clock->close());
-        const QString text = FileText(QDir(DataFolder).filePath(u"New York.dat"_s));
+        const QString text = FileText(QDir(Frame.DataFolder).filePath(u"New York.dat"_s));
         QVERIFY2(text.contains(u"Offset=-1400\r\nTimeZone=America/New_York\r\n\r\n[DATE]"_s), qPrintable(text));
     }
 
@@ -172,7 +173,7 @@ private Q_SLOTS:
                  qPrintable(clock->widget()->toolTip()));
         QCOMPARE(clock->Hint(), u"New York"_s);
         QVERIFY(clock->close());
-        const QString text = FileText(QDir(DataFolder).filePath(u"New York.dat"_s));
+        const QString text = FileText(QDir(Frame.DataFolder).filePath(u"New York.dat"_s));
         QVERIFY2(text.contains(u"Offset=-1400\r\nTimeZone=America/Atlantis\r\n"_s), qPrintable(text));
     }
 
@@ -184,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(clock->windowTitle(), u"+2500"_s);
         QCOMPARE(clock->LabelTime2->text(), u"17:00:00"_s);
         QVERIFY(clock->close());
-        const QString text = FileText(QDir(DataFolder).filePath(u"New York.dat"_s));
+        const QString text = FileText(QDir(Frame.DataFolder).filePath(u"New York.dat"_s));
         QVERIFY2(text.contains(u"Offset=+0000\r\nTimeZone=Pacific/Kiritimati\r\n"_s), qPrintable(text));
     }
 };
