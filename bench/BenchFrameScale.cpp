@@ -63,8 +63,9 @@ std::unique_ptr<TMainForm> Frame(int Count)
     for (int i = 0; i < Count; ++i)
         frame->FileNew1Execute();
     frame->WindowTileVertical1Execute();
+    const TLineFormat seconds{true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")};
     for (TMDIChild* clock : frame->ClockWindows())
-        clock->TimeFormat2 = QStringLiteral("hh:nn:ss");
+        clock->SetLineFormat(TMDIChild::LineTime, seconds);
     QCoreApplication::processEvents();
     return frame;
 }
@@ -128,12 +129,14 @@ void BM_Tick(benchmark::State& State)
     const QList<TMDIChild*> clocks = frame->ClockWindows();
     for (TMDIChild* clock : clocks)
         clock->Timer1->stop();
+    const TLineFormat forward{true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")};
+    const TLineFormat backward{true, QStringLiteral("ss:nn:hh"), false, {}, QStringLiteral("ss:nn:hh")};
     bool even = false;
     for (auto _ : State) {
         // Every tick changes every clock's time line.
         even = !even;
         for (TMDIChild* clock : clocks) {
-            clock->TimeFormat2 = even ? QStringLiteral("hh:nn:ss") : QStringLiteral("ss:nn:hh");
+            clock->SetLineFormat(TMDIChild::LineTime, even ? forward : backward);
             clock->Timer1Timer();
         }
         QCoreApplication::processEvents();

@@ -348,6 +348,14 @@ void TMDIChild::SetClockData(const TClockData& D)
         ApplyLine(line);
 }
 
+void TMDIChild::SetLineFormat(TLine Line, const TLineFormat& Format)
+{
+    if (Line == LineDate)
+        ClockData_.DateFormat = Format;
+    else if (Line == LineTime)
+        ClockData_.TimeFormat = Format;
+}
+
 void TMDIChild::InitNewClock()
 {
     ChildDateTime = Now();

@@ -109,6 +109,8 @@ public:
     const TClockData& ClockData() const { return ClockData_; }
     void SetClockData(const TClockData& Data);
     const TFormatSettings& FormatSettings() const { return MyFS2; }
+    // The format of the date line (LineDate) or of the time line (LineTime).
+    void SetLineFormat(TLine Line, const TLineFormat& Format);
 
     // Components. The context menu's members stay null until ContextMenu().
     // Timer1 is the timer that drives the tick: the frame's ticker's, shared

@@ -39,8 +39,8 @@ class TestClockTicker : public QObject {
         auto* clock = new TMDIChild({nullptr, Source ? Source : &Now, nullptr, nullptr, nullptr, Ticker});
         Area->addSubWindow(clock);
         clock->SetLocale(1033);
-        clock->DateFormat2 = QStringLiteral("yyyy/mm/dd");
-        clock->TimeFormat2 = QStringLiteral("hh:nn:ss");
+        clock->SetLineFormat(TMDIChild::LineDate, {true, QStringLiteral("yyyy/mm/dd"), false, {}, QStringLiteral("yyyy/mm/dd")});
+        clock->SetLineFormat(TMDIChild::LineTime, {true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")});
         clock->show();
         return clock;
     }
