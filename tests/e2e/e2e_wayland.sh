@@ -49,4 +49,7 @@ kill -TERM "$app"
 wait_exit "$app" || fail "Pendulor did not end on SIGTERM"
 grep -q $'^Caption=Tokyo\r$' "$folder/Tokyo.dat" 2>/dev/null || fail "the clock file was not written"
 grep -q "^FileName0=$folder/Tokyo.dat"$'\r$' "$folder/Pendulor.ini" 2>/dev/null || fail "the settings file does not list the clock"
+# The position Wayland did not let it apply is kept for the next X11 session.
+position="$(sed -n '/^\[POSITION\]/,/^\r\?$/p' "$folder/Pendulor.ini" | tr -d '\r' | grep -E '^(Left|Top|Width|Height)=' | sort | tr '\n' ' ')"
+[ "$position" = "Height=500 Left=300 Top=200 Width=700 " ] || fail "the saved position became: $position"
 echo "PASS: started on weston (headless), painted the frame and the clock, closed with its files written"
