@@ -1,8 +1,8 @@
 #pragma once
 
 #include "datetime/TDateTime.h"
-#include "dialogs/TFontPreviewEdit.h"
 #include "datetime/TFormatSettings.h"
+#include "dialogs/TFontPreviewEdit.h"
 #include "platform/IFontChooser.h"
 
 #include <QDialog>
