@@ -1,7 +1,8 @@
 # The reverse-DNS application id, from the host of the home page:
-# https://pendulor.example.org/ gives org.example.Pendulor. A host whose first
+# https://pendulor.example.org/ gives org.example.pendulor. A host whose first
 # label is not the application's name gets the name appended
-# (https://quorvane.example/ gives example.quorvane.Pendulor).
+# (https://quorvane.example/ gives example.quorvane.pendulor). All in lower
+# case, as AppStream asks of component ids.
 function(pendulor_application_id url app_name out_var)
   if(NOT url MATCHES "^[A-Za-z][A-Za-z0-9+.-]*://([^/:?#]+)")
     message(FATAL_ERROR "No host in the home page address '${url}'")
@@ -21,10 +22,9 @@ function(pendulor_application_id url app_name out_var)
   endforeach()
   list(GET parts -1 last)
   string(TOLOWER "${app_name}" lower_name)
-  if(last STREQUAL lower_name)
-    list(POP_BACK parts)
+  if(NOT last STREQUAL lower_name)
+    list(APPEND parts "${lower_name}")
   endif()
-  list(APPEND parts "${app_name}")
   list(LENGTH parts count)
   if(count LESS 2)
     message(FATAL_ERROR "The home page address '${url}' gives no reverse-DNS id")

@@ -38,7 +38,7 @@ grep -q '^startup: first paint' "$work/out.txt" || fail "no first paint on Wayla
 grep -q '^reopened: all clocks painted' "$work/out.txt" || fail "the clock from the command line was not painted"
 sleep 0.5
 kill -0 "$app" 2>/dev/null || fail "Pendulor ended on its own: $(tail -3 "$work/err.txt")"
-grep -q 'xdg_toplevel@[0-9]*\.set_app_id("[a-z0-9_]*\.[a-z0-9_.]*Pendulor")' "$work/err.txt" ||
+grep -q 'xdg_toplevel@[0-9]*\.set_app_id("[a-z0-9_]*\.[a-z0-9_.]*pendulor")' "$work/err.txt" ||
   fail "the window's app id: $(grep -o 'set_app_id([^)]*)' "$work/err.txt" | head -1)"
 # Nothing but protocol lines: the position that could not be applied is no error.
 grep -v '^\[ *[0-9.]*\] ' "$work/err.txt" >"$work/said.txt"
