@@ -27,6 +27,10 @@ for f in /usr/bin/Pendulor "/usr/share/metainfo/$id.metainfo.xml" "/usr/share/ic
          /usr/share/pendulor/Pendulor.html; do
   [ -f "$f" ] || fail "$f is not installed"
 done
+# Every library the package depends on is there: the installed program runs.
+version="$(env -u DISPLAY /usr/bin/Pendulor --version 2>&1)" || fail "/usr/bin/Pendulor --version: $version"
+package_version="$(dpkg-query -W -f='${Version}' pendulor)"
+[[ "$version" == "Pendulor $package_version"* ]] || fail "--version says '$version' for package $package_version"
 desktop-file-validate "$entry" || fail "desktop-file-validate: $entry"
 appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "appstreamcli validate: $(appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml")"
