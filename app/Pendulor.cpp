@@ -1,4 +1,5 @@
 // Entry point: the application object, the frame, the message loop.
+#include "app/InformationOptions.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "app/TSessionEnd.h"
@@ -65,6 +66,15 @@ int main(int argc, char** argv)
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+        if (const std::optional<TInformationAnswer> answer = AnswerInformationOptions(arguments)) {
+            std::fputs(answer->Text.toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+    }
     TPendulorApplication app(argc, argv);
     SubstituteFonts();
     TStyleService styles;

@@ -1,12 +1,25 @@
 #include "app/TPendulorApplication.h"
 
+#include "common/BuildInfo.h"
+
 #include <QEvent>
+#include <QIcon>
 
 #include <stdexcept>
 
 TPendulorApplication::TPendulorApplication(int& Argc, char** Argv)
     : QApplication(Argc, Argv)
 {
+    // The desktop entry's name: Wayland compositors and task bars find the
+    // entry, and with it the icon, through it.
+    setDesktopFileName(ApplicationId);
+    QIcon Icon = QIcon::fromTheme(ApplicationId);
+    if (Icon.isNull()) {
+        // Not installed: the sizes built in.
+        for (const int Size : {16, 24, 32, 48, 64, 128, 256})
+            Icon.addFile(QStringLiteral(":/icons/Pendulor-%1.png").arg(Size), QSize(Size, Size));
+    }
+    setWindowIcon(Icon);
 }
 
 void TPendulorApplication::SetExceptionHandler(TExceptionHandler Handler)

@@ -110,6 +110,7 @@ void TMDIChild::TakeForm3(const TForm3& Form, const TEditOpening& Opening)
 {
     const QColor s = ColorOf(clWindowText);
     SetClockName(Form.EditName3->text());
+    Form.EditName3->SetPreviewFont(Form.FontDialogName3.Font);
     TakeFontChoice(LineName, Form.FontDialogName3, s, true);
 
     // With no row selected (the clock's id is on none and the user picked
@@ -136,8 +137,10 @@ void TMDIChild::TakeForm3(const TForm3& Form, const TEditOpening& Opening)
 
     TakeFormat(ClockData_.DateFormat, Form.RBtnComboDate3->isChecked(), Form.SelectedDateFormat(), Form.RBtnEditDate3->isChecked(),
                Form.EditDate3->text(), Form.MemoDate3);
+    Form.EditDate3->SetPreviewFont(Form.FontDialogDate3.Font);
     TakeFontChoice(LineDate, Form.FontDialogDate3, s, true);
     TakeFormat(ClockData_.TimeFormat, Form.RBtnComboTime3->isChecked(), Form.SelectedTimeFormat(), Form.RBtnEditTime3->isChecked(),
                Form.EditTime3->text(), Form.MemoTime3);
+    Form.EditTime3->SetPreviewFont(Form.FontDialogTime3.Font);
     TakeFontChoice(LineTime, Form.FontDialogTime3, s, true);
 }

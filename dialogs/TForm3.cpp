@@ -8,6 +8,7 @@
 #include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TForm3NumberBox.h"
 #include "dialogs/TZoneSearchField.h"
+#include "platform/IWindowSystem.h"
 #include "platform/TFontChooser.h"
 #include "platform/locale/ILocaleDatabase.h"
 #include "shell/TShellOpen.h"
@@ -119,7 +120,7 @@ TForm3::~TForm3()
 void TForm3::CreateControls()
 {
     Label1 = new QLabel(QStringLiteral("[Name]"), this);
-    EditName3 = new QLineEdit(this);
+    EditName3 = new TFontPreviewEdit(this);
     BtnFontName3 = new QPushButton(QStringLiteral("Font"), this);
 
     Label3 = new QLabel(QStringLiteral("Time Difference \nfrom This PC"), this);
@@ -169,7 +170,7 @@ void TForm3::CreateControls()
 
 void TForm3::CreateFormatControls(const QString& ListCaption, QRadioButton*& ListRadio, QRadioButton*& CustomRadio,
                                   QButtonGroup*& Pair, TForm3ComboBox*& List, QPushButton*& FontButton,
-                                  QLineEdit*& Custom, void (TForm3::*HelpClick)())
+                                  TFontPreviewEdit*& Custom, void (TForm3::*HelpClick)())
 {
     ListRadio = new QRadioButton(ListCaption, this);
     CustomRadio = new QRadioButton(QStringLiteral("Custom"), this);
@@ -179,7 +180,7 @@ void TForm3::CreateFormatControls(const QString& ListCaption, QRadioButton*& Lis
     ListRadio->setChecked(true);
     List = new TForm3ComboBox(SampleRowsVisible, this);
     FontButton = new QPushButton(QStringLiteral("Font"), this);
-    Custom = new QLineEdit(this);
+    Custom = new TFontPreviewEdit(this);
     QAction* Help = Custom->addAction(HelpIcon(Custom->palette()), QLineEdit::TrailingPosition);
     connect(Help, &QAction::triggered, this, HelpClick);
     Custom->setEnabled(false);
@@ -257,13 +258,13 @@ void TForm3::ConnectHandlers()
 void TForm3::FormCreate()
 {
     // A third of the work area's width and half its height, and never less
-    // than the controls need.
-    QSize Size(0, 0);
-    if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
-        const QRect Area = Screen->availableGeometry();
-        Size = QSize(Area.width() / 3, Area.height() / 2);
-    }
-    resize(Size.expandedTo(minimumSizeHint()));
+    // than the controls need in the dialog's own font.
+    QSize Area(0, 0);
+    if (Services3.WindowSystem)
+        Area = Services3.WindowSystem->WorkAreaSize();
+    else if (const QScreen* Screen = QGuiApplication::primaryScreen())
+        Area = Screen->availableGeometry().size();
+    resize(QSize(Area.width() / 3, Area.height() / 2).expandedTo(minimumSizeHint()));
 }
 
 void TForm3::FitGrid()
@@ -272,10 +273,13 @@ void TForm3::FitGrid()
         return;
     Fitting3 = true;
     // Equal columns and equal rows, each as large as the most demanding
-    // control needs (spanned cells share the control's size).
+    // control needs (spanned cells share the control's size). The font
+    // previews do not count: they fit into what the dialog's font needs.
     int Width = 0;
     int Height = 0;
     for (int i = 0; i < Grid3->count(); ++i) {
+        if (qobject_cast<TFontPreviewEdit*>(Grid3->itemAt(i)->widget()))
+            continue;
         int Row = 0, Column = 0, RowSpan = 0, ColumnSpan = 0;
         Grid3->getItemPosition(i, &Row, &Column, &RowSpan, &ColumnSpan);
         const QSize Need = Grid3->itemAt(i)->sizeHint();
@@ -286,8 +290,23 @@ void TForm3::FitGrid()
         Grid3->setColumnMinimumWidth(Column, Width);
     for (int Row = 0; Row < GridRows; ++Row)
         Grid3->setRowMinimumHeight(Row, Height);
+    LimitPreviews(Height);
     Grid3->invalidate();
     Fitting3 = false;
+}
+
+void TForm3::LimitPreviews(int Height)
+{
+    for (TFontPreviewEdit* Preview : {EditName3, EditDate3, EditTime3})
+        Preview->SetHeightLimit(Height);
+}
+
+void TForm3::resizeEvent(QResizeEvent* Event)
+{
+    QDialog::resizeEvent(Event);
+    // The grid has taken the new size: the rows are as tall as they now are.
+    if (Grid3 && Grid3->rowCount() > 0)
+        LimitPreviews(qMax(Grid3->rowMinimumHeight(0), Grid3->cellRect(0, 0).height()));
 }
 
 bool TForm3::event(QEvent* Event)
@@ -509,13 +528,12 @@ void TForm3::RBtnEditTime3Click()
 void TForm3::SetNameFont(const TFontChoice& Choice)
 {
     FontDialogName3 = Choice;
-    EditName3->setFont(Choice.Font);
+    EditName3->SetPreviewFont(Choice.Font);
     if (Choice.Color.isValid()) {
         QPalette Palette = EditName3->palette();
         Palette.setColor(QPalette::Text, Choice.Color);
         EditName3->setPalette(Palette);
     }
-    FitGrid();
 }
 
 void TForm3::ChooseFont(TFontChoice& Choice)

@@ -3,6 +3,7 @@
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
 #include "datetime/TZoneOffset.h"
+#include "dialogs/TFontPreviewEdit.h"
 #include "platform/IFontChooser.h"
 
 #include <QDialog>
@@ -14,6 +15,7 @@
 class IFontChooser;
 class ILocaleDatabase;
 class INowSource;
+class IWindowSystem;
 class QAbstractButton;
 class QButtonGroup;
 class QComboBox;
@@ -34,6 +36,7 @@ struct TForm3Services {
     const INowSource* Now = nullptr;
     const ILocaleDatabase* Locales = nullptr;
     IFontChooser* FontChooser = nullptr;
+    IWindowSystem* WindowSystem = nullptr; // the work area the dialog is sized from
     std::function<void(const QString& PageReference)> OpenHelp;
 };
 
@@ -104,7 +107,7 @@ public:
 
     // Components.
     QLabel* Label1 = nullptr;
-    QLineEdit* EditName3 = nullptr;
+    TFontPreviewEdit* EditName3 = nullptr;
     QPushButton* BtnFontName3 = nullptr;
     QLabel* Label3 = nullptr;
     TForm3NumberBox* NumberBoxHH3 = nullptr;
@@ -117,12 +120,12 @@ public:
     QRadioButton* RBtnEditDate3 = nullptr;
     TForm3ComboBox* ComboBoxDate3 = nullptr;
     QPushButton* BtnFontDate3 = nullptr;
-    QLineEdit* EditDate3 = nullptr;
+    TFontPreviewEdit* EditDate3 = nullptr;
     QRadioButton* RBtnComboTime3 = nullptr;
     QRadioButton* RBtnEditTime3 = nullptr;
     TForm3ComboBox* ComboBoxTime3 = nullptr;
     QPushButton* BtnFontTime3 = nullptr;
-    QLineEdit* EditTime3 = nullptr;
+    TFontPreviewEdit* EditTime3 = nullptr;
     QPushButton* BtnOk3 = nullptr;
     QPushButton* BtnCancel3 = nullptr;
     // The fonts held by the three font choosers.
@@ -141,18 +144,21 @@ public:
 
 protected:
     bool event(QEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
 
 private:
     void CreateControls();
     // One list-or-custom group: radio pair, sample list, font button, custom field with its help button.
     void CreateFormatControls(const QString& ListCaption, QRadioButton*& ListRadio, QRadioButton*& CustomRadio,
                               QButtonGroup*& Pair, TForm3ComboBox*& List, QPushButton*& FontButton,
-                              QLineEdit*& Custom, void (TForm3::*HelpClick)());
+                              TFontPreviewEdit*& Custom, void (TForm3::*HelpClick)());
     void PlaceControls();
     void SetTabOrder();
     void ConnectHandlers();
     void FormCreate();
     void FitGrid();
+    // The font previews take at most the height of their cells.
+    void LimitPreviews(int Height);
     // The list-or-custom state of one pair: list enabled and field disabled, or the reverse.
     static void ApplyChoice(bool UseList, QComboBox* List, QLineEdit* Custom);
     static void SetRadio(QButtonGroup* Group, QAbstractButton* Radio, bool Checked);

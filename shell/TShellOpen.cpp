@@ -19,6 +19,8 @@
 namespace {
 
 const QString HelpFileName = QStringLiteral("Pendulor.html");
+// Relative to the installation prefix; the install rules put the help there.
+const QString InstalledHelpFolder = QStringLiteral("share/pendulor");
 
 // "\"a \"\"b\"\"\"" -> "a \"b\"": a path the caller enclosed in quotes.
 QString Unquoted(const QString& Text)
@@ -183,10 +185,23 @@ QString TShellOpen::ClimbSearch1(const QString& AFile) const
     return ::ClimbSearch1(AFile, [this](const QString& Text) { Dialogs1.ShowFitted(Text); });
 }
 
+QString TShellOpen::FindHelpFile(const QString& AFile) const
+{
+    const QString Climbed = ::ClimbSearch1(AFile, [](const QString&) {});
+    if (QFileInfo(Climbed).isFile())
+        return Climbed;
+    // An installed executable lies in PREFIX/bin, its help in PREFIX/share/pendulor.
+    const QString Prefix = DirectoryPart(DirectoryPart(ExecutablePath1));
+    const QString Installed = JoinPath(JoinPath(Prefix, InstalledHelpFolder), FileNamePart(AFile));
+    if (!Prefix.isEmpty() && QFileInfo(Installed).isFile())
+        return Installed;
+    return ClimbSearch1(AFile);
+}
+
 void TShellOpen::OpenHelpTopic(const QString& PageReference) const
 {
     const QString Start = JoinPath(DirectoryPart(ExecutablePath1), HelpFileName);
-    MyShellExecuteOpen1(QStringLiteral("hh.exe"), ClimbSearch1(Start) + PageReference);
+    MyShellExecuteOpen1(QStringLiteral("hh.exe"), FindHelpFile(Start) + PageReference);
 }
 
 void TShellOpen::ShowProperties(const QString& Path) const
@@ -197,7 +212,7 @@ void TShellOpen::ShowProperties(const QString& Path) const
 
 void TShellOpen::ShowHelp1Click() const
 {
-    const QString Found = ClimbSearch1(WithExtension(ExecutablePath1, QStringLiteral(".html")));
+    const QString Found = FindHelpFile(WithExtension(ExecutablePath1, QStringLiteral(".html")));
     MyShellExecuteOpen1(Quoted(Found), QString());
 }
 

@@ -25,6 +25,10 @@ public:
 
     // The help lookup: AFile's name in AFile's folder and every folder above.
     QString ClimbSearch1(const QString& AFile) const;
+    // ClimbSearch1, and when its climb finds nothing, the installed data
+    // folder (share/pendulor beside the executable's bin folder) before the
+    // "HelpFile NotFound" report.
+    QString FindHelpFile(const QString& AFile) const;
 
     // Opens the help document at one of the two topics above.
     void OpenHelpTopic(const QString& PageReference) const;

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
+#include <QGridLayout>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -588,6 +590,39 @@ private Q_SLOTS:
         QVERIFY(Edit(child, [](TForm3& f) { f.EditName3->setText(QStringLiteral(" São Paulo ")); }));
         QCOMPARE(child->ClockName(), QStringLiteral(" São Paulo "));
         QCOMPARE(child->Hint(), QStringLiteral(" São Paulo "));
+    }
+
+    // "Ok" gives the name, date and time fields the fonts of their lines, as
+    // previews that stay within their rows; while the dialog is open the date
+    // and time fields keep the fonts they had.
+    void okPreviewsTheLineFontsInTheirFields()
+    {
+        TClockData data = Tokyo();
+        data.DateLine.FontName = QStringLiteral("Serif");
+        data.DateLine.FontSize = 48;
+        data.DateLine.Italic = true;
+        data.TimeLine.FontName = QStringLiteral("Noto Sans CJK JP");
+        data.TimeLine.FontSize = 72;
+        TMDIChild* child = NewClock(data);
+        const QFont before = Dialog->EditDate3->PreviewFont();
+        QVERIFY(Edit(child, [&](TForm3& f) { QCOMPARE(f.EditDate3->PreviewFont(), before); }));
+        for (const auto& [field, line] : {std::pair{Dialog->EditDate3, TMDIChild::LineDate},
+                                          std::pair{Dialog->EditTime3, TMDIChild::LineTime},
+                                          std::pair{Dialog->EditName3, TMDIChild::LineName}}) {
+            const QFont wanted = child->LineFontChoice(line).Font;
+            QCOMPARE(field->PreviewFont(), wanted);
+            QCOMPARE(field->font().family(), wanted.family());
+            QCOMPARE(field->font().italic(), wanted.italic());
+        }
+        Dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Dialog.get()));
+        auto* grid = qobject_cast<QGridLayout*>(Dialog->layout());
+        for (const auto& [field, row] : {std::pair{Dialog->EditDate3, 5}, std::pair{Dialog->EditTime3, 8}}) {
+            QVERIFY(field->font().pixelSize() < QFontInfo(field->PreviewFont()).pixelSize());
+            QVERIFY2(field->height() <= grid->cellRect(row, 1).height(),
+                     qPrintable(QStringLiteral("%1 > %2").arg(field->height()).arg(grid->cellRect(row, 1).height())));
+        }
+        Dialog->hide();
     }
 
     void fontColourFollowsTheStyleOnlyForItsColour_data()

@@ -6,6 +6,7 @@
 #include "platform/locale/ILocaleDatabase.h"
 #include "unit/doubles/TFakeLocaleDatabase.h"
 #include "widgets/doubles/TFakeFontChooser.h"
+#include "widgets/doubles/TFakeWindowSystem.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QAbstractItemView>
@@ -532,8 +533,9 @@ private Q_SLOTS:
         const TFontChoice& Expected = confirmed ? Picked : Before;
         QCOMPARE(Choosers[which]->Font, Expected.Font);
         QCOMPARE(Choosers[which]->Color, Expected.Color);
-        // Only the name field previews its font.
-        QCOMPARE(Form->EditName3->font(), which == 0 ? Expected.Font : Before.Font);
+        // Only the name field previews its font (in its face, at most as tall as its row).
+        QCOMPARE(Form->EditName3->PreviewFont(), which == 0 ? Expected.Font : Before.Font);
+        QCOMPARE(Form->EditName3->font().family(), (which == 0 ? Expected.Font : Before.Font).family());
         for (int Other = 0; Other < 3; ++Other) {
             if (Other != which)
                 QCOMPARE(Choosers[Other]->Font, Before.Font);
@@ -609,6 +611,58 @@ private Q_SLOTS:
         QVERIFY(Form->ComboBoxLang3->width() >= Form->ComboBoxLang3->sizeHint().width());
         QVERIFY(Form->Label3->width() >= Form->Label3->sizeHint().width());
         QVERIFY(Form->Label3->height() >= Form->Label3->sizeHint().height());
+    }
+
+    // The grid is sized from the dialog's own font: a large name font is
+    // previewed within its cell and never pushes "Ok" and "Cancel" off the
+    // work area.
+    void nameFontKeepsTheDialogOnTheWorkArea_data()
+    {
+        QTest::addColumn<QSize>("work");
+        QTest::addColumn<int>("points");
+        for (const QSize Work : {QSize(1366, 768), QSize(1920, 1080)}) {
+            for (const int Points : {26, 48, 72}) {
+                const QString Name = QStringLiteral("%1x%2, %3 pt").arg(Work.width()).arg(Work.height()).arg(Points);
+                QTest::newRow(qPrintable(Name)) << Work << Points;
+            }
+        }
+    }
+    void nameFontKeepsTheDialogOnTheWorkArea()
+    {
+        QFETCH(QSize, work);
+        QFETCH(int, points);
+        TFakeWindowSystem Screen;
+        Screen.Work = work;
+        TForm3Services Services;
+        Services.Now = Now.get();
+        Services.WindowSystem = &Screen;
+        const QSize Need = TForm3(Services).minimumSizeHint(); // what the dialog's font needs
+        TForm3 Dialog(Services);
+        QFont Name(QStringLiteral("Noto Sans CJK JP"));
+        Name.setPointSize(points);
+        Dialog.SetNameFont(TFontChoice{Name, QColor(Qt::darkBlue)});
+        Dialog.EditName3->setText(QStringLiteral(u"東京 Tokyo"));
+        Dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Dialog));
+        QCoreApplication::processEvents();
+
+        const QSize Third(work.width() / 3, work.height() / 2);
+        if (Need.width() <= Third.width() && Need.height() <= Third.height())
+            QCOMPARE(Dialog.size(), Third);
+        else
+            QCOMPARE(Dialog.size(), Third.expandedTo(Need));
+        QVERIFY(Dialog.width() <= work.width() && Dialog.height() <= work.height());
+        for (const QPushButton* Button : {Dialog.BtnOk3, Dialog.BtnCancel3})
+            QVERIFY2(Dialog.rect().contains(Button->geometry()), qPrintable(Button->text()));
+        // The preview: the name's face, within the two cells of its row.
+        auto* Grid = qobject_cast<QGridLayout*>(Dialog.layout());
+        const QRect Cell = Grid->cellRect(0, 1).united(Grid->cellRect(0, 2));
+        QVERIFY2(Cell.contains(Dialog.EditName3->geometry()),
+                 qPrintable(QStringLiteral("field %1 px high in a row of %2")
+                                .arg(Dialog.EditName3->height()).arg(Cell.height())));
+        QCOMPARE(Dialog.EditName3->font().family(), Name.family());
+        QCOMPARE(Dialog.EditName3->PreviewFont(), Name);
+        QCOMPARE(Dialog.EditName3->palette().color(QPalette::Text), QColor(Qt::darkBlue));
     }
 
     void opensCentredOnItsFrame()

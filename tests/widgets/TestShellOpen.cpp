@@ -244,6 +244,54 @@ private Q_SLOTS:
                               QStringLiteral("Open Failed 2\r\nNo such file or directory\r\n\"/%1.html\"").arg(Name)}));
     }
 
+    // An installed executable in PREFIX/bin finds its help in PREFIX/share/pendulor
+    // once the climb has found nothing; a help file on the climb comes first.
+    void help_lookup_falls_back_to_the_installed_folder_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("topic"); // the properties dialog's button, else Help > Help
+        const QString Installed = QStringLiteral("a/b/share/pendulor/Pendulor.html");
+        QTest::newRow("menu, installed only") << "Pendulor" << QStringList{Installed} << Installed << false;
+        QTest::newRow("topic, installed only") << "Other" << QStringList{Installed} << Installed << true;
+        QTest::newRow("menu, climb first") << "Pendulor" << QStringList{Installed, "a/Pendulor.html"}
+                                           << "a/Pendulor.html" << false;
+        QTest::newRow("menu, renamed executable") << "Worldclock.bin"
+                                                  << QStringList{Installed, "a/b/share/pendulor/Worldclock.html"}
+                                                  << "a/b/share/pendulor/Worldclock.html" << false;
+        QTest::newRow("menu, a folder of that name is no help")
+            << "Pendulor" << QStringList{"a/b/share/pendulor/Pendulor.html/"} << QString() << false;
+    }
+    void help_lookup_falls_back_to_the_installed_folder()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        QFETCH(bool, topic);
+        for (const QString& Relative : present) {
+            if (Relative.endsWith(QLatin1Char('/')))
+                QVERIFY(QDir(Root->path()).mkpath(Relative));
+            else
+                QVERIFY(QDir(Root->path()).mkpath(QFileInfo(Relative).path()) && !PutFile(Relative).isEmpty());
+        }
+        const TShellOpen Open = Gateway(executable);
+        if (topic)
+            Open.OpenHelpTopic(TShellOpen::DateFormatsTopic);
+        else
+            Open.ShowHelp1Click();
+        if (expected.isEmpty()) {
+            QVERIFY(Shell.Calls.isEmpty());
+            QCOMPARE(Boxes.Texts(TKind::Fitted).value(0), QStringLiteral("HelpFile NotFound\r\nPendulor.html"));
+            return;
+        }
+        QUrl Url = QUrl::fromLocalFile(Path(expected));
+        if (topic)
+            Url.setFragment(QStringLiteral("20251023141847363"));
+        QCOMPARE(OnlyCall(QStringLiteral("OpenUrl")), Url.toString(QUrl::FullyEncoded));
+        QVERIFY(Boxes.Shown.isEmpty());
+    }
+
     void help_topic_opens_anchor_data()
     {
         QTest::addColumn<QString>("page");
