@@ -43,7 +43,7 @@ bool IsClockFileName(const QString& Path)
 // The values of section DATAFILE in the order they stand, whatever the keys.
 QStringList SavedClockSet(const QString& FileName)
 {
-    const TIniFile ini(FileName);
+    const TIniFile ini(FileName, ProcessLocale::Identifier());
     QStringList paths;
     for (const QString& key : ini.ReadSection(u"DATAFILE"))
         paths.append(ini.ReadString(u"DATAFILE", key, QString()));

@@ -148,7 +148,7 @@ bool TMainForm::FormCloseQuery()
 bool TMainForm::IsReadable(const QString& FileName)
 {
     try {
-        TIniFile probe(FileName);
+        TIniFile probe(FileName, ProcessLocale::Identifier());
         return true;
     } catch (const std::exception&) {
         return false;

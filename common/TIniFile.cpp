@@ -54,12 +54,12 @@ TIniFile::TIniFile(const QString& FileName, const TTextEncoding& Encoding)
 {
 }
 
-TIniFile::TIniFile(const QString& FileName) : FileName_(FileName)
+TIniFile::TIniFile(const QString& FileName, LCID LegacyLocale) : FileName_(FileName)
 {
     const TFileContent Content = ReadWholeFile(FileName, MaxFileSize);
     if (!Content.Exists)
         return;
-    Encoding_ = TTextEncoding::Detect(Content.Bytes);
+    Encoding_ = TTextEncoding::Detect(Content.Bytes, LegacyLocale);
     try {
         Parse(Encoding_.Decode(Content.Bytes));
     } catch (const EPendulorError& E) {
@@ -75,10 +75,10 @@ TIniFile TIniFile::FromText(const QString& FileName, QStringView Text, const TTe
     return Ini;
 }
 
-TIniFile TIniFile::ForRewrite(const QString& FileName)
+TIniFile TIniFile::ForRewrite(const QString& FileName, LCID LegacyLocale)
 {
     const TFileContent Content = ReadWholeFile(FileName, MaxFileSize);
-    return TIniFile(FileName, Content.Exists ? TTextEncoding::Detect(Content.Bytes) : TTextEncoding{});
+    return TIniFile(FileName, Content.Exists ? TTextEncoding::Detect(Content.Bytes, LegacyLocale) : TTextEncoding{});
 }
 
 void TIniFile::Parse(QStringView Text)

@@ -16,8 +16,10 @@ class TIniFile {
 public:
     // Reads FileName. A file that does not exist reads as empty (a new file is
     // written as UTF-8 without mark). Throws EPendulorError naming the file
-    // and the reason when it exists but cannot be read or decoded.
-    explicit TIniFile(const QString& FileName);
+    // and the reason when it exists but cannot be read or decoded. A file
+    // without a byte-order mark that is not UTF-8 is read in the ANSI code
+    // page of LegacyLocale.
+    TIniFile(const QString& FileName, LCID LegacyLocale);
 
     // The file as text, without reading anything from disk.
     static TIniFile FromText(const QString& FileName, QStringView Text, const TTextEncoding& Encoding);
@@ -25,7 +27,7 @@ public:
     // The file about to be replaced as a whole: only its encoding is taken
     // (from the mark, or by the UTF-8 check), so that a damaged file can
     // still be overwritten. Throws when the file exists but cannot be read.
-    static TIniFile ForRewrite(const QString& FileName);
+    static TIniFile ForRewrite(const QString& FileName, LCID LegacyLocale);
 
     const QString& FileName() const { return FileName_; }
     const TTextEncoding& Encoding() const { return Encoding_; }

@@ -2,7 +2,6 @@
 
 #include "common/AnsiCodePage.h"
 #include "common/EPendulorError.h"
-#include "datetime/ProcessLocale.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ustring.h>
@@ -127,7 +126,7 @@ std::optional<QByteArray> EncodeLegacy(const QByteArray& Converter, QStringView 
 
 } // namespace
 
-TTextEncoding TTextEncoding::Detect(const QByteArray& Bytes)
+TTextEncoding TTextEncoding::Detect(const QByteArray& Bytes, LCID LegacyLocale)
 {
     if (Bytes.startsWith(Utf8Mark))
         return {Utf8Bom, {}};
@@ -137,7 +136,7 @@ TTextEncoding TTextEncoding::Detect(const QByteArray& Bytes)
         return {Utf16BE, {}};
     if (IsValidUtf8(Bytes.constData(), Bytes.size()))
         return {Utf8, {}};
-    return {Legacy, QByteArray(AnsiConverterName(ProcessLocale::Identifier()))};
+    return {Legacy, QByteArray(AnsiConverterName(LegacyLocale))};
 }
 
 QString TTextEncoding::Decode(const QByteArray& Bytes) const
@@ -175,10 +174,14 @@ QByteArray TTextEncoding::Encode(QStringView Text) const
     case Utf16BE:
         return EncodeUtf16(Text, true);
     case Legacy:
+        // Bytes without a mark that are valid UTF-8 are read back as UTF-8:
+        // in the code page they must not spell other text in UTF-8.
         if (std::optional<QByteArray> Bytes = EncodeLegacy(Converter, Text))
-            return *std::move(Bytes);
+            if (!IsValidUtf8(Bytes->constData(), Bytes->size()) || QString::fromUtf8(*Bytes) == Text)
+                return *std::move(Bytes);
         // The file moves to UTF-8 with its mark, which every reader of it
-        // recognises, rather than lose the characters the code page lacks.
+        // recognises, rather than lose the characters the code page lacks or
+        // change them on the next reading.
         return QByteArray(Utf8Mark) + Text.toUtf8();
     }
     return {};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AnsiCodePage.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -15,8 +17,9 @@ struct TTextEncoding {
     friend bool operator==(const TTextEncoding&, const TTextEncoding&) = default;
 
     // By byte-order mark; without one, valid UTF-8 is Utf8 and anything else
-    // is the process locale's ANSI code page.
-    static TTextEncoding Detect(const QByteArray& Bytes);
+    // is the ANSI code page of LegacyLocale (the caller's choice, usually the
+    // process locale).
+    static TTextEncoding Detect(const QByteArray& Bytes, LCID LegacyLocale);
 
     // The text of Bytes (without its mark). Throws EPendulorError with the
     // reason when the bytes are not valid in an encoding that a mark declares

@@ -1,50 +1,44 @@
-// Loads arbitrary bytes as a clock data file, writes the clock back and
-// loads it again: the second load must give the same clock.
+// Reads arbitrary bytes as a clock data file, in memory: the bytes are
+// decoded as the file reader does, the clock is written back, encoded, read
+// again, and the second read must give the same clock.
 #include "clock/data/ClockDataFile.h"
 #include "clock/data/ColorText.h"
 #include "common/EPendulorError.h"
-
-#include <QDir>
-#include <QFile>
+#include "common/TIniFile.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
-QString Folder()
+const QString Path = QStringLiteral("/fuzz/clock.dat");
+constexpr LCID CodePageLocale = 1041; // double-byte: more to get wrong than 1252
+
+// The file's bytes as the file reader parses them.
+TIniFile Parse(const QByteArray& Bytes)
 {
-    static const QString Path = [] {
-        const QString P = QDir::tempPath() + QStringLiteral("/FuzzClockDataFile-%1").arg(::getpid());
-        QDir().mkpath(P);
-        return P;
-    }();
-    return Path;
+    const TTextEncoding Encoding = TTextEncoding::Detect(Bytes, CodePageLocale);
+    return TIniFile::FromText(Path, Encoding.Decode(Bytes), Encoding);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
-    const QString Input = Folder() + QStringLiteral("/input.dat");
-    const QString Output = Folder() + QStringLiteral("/output.dat");
-    {
-        QFile F(Input);
-        if (!F.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        F.write(reinterpret_cast<const char*>(Data), static_cast<qint64>(Size));
-    }
+    const QByteArray Bytes(reinterpret_cast<const char*>(Data), static_cast<qsizetype>(Size));
     TClockData Clock;
     try {
-        ReadClockDataFile(Input, 1033, Clock);
+        ReadClockData(Parse(Bytes), 1033, Clock);
     } catch (const EPendulorError&) {
-        return 0; // refused as unreadable
+        return 0; // refused as undecodable
     }
-    QFile::remove(Output);
-    WriteClockDataFile(Output, Clock, QStringLiteral("+0000"), 45953.5);
+    // Written as WriteClockDataFile does: the encoding of the file read kept.
+    TIniFile Written = TIniFile::FromText(Path, QStringView(), TTextEncoding::Detect(Bytes, CodePageLocale));
+    WriteClockData(Written, Clock, QStringLiteral("+0000"), 45953.5);
     TClockData Back;
-    ReadClockDataFile(Output, 1033, Back);
+    ReadClockData(Parse(Written.Encoding().Encode(Written.Text())), 1033, Back);
+
     // Values lose outer blanks and line breaks on writing; compare what survives.
     TClockData Expected = Clock;
     const auto Clean = [](QString& S) {
@@ -67,7 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         // A value found only at a later twin of a colour name reads back as the first twin.
         L->FontColor = TextToColor(ColorToText(L->FontColor)).value_or(0xDEADBEEF);
     }
-    if (!(Back == Expected))
+    if (!(Back == Expected)) {
+        if (std::getenv("FUZZ_EXPLAIN")) // what differs, for a person reading a crash
+            std::fprintf(stderr, "written:\n%s\nname %s | %s\nlocale %u | %u\ndate %s | %s\ntime %s | %s\n",
+                         qPrintable(Written.Text()), qPrintable(Back.Name), qPrintable(Expected.Name),
+                         Back.LocaleID, Expected.LocaleID, qPrintable(Back.DateFormat),
+                         qPrintable(Expected.DateFormat), qPrintable(Back.TimeFormat),
+                         qPrintable(Expected.TimeFormat));
         std::abort();
+    }
     return 0;
 }

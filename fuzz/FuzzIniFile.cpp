@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     const QByteArray Bytes(reinterpret_cast<const char*>(Data), static_cast<qsizetype>(Size));
-    const TTextEncoding Encoding = TTextEncoding::Detect(Bytes);
+    const TTextEncoding Encoding = TTextEncoding::Detect(Bytes, 1041); // the double-byte code page: more to get wrong
     QString Text;
     try {
         Text = Encoding.Decode(Bytes);

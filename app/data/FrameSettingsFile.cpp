@@ -1,6 +1,7 @@
 #include "app/data/FrameSettingsFile.h"
 
 #include "common/TIniFile.h"
+#include "datetime/ProcessLocale.h"
 
 #include <algorithm>
 
@@ -61,12 +62,12 @@ TFrameSettings ReadFrameSettings(const TIniFile& Ini, const TFrameDefaults& Defa
 
 TFrameSettings ReadFrameSettingsFile(const QString& FileName, const TFrameDefaults& Defaults)
 {
-    return ReadFrameSettings(TIniFile(FileName), Defaults);
+    return ReadFrameSettings(TIniFile(FileName, ProcessLocale::Identifier()), Defaults);
 }
 
 void WriteFrameSettingsFile(const QString& FileName, const TFrameSettings& S, const TProgramStamp& P)
 {
-    TIniFile ini = TIniFile::ForRewrite(FileName); // keeps the file's encoding
+    TIniFile ini = TIniFile::ForRewrite(FileName, ProcessLocale::Identifier()); // keeps the file's encoding
     ini.Clear();
     ini.WriteString(Program, u"Name", P.Name);
     ini.WriteString(Program, u"Path", P.Path);

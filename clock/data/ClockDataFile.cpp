@@ -84,7 +84,12 @@ QString StoredOffsetText(TDateTime Offset)
 
 void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData& Data)
 {
-    const TIniFile Ini(FileName); // throws before Data is touched
+    const TIniFile Ini(FileName, ProcessLocale::Identifier()); // throws before Data is touched
+    ReadClockData(Ini, DefaultLocaleID, Data);
+}
+
+void ReadClockData(const TIniFile& Ini, LCID DefaultLocaleID, TClockData& Data)
+{
     TClockData D = Data;
 
     D.Name = Ini.ReadString(u"NAME", u"Caption", ClockInitialCaption);
@@ -109,8 +114,14 @@ void WriteClockDataFile(const QString& Path, const TClockData& Data, const QStri
                         TDateTime Moment)
 {
     // Only the encoding of an existing file is kept; its content is replaced.
-    TIniFile Ini = TIniFile::ForRewrite(Path);
-    const QFileInfo Info(Path);
+    TIniFile Ini = TIniFile::ForRewrite(Path, ProcessLocale::Identifier());
+    WriteClockData(Ini, Data, Caption, Moment);
+    Ini.UpdateFile();
+}
+
+void WriteClockData(TIniFile& Ini, const TClockData& Data, const QString& Caption, TDateTime Moment)
+{
+    const QFileInfo Info(Ini.FileName());
 
     Ini.WriteString(u"FILE", u"FileName", Info.fileName());
     Ini.WriteString(u"FILE", u"FilePath", QDir::toNativeSeparators(Info.absolutePath()));
@@ -129,6 +140,4 @@ void WriteClockDataFile(const QString& Path, const TClockData& Data, const QStri
 
     WriteLineStyle(Ini, u"TIME", Data.TimeLine);
     WriteLineFormat(Ini, u"TIME", Data.TimeFormat);
-
-    Ini.UpdateFile();
 }

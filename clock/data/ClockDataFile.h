@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class TIniFile;
+
 // Initial caption of a clock window; the name of a clock whose file has no name.
 inline const QString ClockInitialCaption = QStringLiteral("MDI Child");
 
@@ -16,6 +18,9 @@ inline const QString ClockInitialCaption = QStringLiteral("MDI Child");
 // EPendulorError and leaves Data unchanged.
 void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData& Data);
 
+// The same from a file already read (or text held in memory): never throws.
+void ReadClockData(const TIniFile& Ini, LCID DefaultLocaleID, TClockData& Data);
+
 // Replaces the file Path as a whole with Data. NAME/TimeZone is written only
 // for a clock with a zone, as the last key of NAME; an offset of more than
 // 23:59 either way (a zone far from this PC) is written as +0000. Caption is the window's caption
@@ -25,3 +30,7 @@ void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData
 // written; the previous file then stays as it was.
 void WriteClockDataFile(const QString& Path, const TClockData& Data, const QString& Caption,
                         TDateTime Moment);
+
+// The keys WriteClockDataFile writes, into Ini (FILE/FileName and FilePath
+// from Ini's file name); nothing is written to disk.
+void WriteClockData(TIniFile& Ini, const TClockData& Data, const QString& Caption, TDateTime Moment);

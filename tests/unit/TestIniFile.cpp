@@ -1,7 +1,5 @@
 #include "common/EPendulorError.h"
 #include "common/TIniFile.h"
-#include "datetime/ProcessLocale.h"
-#include "unit/doubles/TFakeLocaleDatabase.h"
 #include "unit/doubles/FileBytes.h"
 
 #include <QDir>
@@ -46,23 +44,14 @@ class TestIniFile : public QObject {
     Q_OBJECT
 
 private:
-    TFakeLocaleDatabase Locales;
     QTemporaryDir Dir;
 
     QString PathOf(const QString& Name) const { return Dir.filePath(Name); }
-    void UseProcessLocale(LCID Locale)
-    {
-        Locales.SetThreadLocale(Locale);
-        ProcessLocale::Init(Locales);
-    }
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(Dir.isValid());
-        Locales.InstallEnglish(1033);
-        Locales.InstallEnglish(1041);
-        UseProcessLocale(1033);
     }
 
     void reading_data()
@@ -222,7 +211,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("processLocale");
+        QTest::addColumn<int>("legacyLocale");
 
         QTest::newRow("utf-8") << Sample.toUtf8() << int(TTextEncoding::Utf8) << 1033;
         QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + Sample.toUtf8()
@@ -245,27 +234,25 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, kind);
-        QFETCH(int, processLocale);
-        UseProcessLocale(LCID(processLocale));
+        QFETCH(int, legacyLocale);
         const QString Path = PathOf(QStringLiteral("round.ini"));
         WriteBytes(Path, bytes);
 
-        TIniFile Ini(Path);
+        TIniFile Ini(Path, LCID(legacyLocale));
         QCOMPARE(int(Ini.Encoding().Kind), kind);
         const QString Expected = kind != TTextEncoding::Legacy ? u"東京 🌍 القاهرة"_s
-                               : processLocale == 1041       ? u"東京"_s
+                               : legacyLocale == 1041        ? u"東京"_s
                                                              : u"Zürich €"_s;
         QCOMPARE(Ini.ReadString(u"clock", u"name", QString()), Expected);
         Ini.UpdateFile();
         QCOMPARE(ReadBytes(Path), bytes);
-        UseProcessLocale(1033);
     }
 
     // A legacy file stays in its code page while that holds every character;
     // text it cannot hold moves the file to UTF-8 with a mark, never to "?".
     void legacyCodePageNeverDropsCharacters_data()
     {
-        QTest::addColumn<int>("processLocale");
+        QTest::addColumn<int>("legacyLocale");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("written");
@@ -277,6 +264,13 @@ private Q_SLOTS:
             << QByteArray("\xEF\xBB\xBF") + u"[A]\r\nk=東🌍é\r\n\r\n"_s.toUtf8();
         QTest::newRow("cp1252 lacks kanji") << 1033 << QByteArray("[A]\r\nk=Z\xFCrich\r\n") << u"Zürich 東京"_s
                                             << QByteArray("\xEF\xBB\xBF") + u"[A]\r\nk=Zürich 東京\r\n\r\n"_s.toUtf8();
+        // In cp932 "譚ｱ莠ｬ" is the UTF-8 of "東京": kept in the code page, the
+        // file would read back as UTF-8 with other text.
+        QTest::newRow("cp932 bytes that spell UTF-8") << 1041 << QByteArray("[A]\r\nk=\x93\x8C\r\n")
+                                                      << u"譚ｱ莠ｬ"_s
+                                                      << QByteArray("\xEF\xBB\xBF") + u"[A]\r\nk=譚ｱ莠ｬ\r\n\r\n"_s.toUtf8();
+        QTest::newRow("cp1252 bytes that spell UTF-8") << 1033 << QByteArray("[A]\r\nk=Z\xFCrich\r\n") << u"Ã©"_s
+                                                       << QByteArray("\xEF\xBB\xBF") + u"[A]\r\nk=Ã©\r\n\r\n"_s.toUtf8();
         // Text that no encoding can hold still saves.
         QTest::newRow("lone surrogate") << 1033 << QByteArray("[A]\r\nk=\xFC\r\n") << QString(QChar(0xD800))
                                         << QByteArray("\xEF\xBB\xBF[A]\r\nk=?\r\n\r\n");
@@ -284,27 +278,25 @@ private Q_SLOTS:
 
     void legacyCodePageNeverDropsCharacters()
     {
-        QFETCH(int, processLocale);
+        QFETCH(int, legacyLocale);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, value);
         QFETCH(QByteArray, written);
-        UseProcessLocale(LCID(processLocale));
-        auto Restore = qScopeGuard([this] { UseProcessLocale(1033); });
         const QString Path = PathOf(QStringLiteral("legacy.ini"));
         WriteBytes(Path, bytes);
-        TIniFile Ini(Path);
+        TIniFile Ini(Path, LCID(legacyLocale));
         QCOMPARE(int(Ini.Encoding().Kind), int(TTextEncoding::Legacy));
         Ini.WriteString(u"A", u"k", value);
         Ini.UpdateFile();
         QCOMPARE(ReadBytes(Path), written);
         if (!value.front().isSurrogate())
-            QCOMPARE(TIniFile(Path).ReadString(u"A", u"k", QString()), value);
+            QCOMPARE(TIniFile(Path, LCID(legacyLocale)).ReadString(u"A", u"k", QString()), value);
     }
 
     void newFileIsUtf8WithoutMark()
     {
         const QString Path = PathOf(QStringLiteral("new.ini"));
-        TIniFile Ini(Path);
+        TIniFile Ini(Path, 1033);
         QVERIFY(Ini.ReadSections().isEmpty());
         Ini.WriteString(u"A", u"k", u"東京"_s);
         Ini.UpdateFile();
@@ -333,7 +325,7 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(Path));
         else
             WriteBytes(Path, bytes);
-        const QString Message = ErrorOf([&] { TIniFile Ini(Path); });
+        const QString Message = ErrorOf([&] { TIniFile Ini(Path, 1033); });
         QVERIFY2(Message.contains(Path) && Message.contains(reason), qPrintable(Message));
         if (!bytes.isEmpty())
             QCOMPARE(ReadBytes(Path), bytes);
@@ -359,7 +351,7 @@ private Q_SLOTS:
             QVERIFY(Huge.open(QIODevice::WriteOnly));
             QVERIFY(Huge.resize(64 * 1024 * 1024)); // sparse: costs no disk space
         }
-        const QString Message = ErrorOf([&] { TIniFile Ini(path); });
+        const QString Message = ErrorOf([&] { TIniFile Ini(path, 1033); });
         QVERIFY2(Message.contains(path) && Message.contains(reason), qPrintable(Message));
     }
 
@@ -368,7 +360,7 @@ private Q_SLOTS:
     {
         const QString Path = PathOf(QStringLiteral("damaged16.ini"));
         WriteBytes(Path, QByteArray("\xFE\xFF\xD8\x00", 4));
-        TIniFile Ini = TIniFile::ForRewrite(Path);
+        TIniFile Ini = TIniFile::ForRewrite(Path, 1033);
         Ini.WriteString(u"A", u"k", QStringLiteral("v"));
         Ini.UpdateFile();
         QCOMPARE(ReadBytes(Path), QByteArray("\xFE\xFF\0[\0A\0]\0\r\0\n\0k\0=\0v\0\r\0\n\0\r\0\n", 26));
@@ -409,7 +401,7 @@ private Q_SLOTS:
         if (!Run(QStringLiteral("chattr"), {QStringLiteral("+i"), Folder}))
             QSKIP("the folder cannot be made immutable here");
         auto Thaw = qScopeGuard([&] { Run(QStringLiteral("chattr"), {QStringLiteral("-i"), Folder}); });
-        TIniFile Ini(Path);
+        TIniFile Ini(Path, 1033);
         Ini.WriteString(u"New", u"k", QStringLiteral("2"));
         const QString Message = ErrorOf([&] { Ini.UpdateFile(); });
         QVERIFY2(Message.contains(Path) && Message.contains(QStringLiteral("Operation not permitted")),
@@ -433,7 +425,7 @@ private Q_SLOTS:
             while (Filler.write(Block) == Block.size() && Filler.flush()) {
             }
         }
-        TIniFile Ini(Path);
+        TIniFile Ini(Path, 1033);
         Ini.WriteString(u"New", u"k", QString(20000, u'y'));
         const QString Message = ErrorOf([&] { Ini.UpdateFile(); });
         QVERIFY2(Message.contains(Path) && Message.contains(QStringLiteral("No space left on device")),
@@ -457,7 +449,7 @@ private Q_SLOTS:
         for (int Round = 0; Round < 20; ++Round) {
             const pid_t Child = fork();
             if (Child == 0) {
-                TIniFile Ini(Path);
+                TIniFile Ini(Path, 1033);
                 for (int I = 0;; ++I) {
                     Ini.WriteString(u"A", u"k", QString(1 << 20, QChar(I % 2 ? 'a' : 'b')));
                     Ini.UpdateFile();
@@ -473,7 +465,7 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("round %1: %2 bytes").arg(Round).arg(Bytes.size())));
         }
 
-        TIniFile Ini(Path);
+        TIniFile Ini(Path, 1033);
         Ini.WriteString(u"A", u"k", QStringLiteral("2"));
         Ini.UpdateFile();
         QCOMPARE(ReadBytes(Path), QByteArray("[A]\r\nk=2\r\n\r\n"));
