@@ -325,6 +325,7 @@ void TMDIChild::SetLocale(LCID Locale)
 {
     ClockData_.LocaleID = Locale;
     MyFS2 = TFormatSettings::Create(Locale);
+    CompiledDate = CompiledTime = TCompiledFormat();
 }
 
 const INowSource& TMDIChild::NowSource() const
@@ -428,8 +429,14 @@ void TMDIChild::SetLineText(QLabel* Label, const QString& Text)
 void TMDIChild::Timer1Timer()
 {
     ChildDateTime = ClockTime();
-    RenderDateTime(DateBuffer2, ClockData_.DateFormat.InEffect, ChildDateTime, MyFS2);
-    RenderDateTime(TimeBuffer2, ClockData_.TimeFormat.InEffect, ChildDateTime, MyFS2);
+    const QString& dateFormat = ClockData_.DateFormat.InEffect;
+    const QString& timeFormat = ClockData_.TimeFormat.InEffect;
+    if (!CompiledDate.CompiledFrom(dateFormat))
+        CompiledDate = TCompiledFormat(dateFormat, MyFS2);
+    if (!CompiledTime.CompiledFrom(timeFormat))
+        CompiledTime = TCompiledFormat(timeFormat, MyFS2);
+    CompiledDate.Render(DateBuffer2, ChildDateTime);
+    CompiledTime.Render(TimeBuffer2, ChildDateTime);
     SetLineText(LabelDate2, DateBuffer2);
     SetLineText(LabelTime2, TimeBuffer2);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/data/TClockData.h"
+#include "datetime/TCompiledFormat.h"
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
 #include "datetime/TZoneOffset.h"
@@ -205,6 +206,10 @@ private:
     bool LoadFailed2 = false; // a failed load must never be saved over its file
     QString DateBuffer2; // reused by every tick
     QString TimeBuffer2;
+    // The tick's formats, compiled anew when DateFormat2 or TimeFormat2
+    // changes; SetLocale drops them.
+    TCompiledFormat CompiledDate;
+    TCompiledFormat CompiledTime;
     QList<QPointer<QMdiSubWindow>> HeldCaptions2;
     QPointer<TClockTicker> Ticker2; // the frame's may go before its clocks
 };

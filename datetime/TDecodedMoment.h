@@ -25,33 +25,15 @@ class TDecodedMoment {
 public:
     static constexpr std::int64_t MsPerDay = 86'400'000;
 
-    explicit TDecodedMoment(TDateTime Moment) noexcept
-    {
-        const double scaled = RoundHalfEven(Moment * double(MsPerDay));
-        if (!(std::fabs(scaled) < MsLimit)) // also false for NaN
-            return;
-        Valid_ = true;
-        const auto ms = static_cast<std::int64_t>(scaled);
-        const std::int64_t dayNumber = ms / MsPerDay;
-        const std::int64_t rest = ms % MsPerDay;
-        const auto t = std::uint32_t(rest < 0 ? -rest : rest);
-        IsMidnight_ = t == 0;
-        Hour_ = int(t / 3'600'000);
-        Minute_ = int(t / 60'000 % 60);
-        Second_ = int(t / 1000 % 60);
-        Millisecond_ = int(t % 1000);
-        // Days since 0000-03-01 (a Wednesday), the count the fast path takes.
-        const std::int64_t z = dayNumber + EpochShift + DaysFromMarchOfYearZero;
-        if (z >= 0 && z < FastDaysLimit) {
-            CivilFromMarchDays(std::uint32_t(z), Year_, Month_, Day_);
-            DayOfWeek_ = int((std::uint32_t(z) + 3) % 7) + 1;
-        } else {
-            CivilFromDays(dayNumber + EpochShift, Year_, Month_, Day_);
-            // Day 0 (1899-12-30) was a Saturday.
-            const std::int64_t w = (dayNumber + 6) % 7;
-            DayOfWeek_ = int(w < 0 ? w + 7 : w) + 1;
-        }
-    }
+    // Undecodable, like NaN.
+    TDecodedMoment() noexcept = default;
+
+    explicit TDecodedMoment(TDateTime Moment) noexcept { Decode(Moment, false); }
+
+    // Becomes TDecodedMoment(Moment), keeping its date when Moment falls on
+    // the same day (a clock's ticks do, all day long). In place: a decoded
+    // moment copied as a whole costs more than the decoding of a time.
+    void Update(TDateTime Moment) noexcept { Decode(Moment, true); }
 
     bool Valid() const noexcept { return Valid_; }
 
@@ -103,6 +85,48 @@ public:
     }
 
 private:
+    [[gnu::always_inline]] void Decode(TDateTime Moment, bool KeepDay) noexcept
+    {
+        const double scaled = RoundHalfEven(Moment * double(MsPerDay));
+        if (!(std::fabs(scaled) < MsLimit)) { // also true for NaN
+            *this = TDecodedMoment();
+            return;
+        }
+        const auto ms = static_cast<std::int64_t>(scaled);
+        // On the day already decoded (a non-negative one), no division.
+        const std::int64_t sinceDay = ms - DayNumber_ * MsPerDay;
+        const bool sameDay = KeepDay && Valid_ && DayNumber_ >= 0 && sinceDay >= 0 && sinceDay < MsPerDay;
+        std::int64_t dayNumber = DayNumber_;
+        std::uint32_t t;
+        if (sameDay) {
+            t = std::uint32_t(sinceDay);
+        } else {
+            dayNumber = ms / MsPerDay;
+            const std::int64_t rest = ms % MsPerDay;
+            t = std::uint32_t(rest < 0 ? -rest : rest);
+        }
+        Valid_ = true;
+        IsMidnight_ = t == 0;
+        Hour_ = int(t / 3'600'000);
+        Minute_ = int(t / 60'000 % 60);
+        Second_ = int(t / 1000 % 60);
+        Millisecond_ = int(t % 1000);
+        if (sameDay)
+            return;
+        DayNumber_ = dayNumber;
+        // Days since 0000-03-01 (a Wednesday), the count the fast path takes.
+        const std::int64_t z = dayNumber + EpochShift + DaysFromMarchOfYearZero;
+        if (z >= 0 && z < FastDaysLimit) {
+            CivilFromMarchDays(std::uint32_t(z), Year_, Month_, Day_);
+            DayOfWeek_ = int((std::uint32_t(z) + 3) % 7) + 1;
+        } else {
+            CivilFromDays(dayNumber + EpochShift, Year_, Month_, Day_);
+            // Day 0 (1899-12-30) was a Saturday.
+            const std::int64_t w = (dayNumber + 6) % 7;
+            DayOfWeek_ = int(w < 0 ? w + 7 : w) + 1;
+        }
+    }
+
     // 1899-12-30 counted from 1970-01-01.
     static constexpr std::int64_t EpochShift = -25569;
     // 1970-01-01 counted from 0000-03-01.
@@ -122,6 +146,7 @@ private:
     }
 
     bool Valid_ = false;
+    std::int64_t DayNumber_ = 0;
     bool IsMidnight_ = true;
     std::int64_t Year_ = 0;
     int Month_ = 0;

@@ -1,9 +1,10 @@
 #!/bin/bash
 # Runs every fuzz target one after another, each for SECONDS (or until RUNS
-# executions when RUNS is set), niced, on a scratch copy of its corpus in
-# fuzz/corpus/<target> (the repository's corpus stays small; new inputs are
-# left in the scratch folder, printed at the end). A crash stops that target
-# and leaves its input in the scratch folder; the script then exits non-zero.
+# executions when RUNS is set), niced, seeded from fuzz/corpus/<target>. New
+# inputs go to a scratch folder (printed at the end; set SCRATCH to a folder
+# of an earlier run to go on from its inputs), so the repository's corpus
+# stays small. A crash stops that target and leaves its input in the scratch
+# folder; the script then exits non-zero.
 #
 #   fuzz/run_all.sh SECONDS [TARGET...]
 #
@@ -17,7 +18,7 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     for src in "$here"/Fuzz*.cpp; do targets+=("$(basename "$src" .cpp)"); done
 fi
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/pendulor-fuzz.XXXXXX")
+scratch=${SCRATCH:-$(mktemp -d "${TMPDIR:-/tmp}/pendulor-fuzz.XXXXXX")}
 status=0
 printf '%-22s %12s %8s %10s  %s\n' target executions seconds 'exec/s' result
 for t in "${targets[@]}"; do
@@ -34,7 +35,14 @@ for t in "${targets[@]}"; do
     took=$(( $(date +%s) - start ))
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$scratch/$t/log" | grep -o '[0-9]*$' | tail -1)
     rate=$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$scratch/$t/log" | grep -o '[0-9]*$' | tail -1)
-    if [ $rc -eq 0 ]; then result=clean; else result="FAILED (exit $rc): $scratch/$t/log"; status=1; fi
+    if [ $rc -eq 0 ]; then
+        result=clean
+    elif grep -q 'run interrupted' "$scratch/$t/log"; then
+        result="interrupted, nothing found"
+    else
+        result="FAILED (exit $rc): $scratch/$t/log"
+        status=1
+    fi
     printf '%-22s %12s %8s %10s  %s\n' "$t" "${runs:-?}" "$took" "${rate:-?}" "$result"
 done
 echo "scratch: $scratch"

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTest>
 
+#include <limits>
+
 // The decoder takes a 32-bit path for years 0 to about 2.9 million and a
 // 64-bit one elsewhere; both must give QDate's calendar, and the weekday must
 // run on without a jump where one path hands over to the other.
@@ -14,6 +16,7 @@ private Q_SLOTS:
     void matchesQDateAcrossPathEdges();
     void bothPathsAgreeOverTheFastWindow();
     void daysRunOnWhereTheFastPathStarts();
+    void updateMatchesAFreshDecode();
 };
 
 namespace {
@@ -86,6 +89,32 @@ void TestDecodedMoment::daysRunOnWhereTheFastPathStarts()
     const TDecodedMoment leapDay{double(MarchOfYearZero - 1)}; // year 0 is a leap year
     QCOMPARE(leapDay.Month(), 2);
     QCOMPARE(leapDay.Day(), 29);
+}
+
+// Update keeps the date only within the same day: across midnight (both
+// ways), across day 0 where negative moments share the day with positive
+// ones, and around undecodable moments it must agree with a new decode.
+void TestDecodedMoment::updateMatchesAFreshDecode()
+{
+    const double ms = 1.0 / 86'400'000.0;
+    const double moments[] = {46'000.5, 46'000.99999, 46'000.9999995, 46'001.0, 46'000.0 - ms, 46'000.0,
+                              0.25,     -0.25,       -0.75,          0.0,      -1.0 + ms,     -1.25,
+                              std::numeric_limits<double>::quiet_NaN(), 46'000.5, 1e300, 46'000.5 + ms,
+                              2'958'465.9999,                           -693'594.5, 46'000.5};
+    TDecodedMoment updated;
+    for (const double m : moments) {
+        updated.Update(m);
+        const TDecodedMoment fresh(m);
+        const QString where = QString::number(m, 'g', 17);
+        QVERIFY2(updated.Valid() == fresh.Valid(), qPrintable(where));
+        QVERIFY2(updated.Year() == fresh.Year() && updated.Month() == fresh.Month() && updated.Day() == fresh.Day()
+                     && updated.DayOfWeek() == fresh.DayOfWeek(),
+                 qPrintable(where));
+        QVERIFY2(updated.Hour() == fresh.Hour() && updated.Minute() == fresh.Minute()
+                     && updated.Second() == fresh.Second() && updated.Millisecond() == fresh.Millisecond()
+                     && updated.IsMidnight() == fresh.IsMidnight(),
+                 qPrintable(where));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDecodedMoment)
