@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/JoinPath.h"
 #include "common/TTextEncoding.h"
+#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "shell/TShellOpen.h"
 
@@ -60,7 +61,7 @@ void PrepareMemo(const QString& Path, const QString& StampLine)
     const TFileContent Content = ReadWholeFile(Path, MaxMemoSize);
     // A new memo is UTF-8 without a mark: the same bytes as the ANSI code
     // page for the marker.
-    const TTextEncoding Encoding = Content.Exists ? TTextEncoding::Detect(Content.Bytes) : TTextEncoding{};
+    const TTextEncoding Encoding = Content.Exists ? TTextEncoding::Detect(Content.Bytes, ProcessLocale::Identifier()) : TTextEncoding{};
     QString Text = Content.Exists ? Encoding.Decode(Content.Bytes) : QString();
 
     const QStringList Lines = SplitLines(Text);
