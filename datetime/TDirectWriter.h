@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datetime/FormatOutput.h"
+#include "datetime/TFormatScanner.h"
 
 #include <QString>
 
@@ -30,6 +31,19 @@ public:
     {
         Reserve(Length);
         Cur_ = FormatOutput::Put(Cur_, From, Length);
+    }
+
+    // Characters that are never tokens, from P (one at least), copied as
+    // they are read; the rest of the format is room enough for them.
+    const char16_t* PlainRun(const char16_t* P, const char16_t* End)
+    {
+        Reserve(End - P);
+        char16_t* cur = Cur_;
+        do
+            *cur++ = *P++;
+        while (P < End && FormatScanning::IsPlain(*P));
+        Cur_ = cur;
+        return P;
     }
 
     void Char(char16_t C)

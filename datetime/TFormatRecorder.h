@@ -2,6 +2,7 @@
 
 #include "datetime/FormatOutput.h"
 #include "datetime/TFormatOpList.h"
+#include "datetime/TFormatScanner.h"
 
 #include <QString>
 
@@ -46,6 +47,18 @@ public:
     }
 
     void Char(char16_t C) { Text(&C, 1); }
+
+    // Characters that are never tokens, from P (one at least); returns
+    // where they end.
+    const char16_t* PlainRun(const char16_t* P, const char16_t* End)
+    {
+        const char16_t* from = P;
+        do
+            ++P;
+        while (P < End && FormatScanning::IsPlain(*P));
+        Text(from, P - from);
+        return P;
+    }
 
     void Number(TFormatOpKind Kind, int Width)
     {

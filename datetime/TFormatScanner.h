@@ -136,7 +136,8 @@ inline int TakeRun(const char16_t*& P, const char16_t* End) noexcept
 } // namespace FormatScanning
 
 // Reads a format in the format language and hands what it finds to its
-// handler: text to copy, a number, a name, a choice between AM and PM texts,
+// handler: text to copy (a run of plain characters the handler itself
+// reads to its end: see PlainRun), a number, a name, a choice between AM and PM texts,
 // an era, and the part of a c token that a midnight leaves out. Tokens,
 // runs, quotes, markers, the twelve-hour question and the expansions of the
 // settings' formats are settled here. One handler records the steps of a
@@ -195,11 +196,7 @@ void TFormatScanner<THandler>::Scan(QStringView Format, int Level)
         }
         char16_t t = c < 128 ? TokenOf[c] : 0;
         if (t == 0) {
-            const char16_t* from = p;
-            do
-                ++p;
-            while (p < end && IsPlain(*p));
-            H_.Text(from, p - from);
+            p = H_.PlainRun(p, end);
             continue;
         }
         if (t >= u'A') {
