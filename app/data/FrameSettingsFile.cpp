@@ -68,6 +68,12 @@ TFrameSettings ReadFrameSettingsFile(const QString& FileName, const TFrameDefaul
 void WriteFrameSettingsFile(const QString& FileName, const TFrameSettings& S, const TProgramStamp& P)
 {
     TIniFile ini = TIniFile::ForRewrite(FileName, ProcessLocale::Identifier()); // keeps the file's encoding
+    WriteFrameSettings(ini, S, P);
+    ini.UpdateFile();
+}
+
+void WriteFrameSettings(TIniFile& ini, const TFrameSettings& S, const TProgramStamp& P)
+{
     ini.Clear();
     ini.WriteString(Program, u"Name", P.Name);
     ini.WriteString(Program, u"Path", P.Path);
@@ -93,5 +99,4 @@ void WriteFrameSettingsFile(const QString& FileName, const TFrameSettings& S, co
 
     for (qsizetype i = 0; i < S.ClockFiles.size(); ++i)
         ini.WriteString(DataFile, QStringLiteral("FileName%1").arg(i), S.ClockFiles[i]);
-    ini.UpdateFile();
 }

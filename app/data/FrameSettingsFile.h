@@ -37,3 +37,7 @@ TFrameSettings ReadFrameSettingsFile(const QString& FileName, const TFrameDefaul
 // when the file cannot be written; the previous file then stays as it was.
 void WriteFrameSettingsFile(const QString& FileName, const TFrameSettings& Settings,
                             const TProgramStamp& Program);
+
+// The keys WriteFrameSettingsFile writes, into Ini (its content replaced);
+// nothing is written to disk.
+void WriteFrameSettings(TIniFile& Ini, const TFrameSettings& Settings, const TProgramStamp& Program);
