@@ -3,6 +3,7 @@
 // list must name files that exist. Prints each failure; exit 1 on any.
 #include "clock/data/ClockDataFile.h"
 #include "common/TIniFile.h"
+#include "datetime/ProcessLocale.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,7 +16,7 @@ namespace {
 
 QString CheckClock(const QString& Path)
 {
-    if (!TIniFile(Path).SectionExists(u"NAME"))
+    if (!TIniFile(Path, ProcessLocale::Identifier()).SectionExists(u"NAME"))
         return QStringLiteral("no [NAME] section");
     TClockData data;
     ReadClockDataFile(Path, 1033, data);
@@ -24,7 +25,7 @@ QString CheckClock(const QString& Path)
 
 QString CheckSettings(const QString& Path)
 {
-    const TIniFile ini(Path);
+    const TIniFile ini(Path, ProcessLocale::Identifier());
     for (const char16_t* section : {u"PROGRAM", u"POSITION", u"OPTION"})
         if (!ini.SectionExists(section))
             return QStringLiteral("no [%1] section").arg(QStringView(section));
