@@ -65,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         if (std::getenv("FUZZ_EXPLAIN")) // what differs, for a person reading a crash
             std::fprintf(stderr, "written:\n%s\nname %s | %s\nlocale %u | %u\ndate %s | %s\ntime %s | %s\n",
                          qPrintable(Written.Text()), qPrintable(Back.Name), qPrintable(Expected.Name),
-                         Back.LocaleID, Expected.LocaleID, qPrintable(Back.DateFormat),
-                         qPrintable(Expected.DateFormat), qPrintable(Back.TimeFormat),
-                         qPrintable(Expected.TimeFormat));
+                         Back.LocaleID, Expected.LocaleID, qPrintable(Back.DateFormat.InEffect),
+                         qPrintable(Expected.DateFormat.InEffect), qPrintable(Back.TimeFormat.InEffect),
+                         qPrintable(Expected.TimeFormat.InEffect));
         std::abort();
     }
     return 0;
