@@ -106,8 +106,11 @@ private Q_SLOTS:
         QTest::newRow("plain bgr order") << QStringLiteral("Windows") << 0x00563412u << QColor(0x12, 0x34, 0x56);
         QTest::newRow("window text, dark") << QStringLiteral("Windows10 Dark") << 0xFF000008u << QColor(0xF0, 0xF0, 0xF0);
         QTest::newRow("window text, light") << QStringLiteral("Windows10") << 0xFF000008u << QColor(0, 0, 0);
-        QTest::newRow("button face") << QStringLiteral("Windows10 Dark") << 0xFF00000Fu << QColor(0x2B, 0x2B, 0x2B);
-        QTest::newRow("highlight") << QStringLiteral("Windows10") << 0xFF00000Du << QColor(0x00, 0x78, 0xD7);
+        QTest::newRow("button face") << QStringLiteral("Windows10 Dark") << 0xFF00000Fu << QColor(0x3F, 0x3F, 0x3F);
+        QTest::newRow("highlight") << QStringLiteral("Windows10") << 0xFF00000Du << QColor(0x00, 0x76, 0xD3);
+        QTest::newRow("inactive caption") << QStringLiteral("Windows10 Dark") << 0xFF000003u << QColor(0x43, 0x43, 0x43);
+        QTest::newRow("inactive caption text") << QStringLiteral("Windows10 Dark") << 0xFF000013u << QColor(0xC5, 0xC5, 0xC5);
+        QTest::newRow("application work space") << QStringLiteral("Windows10 Dark") << 0xFF00000Cu << QColor(0x1A, 0x1A, 0x1A);
         QTest::newRow("window") << QStringLiteral("Windows10 Dark") << 0xFF000005u << QColor(0x1E, 0x1E, 0x1E);
     }
     void colourOfAStoredColourValue()
