@@ -84,12 +84,12 @@ constexpr std::array<TFamilyLook, 9> Families{{
     // fill, radius, border, hover, pressed, focus, round handle, round selection, elevation, room
     {TFillKind::Flat, 2, 1, 100, 100, 0, false, false, false, 0},    // Plain (not drawn by the table)
     {TFillKind::Flat, 0, 1, 112, 118, 2, false, false, false, 0},    // Flat
-    {TFillKind::Flat, 5, 1, 108, 112, 2, true, true, false, 1},      // Rounded
+    {TFillKind::Flat, 5, 1, 108, 112, 2, true, true, false, 0},      // Rounded
     {TFillKind::Gradient, 4, 1, 110, 120, 1, true, true, false, 0},  // Gradient
     {TFillKind::Glossy, 4, 1, 112, 120, 1, true, true, false, 0},    // Glossy
     {TFillKind::Gradient, 4, 1, 118, 120, 3, true, true, false, 0},  // Glow
     {TFillKind::Bevel, 0, 2, 106, 100, 1, false, false, false, 0},   // Bevel
-    {TFillKind::Flat, 3, 0, 110, 118, 2, true, false, true, 1},      // Material
+    {TFillKind::Flat, 3, 0, 110, 118, 2, true, false, true, 0},      // Material
     {TFillKind::Flat, 4, 1, 110, 118, 2, true, true, false, 5},      // Tablet
 }};
 

@@ -519,15 +519,12 @@ void TThemedStyle::DrawSlider(const QStyleOptionComplex* Option, QPainter* Paint
     const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(Option);
     if (!slider)
         return QProxyStyle::drawComplexControl(CC_Slider, Option, Painter, Widget);
-    if (slider->subControls.testFlag(SC_SliderTickmarks)) {
-        QStyleOptionSlider ticks = *slider;
-        ticks.subControls = SC_SliderTickmarks;
-        QProxyStyle::drawComplexControl(CC_Slider, &ticks, Painter, Widget);
-    }
     const bool horizontal = slider->orientation == Qt::Horizontal;
     const QRect groove = subControlRect(CC_Slider, slider, SC_SliderGroove, Widget);
     const QRect handle = subControlRect(CC_Slider, slider, SC_SliderHandle, Widget);
     const QPalette& pal = Option->palette;
+    if (slider->subControls.testFlag(SC_SliderTickmarks) && slider->tickPosition != QSlider::NoTicks)
+        DrawSliderTicks(slider, groove, handle, Painter);
     Painter->save();
     Painter->setRenderHint(QPainter::Antialiasing, true);
     const qreal thick = 4 + Look().Room / 2;
@@ -572,6 +569,36 @@ void TThemedStyle::DrawSlider(const QStyleOptionComplex* Option, QPainter* Paint
     }
     if (Has(Option, State_HasFocus))
         DrawFocusRing(Painter, QRectF(handle).adjusted(-1, -1, 1, 1), Option);
+}
+
+void TThemedStyle::DrawSliderTicks(const QStyleOptionSlider* Slider, const QRect& Groove, const QRect& Handle,
+                                   QPainter* Painter) const
+{
+    const bool horizontal = Slider->orientation == Qt::Horizontal;
+    const int interval = Slider->tickInterval > 0 ? Slider->tickInterval : std::max(1, Slider->pageStep);
+    const int length = horizontal ? Handle.width() : Handle.height();
+    const int span = (horizontal ? Groove.width() : Groove.height()) - length;
+    const int mid = horizontal ? Groove.center().y() : Groove.center().x();
+    const int reach = (horizontal ? Handle.height() : Handle.width()) / 2;
+    Painter->save();
+    Painter->setPen(StyleColor(Definition_->Border));
+    for (int v = Slider->minimum; v <= Slider->maximum; v += interval) {
+        const int at = sliderPositionFromValue(Slider->minimum, Slider->maximum, v, span, Slider->upsideDown)
+                       + length / 2 + (horizontal ? Groove.left() : Groove.top());
+        for (bool before : {true, false}) {
+            const bool wanted = before ? Slider->tickPosition & QSlider::TicksAbove
+                                       : Slider->tickPosition & QSlider::TicksBelow;
+            if (!wanted)
+                continue;
+            const int from = before ? mid - reach - 1 : mid + reach + 1;
+            const int to = before ? from - 3 : from + 3;
+            if (horizontal)
+                Painter->drawLine(at, from, at, to);
+            else
+                Painter->drawLine(from, at, to, at);
+        }
+    }
+    Painter->restore();
 }
 
 void TThemedStyle::drawComplexControl(ComplexControl Control, const QStyleOptionComplex* Option, QPainter* Painter,

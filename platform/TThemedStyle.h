@@ -5,6 +5,7 @@
 #include <QProxyStyle>
 
 class QPainter;
+class QStyleOptionSlider;
 class QStyleOptionTitleBar;
 
 // The one style engine behind every named style: Fusion, with the frames,
@@ -48,6 +49,8 @@ private:
     void DrawTitleBarButton(QPainter* Painter, const QRect& Rect, QStyle::SubControl Button,
                             const QStyleOptionTitleBar* Option, const QColor& Ink) const;
     void DrawSlider(const QStyleOptionComplex* Option, QPainter* Painter, const QWidget* Widget) const;
+    void DrawSliderTicks(const QStyleOptionSlider* Slider, const QRect& Groove, const QRect& Handle,
+                         QPainter* Painter) const;
     void DrawTab(const QStyleOption* Option, QPainter* Painter) const;
     void DrawSelectedMenuItem(ControlElement Element, const QStyleOption* Option, QPainter* Painter,
                               const QWidget* Widget) const;
