@@ -359,7 +359,7 @@ void TThemedStyle::DrawTab(const QStyleOption* Option, QPainter* Painter) const
     QRectF r = Option->rect;
     if (!selected)
         r.adjust(0, 2, 0, 0);
-    QColor fill = selected ? Option->palette.color(QPalette::Window) : StyleColor(Definition_->TabBar);
+    QColor fill = selected ? Option->palette.color(QPalette::Button) : StyleColor(Definition_->TabBar);
     if (!selected && Has(Option, State_MouseOver))
         fill = Mix(fill, Option->palette.color(QPalette::Window), 0.5);
     Painter->save();
