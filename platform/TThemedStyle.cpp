@@ -432,9 +432,12 @@ void TThemedStyle::DrawTitleBarButton(QPainter* Painter, const QRect& Rect, QSty
     const QColor ink = hot && Button == SC_TitleBarCloseButton && Has(Option, State_MouseOver) ? QColor(Qt::white) : Ink;
     Painter->save();
     Painter->setRenderHint(QPainter::Antialiasing, true);
-    const qreal side = std::min(Rect.width(), Rect.height());
-    const qreal m = std::max<qreal>(3, side / 4.0);
-    const QRectF g = QRectF(QRectF(Rect).center() - QPointF(side / 2, side / 2), QSizeF(side, side)).adjusted(m, m, -m, -m);
+    // An odd-sized glyph around the middle pixel, on pixel centres, so that
+    // its strokes stay crisp at a 16 px caption.
+    const int side = std::min(Rect.width(), Rect.height());
+    const int half = std::max(2, (side - 2 * std::max(2, side / 4)) / 2);
+    const QPointF mid = QPointF(Rect.center()) + QPointF(0.5, 0.5);
+    const QRectF g(mid - QPointF(half, half), mid + QPointF(half, half));
     Painter->setPen(QPen(ink, side >= 14 ? 1.6 : 1.3, Qt::SolidLine, Qt::SquareCap));
     Painter->setBrush(Qt::NoBrush);
     switch (Button) {
