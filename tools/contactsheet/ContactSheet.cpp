@@ -60,6 +60,8 @@ int main(int argc, char** argv)
 
     TForm3 dialog;
     dialog.EditName3->setText(QStringLiteral("London"));
+    dialog.SelectLocaleRow(2057); // English (United Kingdom): the samples fill the lists
+    dialog.ComboBoxLang3Click();
     dialog.show();
     QCoreApplication::processEvents();
 
