@@ -113,6 +113,7 @@ void BM_QtPaletteChange(benchmark::State& State)
     const int before = S.Counter.Paints;
     for (auto _ : State) {
         QApplication::setPalette(palettes[next++ % palettes.size()]);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
         QCoreApplication::processEvents();
     }
     ReportPaints(State, before);
