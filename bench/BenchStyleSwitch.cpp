@@ -102,6 +102,21 @@ void BM_PickNextStyle(benchmark::State& State)
 }
 BENCHMARK(BM_PickNextStyle)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The worst step: in and out of the roomier family, every widget measured anew.
+void BM_PickRoomierAndBack(benchmark::State& State)
+{
+    TScene& S = Scene();
+    QListWidget* list = S.Dialog->ListBox4;
+    const int rows[] = {list->row(list->findItems(QStringLiteral("Tablet Light"), Qt::MatchExactly).first()),
+                        list->row(list->findItems(QStringLiteral("Windows10"), Qt::MatchExactly).first())};
+    std::size_t next = 0;
+    const int before = S.Counter.Paints;
+    for (auto _ : State)
+        list->setCurrentRow(rows[next++ % 2]);
+    ReportPaints(State, before);
+}
+BENCHMARK(BM_PickRoomierAndBack)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // Peer: the same walk as bare application palettes, repaints processed.
 void BM_QtPaletteChange(benchmark::State& State)
 {
