@@ -57,17 +57,25 @@ dark="$(brightness "$(shot_pixel)")"
 [ "$dark" -lt 60 ] && [ "$light" -gt 100 ] || fail "not dark at the next start (brightness $light, then $dark)"
 
 # Opacity: the check box (to 50 %), then the slider to its minimum.
-xcompmgr >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+composited=false
+if command -v xcompmgr >/dev/null 2>&1; then
+  xcompmgr >/dev/null 2>&1 &
+  pids+=($!)
+  composited=true
+  sleep 1
+fi
 opaque="$(shot_pixel)"
 open_dialog
 xdotool key Tab space Tab Home Tab space
 sleep 1
 seen="$(shot_pixel)"
 # Under the compositor the frame at 10 % shows mostly the desktop behind it.
-[ "$(brightness "$seen")" -gt $(($(brightness "$opaque") + 40)) ] ||
-  fail "the desktop does not show through the frame at 10 % ($seen over $opaque)"
+if $composited; then
+  [ "$(brightness "$seen")" -gt $(($(brightness "$opaque") + 40)) ] ||
+    fail "the desktop does not show through the frame at 10 % ($seen over $opaque)"
+else
+  echo "note: xcompmgr is missing; the see-through check was left out"
+fi
 opacity="$(xprop -id "$win" _NET_WM_WINDOW_OPACITY | awk '{print $NF}')"
 [ "$opacity" = "$((0xffffffff * 26 / 255))" ] || fail "_NET_WM_WINDOW_OPACITY is $opacity"
 e2e_close
