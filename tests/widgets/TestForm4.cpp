@@ -270,15 +270,27 @@ private Q_SLOTS:
         QCOMPARE(f.Frame->AlphaBlendValue(), 200); // opening changes nothing
     }
 
+    void aStyleThatFailsKeepsTheDialogOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("known");
+        QTest::newRow("a name the service does not know") << QStringLiteral("Nowhere") << false;
+        QTest::newRow("a style that cannot be drawn") << QStringLiteral("Auric") << true;
+    }
     void aStyleThatFailsKeepsTheDialogOpen()
     {
+        QFETCH(QString, name);
+        QFETCH(bool, known);
         TStyleFixture f;
-        f.Fake.Refused << QStringLiteral("Auric");
+        if (known)
+            f.Fake.Refused << name;
+        else
+            f.Frame->ListBox1->addItem(name);
         f.Open([&](TForm4& Dialog) {
             const QSignalBlocker quiet(Dialog.ListBox4);
-            Dialog.ListBox4->setCurrentRow(f.Row(QStringLiteral("Auric")));
+            Dialog.ListBox4->setCurrentRow(f.Row(name));
             QVERIFY_THROWS_EXCEPTION(EPendulorError, Dialog.ListBox4Click());
-            QCOMPARE(StyleName, QStringLiteral("Auric")); // noted although it failed
+            QCOMPARE(StyleName, name); // noted although it failed
             QVERIFY(f.Frame->IsStyleChanged);
             QCOMPARE(f.Fake.Active, QStringLiteral("Windows"));
             QVERIFY(Dialog.isVisible());
