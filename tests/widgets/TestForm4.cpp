@@ -1,5 +1,6 @@
 #include "app/MainUnit.h"
 #include "app/TMainForm.h"
+#include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
 #include "common/EPendulorError.h"
 #include "dialogs/TForm4.h"
@@ -300,6 +301,22 @@ private Q_SLOTS:
         QVERIFY(f.Boxes.Shown.isEmpty());
     }
 
+    void aFailedPickReachesTheErrorHandler()
+    {
+        TStyleFixture f;
+        f.Fake.Refused << QStringLiteral("Auric");
+        f.Open([&](TForm4& Dialog) {
+            f.Pick(QStringLiteral("Auric")); // as a click does, through the list's signal
+            QCoreApplication::processEvents();
+            QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain),
+                     QList<QString>({QStringLiteral("E.Message=\"Style cannot be drawn: Auric\"")}));
+            QVERIFY(Dialog.isVisible());
+            QCOMPARE(StyleName, QStringLiteral("Auric"));
+            Dialog.BtnOk4->click();
+        });
+        QCOMPARE(StyleName, QStringLiteral("Windows"));
+    }
+
     void aFailedRestorationIsReported()
     {
         TStyleFixture f;
@@ -328,5 +345,10 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestForm4)
+int main(int argc, char** argv)
+{
+    TPendulorApplication app(argc, argv); // errors of handlers reach the frame's ExceptionEvent
+    TestForm4 test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "TestForm4.moc"
