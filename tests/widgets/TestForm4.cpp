@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <functional>
@@ -249,6 +250,23 @@ private Q_SLOTS:
         QTEST(d.CheckBoxDensity4->text(), "caption");
         QCOMPARE(f.Frame->AlphaBlendValue(), lands);
         QCOMPARE(f.Frame->windowOpacity(), lands / 255.0);
+    }
+
+    void draggingShowsThePositionUnderTheThumb()
+    {
+        TStyleFixture f;
+        TForm4& d = *f.Dialog;
+        d.CheckBoxDensity4->setChecked(true);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QSlider* slider = d.TrackBar4;
+        slider->setSliderDown(true);
+        slider->setSliderPosition(77); // what a drag does; emits sliderMoved
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("77"));
+        slider->setSliderDown(false);
+        QTRY_VERIFY(!QToolTip::isVisible()); // released: it fades out
+        QCOMPARE(f.Frame->AlphaBlendValue(), 77);
     }
 
     void cancelRestoresTheOpacityButNotTheControls()
