@@ -19,7 +19,7 @@ const QString PlainStyleName = QStringLiteral("Windows");
 TStyleService::TStyleService(QObject* Parent)
     : QObject(Parent)
 {
-    Engine_ = new TThemedStyle; // the application owns it from here on
+    Engine_ = new TThemedStyle; // the application (or a proxy wrapped around it) owns it from here on
     QApplication::setStyle(Engine_);
     Active_ = &StyleDefinitions().front();
     QApplication::setPalette(::StylePalette(*Active_));
@@ -54,7 +54,8 @@ void TStyleService::ActivateStyle(const QString& Name)
     const TStyleDefinition& next = Definition(Name); // throws before anything changes
     const bool relayout = !TThemedStyle::SameMetrics(*Active_, next);
     Active_ = &next;
-    if (Engine_ && QApplication::style() == Engine_)
+    // The engine may sit under a wrapping proxy by now: it still draws.
+    if (Engine_)
         Engine_->SetDefinition(next);
     QApplication::setPalette(::StylePalette(next));
     if (relayout) {

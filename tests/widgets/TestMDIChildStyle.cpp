@@ -4,6 +4,7 @@
 #include "common/EPendulorError.h"
 #include "platform/TFontChooser.h"
 #include "platform/TFontChooserDialog.h"
+#include "platform/TIconCachingStyle.h"
 #include "platform/TStyleService.h"
 
 #include <QApplication>
@@ -196,13 +197,19 @@ private Q_SLOTS:
     void clockCaptionsTakeTheStyleColours_data()
     {
         QTest::addColumn<QString>("style");
-        QTest::newRow("dark") << QStringLiteral("Windows10 Dark");
-        QTest::newRow("bevelled") << QStringLiteral("Iceberg Classico");
-        QTest::newRow("plain") << QStringLiteral("Windows");
+        QTest::addColumn<bool>("wrapped");
+        QTest::newRow("dark") << QStringLiteral("Windows10 Dark") << false;
+        QTest::newRow("bevelled") << QStringLiteral("Iceberg Classico") << false;
+        QTest::newRow("plain") << QStringLiteral("Windows") << false;
+        // The application wraps its style in the icon cache (last: it stays so).
+        QTest::newRow("under the icon cache") << QStringLiteral("Tablet Dark") << true;
     }
     void clockCaptionsTakeTheStyleColours()
     {
         QFETCH(QString, style);
+        QFETCH(bool, wrapped);
+        if (wrapped && !qobject_cast<TIconCachingStyle*>(QApplication::style()))
+            QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
         Styles->ActivateStyle(style);
         QMdiArea area;
         area.resize(600, 400);
