@@ -6,6 +6,7 @@
 #include "app/TTerminationSignals.h"
 #include "app/TUnattendedMessageBoxes.h"
 #include "dialogs/TForm3.h"
+#include "dialogs/TForm4.h"
 #include "platform/TIconCachingStyle.h"
 #include "platform/TLinuxShell.h"
 #include "platform/TQtMessageBoxes.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv)
     TForm3Services form3Services;
     form3Services.OpenHelp = [&shellOpen](const QString& Page) { shellOpen.OpenHelpTopic(Page); };
     Form3 = new TForm3(form3Services, &frame);
+    Form4 = new TForm4(frame.StyleDialogServices(), &frame);
     std::unique_ptr<TStartupTrace> trace;
     if (qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP"))
         trace = std::make_unique<TStartupTrace>(frame, sinceStart);

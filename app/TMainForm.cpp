@@ -58,9 +58,9 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
         Services1.Styles = styles;
     }
     if (auto* styles = dynamic_cast<TStyleService*>(Services1.Styles))
-        connect(styles, &TStyleService::ActiveStyleChanged, this, [this] {
+        connect(styles, &TStyleService::ActiveStyleChanged, this, [this, styles] {
             // The area caches its brush: take the new style's work-space colour.
-            MdiArea1->setBackground(palette().brush(QPalette::Dark));
+            MdiArea1->setBackground(styles->ColorOf(0xFF00000Cu));
         });
 
     auto* client = new QWidget(this);

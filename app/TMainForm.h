@@ -32,6 +32,7 @@ class TMDIChild;
 class TClockTicker;
 class TInAppWindowMenu;
 class TFormTabsBar;
+struct TForm4Services;
 
 // What the frame asks of the platform. A null member means the real one;
 // tests put doubles in.
@@ -156,6 +157,12 @@ public:
     // The edge code of the screen point X, Y on the frame's outer bounds;
     // sets ResizeCursor1 except on the rows between the tests.
     int GetResizeEdge(int X, int Y, int Left, int Width, int Top, int Height);
+
+    // View > "Select Style...": the style dialog; "Cancel" restores the style
+    // and the opacity of before. StyleName holds the active style afterwards.
+    void Style1Click();
+    // What the style dialog changes in the frame.
+    TForm4Services StyleDialogServices();
 
     void FileNew1Execute();
     void FileOpen1Execute();

@@ -62,7 +62,7 @@ void TMainForm::CreateActions()
     LocateCenter1 = MakeAction(this, QStringLiteral("Locate Center"));
     StayOnTop1 = MakeCheck(this, QStringLiteral("Stay OnTop"));
     SetTitle1 = MakeAction(this, QStringLiteral("Set Title..."));
-    Style1 = MakeLater(this, QStringLiteral("Select Style..."));
+    Style1 = MakeAction(this, QStringLiteral("Select Style..."));
 
     ShowHelp1 = MakeAction(this, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
     About1 = MakeAction(this, QStringLiteral("About"));
@@ -88,6 +88,7 @@ void TMainForm::CreateActions()
     connect(StartMenu1, &QAction::triggered, this, &TMainForm::StartMenu1Click);
     connect(StartUp1, &QAction::triggered, this, &TMainForm::StartUp1Click);
     connect(About1, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(Style1, &QAction::triggered, this, &TMainForm::Style1Click);
     connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(ShowHelp1, &QAction::triggered, this, [this] { ShellOpen().ShowHelp1Click(); });
     connect(Properties1, &QAction::triggered, this, [this] { ShellOpen().Properties1Click(); });

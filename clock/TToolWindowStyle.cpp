@@ -24,3 +24,19 @@ int TToolWindowStyle::pixelMetric(PixelMetric Metric, const QStyleOption* Option
         return QProxyStyle::pixelMetric(Metric, Option, Widget);
     }
 }
+
+void TToolWindowStyle::drawComplexControl(ComplexControl Control, const QStyleOptionComplex* Option,
+                                          QPainter* Painter, const QWidget* Widget) const
+{
+    if (Control == CC_TitleBar && QApplication::style() != this)
+        return QApplication::style()->drawComplexControl(Control, Option, Painter, Widget);
+    QProxyStyle::drawComplexControl(Control, Option, Painter, Widget);
+}
+
+void TToolWindowStyle::drawPrimitive(PrimitiveElement Element, const QStyleOption* Option, QPainter* Painter,
+                                     const QWidget* Widget) const
+{
+    if (Element == PE_FrameWindow && QApplication::style() != this)
+        return QApplication::style()->drawPrimitive(Element, Option, Painter, Widget);
+    QProxyStyle::drawPrimitive(Element, Option, Painter, Widget);
+}

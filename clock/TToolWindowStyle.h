@@ -17,4 +17,10 @@ public:
 
     int pixelMetric(PixelMetric Metric, const QStyleOption* Option = nullptr,
                     const QWidget* Widget = nullptr) const override;
+    // The caption and the frame are drawn by the application's style, which
+    // knows the active visual style's colours.
+    void drawComplexControl(ComplexControl Control, const QStyleOptionComplex* Option, QPainter* Painter,
+                            const QWidget* Widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement Element, const QStyleOption* Option, QPainter* Painter,
+                       const QWidget* Widget = nullptr) const override;
 };

@@ -21,6 +21,23 @@ public:
             return 0;
         return QProxyStyle::styleHint(Hint, Option, Widget, Return);
     }
+    // The drawing is the application style's, which knows the active visual
+    // style (this one's base is a separate instance of the same style).
+    void drawPrimitive(PrimitiveElement Element, const QStyleOption* Option, QPainter* Painter,
+                       const QWidget* Widget) const override
+    {
+        QApplication::style()->drawPrimitive(Element, Option, Painter, Widget);
+    }
+    void drawControl(ControlElement Element, const QStyleOption* Option, QPainter* Painter,
+                     const QWidget* Widget) const override
+    {
+        QApplication::style()->drawControl(Element, Option, Painter, Widget);
+    }
+    void drawComplexControl(ComplexControl Control, const QStyleOptionComplex* Option, QPainter* Painter,
+                            const QWidget* Widget) const override
+    {
+        QApplication::style()->drawComplexControl(Control, Option, Painter, Widget);
+    }
 };
 
 } // namespace

@@ -4,15 +4,20 @@
 
 #include <QObject>
 #include <QPalette>
+#include <QPointer>
 
-// The visual styles as colour schemes on the Fusion style: activating one sets
-// the application palette, which Qt hands to every widget. "Windows" is the
-// style's own standard palette. Style sheets must not be used anywhere, as they
-// stop palette changes from reaching the widgets.
+class TThemedStyle;
+struct TStyleDefinition;
+
+// The visual styles: rows of the style table drawn by one engine over Fusion.
+// Activating one hands the row to the engine and sets the application
+// palette, which Qt hands to every widget. "Windows" is plain Fusion. Style
+// sheets must not be used anywhere, as they stop palette changes from reaching
+// the widgets.
 class TStyleService final : public QObject, public IStyleService {
     Q_OBJECT
 public:
-    // Needs a QApplication; switches it to the Fusion style and "Windows".
+    // Needs a QApplication; gives it the engine and "Windows".
     explicit TStyleService(QObject* Parent = nullptr);
 
     QStringList StyleNames() const override;
@@ -38,8 +43,8 @@ Q_SIGNALS:
     void ActiveStyleChanged(const QString& Name);
 
 private:
-    static QString CanonicalName(const QString& Name);
+    static const TStyleDefinition& Definition(const QString& Name);
 
-    QString Active_;
-    QPalette Plain_;
+    const TStyleDefinition* Active_ = nullptr;
+    QPointer<TThemedStyle> Engine_;
 };

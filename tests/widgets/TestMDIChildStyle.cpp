@@ -1,12 +1,17 @@
+#include "clock/TMDIChild.h"
+#include "clock/TToolWindowStyle.h"
 #include "clock/data/TClockData.h"
 #include "common/EPendulorError.h"
 #include "platform/TFontChooser.h"
 #include "platform/TFontChooserDialog.h"
+#include "platform/TIconCachingStyle.h"
 #include "platform/TStyleService.h"
 
 #include <QApplication>
 #include <QFontDialog>
 #include <QLabel>
+#include <QMdiArea>
+#include <QStyleOptionTitleBar>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -106,8 +111,11 @@ private Q_SLOTS:
         QTest::newRow("plain bgr order") << QStringLiteral("Windows") << 0x00563412u << QColor(0x12, 0x34, 0x56);
         QTest::newRow("window text, dark") << QStringLiteral("Windows10 Dark") << 0xFF000008u << QColor(0xF0, 0xF0, 0xF0);
         QTest::newRow("window text, light") << QStringLiteral("Windows10") << 0xFF000008u << QColor(0, 0, 0);
-        QTest::newRow("button face") << QStringLiteral("Windows10 Dark") << 0xFF00000Fu << QColor(0x2B, 0x2B, 0x2B);
-        QTest::newRow("highlight") << QStringLiteral("Windows10") << 0xFF00000Du << QColor(0x00, 0x78, 0xD7);
+        QTest::newRow("button face") << QStringLiteral("Windows10 Dark") << 0xFF00000Fu << QColor(0x3F, 0x3F, 0x3F);
+        QTest::newRow("highlight") << QStringLiteral("Windows10") << 0xFF00000Du << QColor(0x00, 0x76, 0xD3);
+        QTest::newRow("inactive caption") << QStringLiteral("Windows10 Dark") << 0xFF000003u << QColor(0x43, 0x43, 0x43);
+        QTest::newRow("inactive caption text") << QStringLiteral("Windows10 Dark") << 0xFF000013u << QColor(0xC5, 0xC5, 0xC5);
+        QTest::newRow("application work space") << QStringLiteral("Windows10 Dark") << 0xFF00000Cu << QColor(0x1A, 0x1A, 0x1A);
         QTest::newRow("window") << QStringLiteral("Windows10 Dark") << 0xFF000005u << QColor(0x1E, 0x1E, 0x1E);
     }
     void colourOfAStoredColourValue()
@@ -182,6 +190,70 @@ private Q_SLOTS:
             QCOMPARE(choice->Font.pointSize(), 21);
             QVERIFY(choice->Font.strikeOut());
         }
+    }
+
+    // The clock windows' captions and frames come from the active row, also
+    // through the clock windows' own small-caption style.
+    void clockCaptionsTakeTheStyleColours_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("wrapped");
+        QTest::newRow("dark") << QStringLiteral("Windows10 Dark") << false;
+        QTest::newRow("bevelled") << QStringLiteral("Iceberg Classico") << false;
+        QTest::newRow("plain") << QStringLiteral("Windows") << false;
+        // The application wraps its style in the icon cache (last: it stays so).
+        QTest::newRow("under the icon cache") << QStringLiteral("Tablet Dark") << true;
+    }
+    void clockCaptionsTakeTheStyleColours()
+    {
+        QFETCH(QString, style);
+        QFETCH(bool, wrapped);
+        if (wrapped && !qobject_cast<TIconCachingStyle*>(QApplication::style()))
+            QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
+        Styles->ActivateStyle(style);
+        QMdiArea area;
+        area.resize(600, 400);
+        auto* first = new TMDIChild(TClockServices{nullptr, nullptr, Styles.get(), nullptr});
+        auto* second = new TMDIChild(TClockServices{nullptr, nullptr, Styles.get(), nullptr});
+        for (TMDIChild* clock : {first, second}) {
+            area.addSubWindow(clock);
+            clock->SetCloseBox(true);
+            clock->show();
+        }
+        first->move(0, 0);
+        second->move(300, 0);
+        area.show();
+        area.setActiveSubWindow(second);
+        QCoreApplication::processEvents();
+        const QImage shot = area.grab().toImage();
+        // Sampled at the far end of the caption (a bevelled caption runs lighter
+        // towards it), left of the close box, so the first pixel column is used.
+        const auto captionAt = [&shot](const TMDIChild* Clock) {
+            return shot.pixelColor(Clock->x() + 3, Clock->y() + 5);
+        };
+        const auto near = [](const QColor& A, const QColor& B, int Within) {
+            return std::abs(A.red() - B.red()) + std::abs(A.green() - B.green()) + std::abs(A.blue() - B.blue())
+                   <= Within;
+        };
+        if (style != QLatin1String("Windows")) { // the plain look shades its captions
+            QVERIFY2(near(captionAt(second), Styles->ColorOf(0xFF000002u), 6), qPrintable(captionAt(second).name()));
+            QVERIFY2(near(captionAt(first), Styles->ColorOf(0xFF000003u), 6), qPrintable(captionAt(first).name()));
+        }
+        QVERIFY(!near(captionAt(second), captionAt(first), 30));
+        // The close box is an ×: ink on its diagonals, none in its middle row ends.
+        QStyleOptionTitleBar option;
+        option.initFrom(second);
+        option.rect = QRect(0, 0, second->width(), TToolWindowStyle::CaptionHeight);
+        option.subControls = QStyle::SC_TitleBarCloseButton;
+        option.titleBarFlags = second->windowFlags();
+        const QRect box = second->style()->subControlRect(QStyle::CC_TitleBar, &option,
+                                                          QStyle::SC_TitleBarCloseButton, second);
+        QVERIFY(box.isValid());
+        const QColor ink = Styles->ColorOf(0xFF000009u);
+        const QPoint centre = second->pos() + box.center();
+        QVERIFY2(near(shot.pixelColor(centre), ink, 60), qPrintable(shot.pixelColor(centre).name()));
+        QVERIFY(near(shot.pixelColor(centre + QPoint(2, 2)), ink, 200));
+        QVERIFY(!near(shot.pixelColor(centre + QPoint(box.width() / 2 - 1, 0)), ink, 200));
     }
 };
 

@@ -6,13 +6,15 @@
 #include <QColor>
 #include <QStringList>
 
-// Styles by name only; activating records the name.
+// Styles by name only; activating records the name. A name in Refused is on
+// offer but fails to activate, as a broken style would.
 class TFakeStyleService final : public IStyleService {
 public:
     QStringList Names{QStringLiteral("Windows"), QStringLiteral("Carbon"), QStringLiteral("Amethyst Kamri"),
                       QStringLiteral("Auric")};
     QString Active = QStringLiteral("Windows");
     QStringList Activated;
+    QStringList Refused;
 
     QStringList StyleNames() const override { return Names; }
     QString ActiveStyleName() const override { return Active; }
@@ -20,6 +22,8 @@ public:
     {
         if (!Names.contains(Name))
             throw EPendulorError(QStringLiteral("Style not found: ") + Name);
+        if (Refused.contains(Name))
+            throw EPendulorError(QStringLiteral("Style cannot be drawn: ") + Name);
         Active = Name;
         Activated << Name;
     }
