@@ -105,9 +105,11 @@ inline bool MarkerFollows(const char16_t* From, const char16_t* End, TLookedMark
 {
     bool quoted = false;
     for (const char16_t* k = From; k < End; ++k) {
-        if (*k >= 128)
+        // Most characters stop nothing: one test each, no dispatch.
+        const char16_t c = *k;
+        if (c >= 128 || LookOf[c] == LookOther) [[likely]]
             continue;
-        switch (LookOf[*k]) {
+        switch (LookOf[c]) {
         case LookQuote: quoted = !quoted; break;
         case LookHour: return false;
         case LookMarker:
