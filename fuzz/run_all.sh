@@ -3,7 +3,8 @@
 # executions when RUNS is set), niced, seeded from fuzz/corpus/<target>. New
 # inputs go to a scratch folder (printed at the end; set SCRATCH to a folder
 # of an earlier run to go on from its inputs), so the repository's corpus
-# stays small. A crash stops that target and leaves its input in the scratch
+# stays small. FLAGS adds libFuzzer options to every run (for example
+# FLAGS=-max_len=512: long inputs slow a run more than they find). A crash stops that target and leaves its input in the scratch
 # folder; the script then exits non-zero.
 #
 #   fuzz/run_all.sh SECONDS [TARGET...]
@@ -29,7 +30,7 @@ for t in "${targets[@]}"; do
     [ -n "${RUNS:-}" ] && limit=(-runs="$RUNS")
     start=$(date +%s)
     ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1} UBSAN_OPTIONS=print_stacktrace=1 \
-        nice -n 10 "$bin" "${limit[@]}" -print_final_stats=1 -artifact_prefix="$scratch/$t/crashes/" \
+        nice -n 10 "$bin" "${limit[@]}" ${FLAGS:-} -print_final_stats=1 -artifact_prefix="$scratch/$t/crashes/" \
         "$scratch/$t/corpus" "$here/corpus/$t" >"$scratch/$t/log" 2>&1
     rc=$?
     took=$(( $(date +%s) - start ))
