@@ -224,7 +224,17 @@ shortcut_keys() {
 # The window manager's own states would leave the rest of the run talking to
 # nobody: a frame shaded by a double click on its title, minimised, or dragged
 # off the screen is brought back, as its user would.
+# Stay OnTop and the title bar give the frame a new native window: the old id
+# is then gone, and a minimised frame could never be brought back through it.
+# The frame is the first window the window manager lists for the process.
+refind_frame() {
+  xdotool getwindowname "$win" >/dev/null 2>&1 && return 0
+  local found
+  found="$(wmctrl -lp 2>/dev/null | awk -v p="$app" '$3 == p {print $1; exit}')"
+  [ -n "$found" ] && win="$((found))"
+}
 bring_back() {
+  refind_frame
   wmctrl -i -r "$win" -b remove,shaded 2>/dev/null
   geometry
   if [ "${X:-0}" -lt 0 ] || [ "${Y:-0}" -lt 0 ] || [ "${X:-0}" -gt 1200 ] || [ "${Y:-0}" -gt 720 ]; then
