@@ -199,7 +199,7 @@ void TMainForm::OpenClockFile(const QString& FileName)
     child->setAttribute(Qt::WA_DeleteOnClose);
     AddAtDefaultPlace(child);
     child->DataFileName2 = FileName;
-    child->show();
+    ShowOpenedClock(child);
     UpdateLayoutActions();
     try {
         if (FileName.isEmpty()) {
@@ -220,12 +220,36 @@ void TMainForm::OpenClockFile(const QString& FileName)
     }
     child->SetCloseBox(ShowCloseButton1->isChecked());
     child->Timer1Timer();
+    if (OpeningClocks1)
+        LastOpenedClock = child;
     connect(child, &QWidget::windowTitleChanged, this, &TMainForm::SyncTabs);
     connect(child, &QObject::destroyed, this, [this] {
         UpdateLayoutActions();
         SyncTabs();
     });
     SyncTabs();
+}
+
+void TMainForm::ShowOpenedClock(QMdiSubWindow* Clock)
+{
+    // Showing activates a sub-window, and every activation repaints the
+    // caption of every other window: a set of hundreds would cost the square
+    // of its size. Within a set a clock is shown disabled, which the area
+    // does not activate; the last one opened is activated at the end.
+    if (!OpeningClocks1) {
+        Clock->show();
+        return;
+    }
+    Clock->setEnabled(false);
+    Clock->show();
+    Clock->setEnabled(true);
+}
+
+void TMainForm::ActivateLastOpenedClock()
+{
+    if (LastOpenedClock && !LastOpenedClock->isHidden())
+        MdiArea1->setActiveSubWindow(LastOpenedClock);
+    LastOpenedClock = nullptr;
 }
 
 QString TMainForm::NormalizeFileChar1(const QString& Name) const

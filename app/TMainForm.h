@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMargins>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -236,7 +237,10 @@ private:
     void FormCreate();
     void PlaceShortCut(int FolderNumber, const QString& Kind);
     bool OpenClockFileReported(const QString& FileName);
+    void BeginOpeningClocks();
     void EndOpeningClocks();
+    void ShowOpenedClock(QMdiSubWindow* Clock);
+    void ActivateLastOpenedClock();
     QStringList ReadSavedClockSet();
     IOpenFileDialog& OpenDialog() const;
     bool DataFolderUsable() const;
@@ -285,6 +289,7 @@ private:
     std::unique_ptr<TShellOpen> OwnShellOpen1;
     bool OpeningClocks1 = false; // a close asked for meanwhile waits for the end
     bool CloseDeferred1 = false;
+    QPointer<QMdiSubWindow> LastOpenedClock; // activated when a set has opened
     TClockTicker* ClockTicker1 = nullptr; // the one timer of all clock windows
 };
 

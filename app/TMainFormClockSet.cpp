@@ -17,6 +17,7 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -116,6 +117,17 @@ bool TMainForm::OpenClockFileReported(const QString& FileName)
     }
 }
 
+void TMainForm::BeginOpeningClocks()
+{
+    OpeningClocks1 = true;
+    // The clocks of a set are shown without being activated. Should the
+    // frame become active meanwhile with nothing focused, the focus would
+    // go to the first clock made and activate it out of turn, reordering
+    // the list; the area keeps it instead.
+    if (!focusWidget())
+        MdiArea1->setFocus();
+}
+
 void TMainForm::EndOpeningClocks()
 {
     OpeningClocks1 = false;
@@ -135,11 +147,12 @@ void TMainForm::ShowingChanged()
         return;
     }
     TReopenTrace trace;
-    OpeningClocks1 = true;
+    BeginOpeningClocks();
     if (!CommandLine1.isEmpty()) {
         for (const QString& parameter : std::as_const(CommandLine1))
             if (IsClockFileName(parameter))
                 trace.Open([&] { return OpenClockFileReported(parameter); });
+        ActivateLastOpenedClock();
         WindowTileVertical1->setEnabled(MDIChildCount() > 0);
         if (WindowTileVertical1->isEnabled())
             WindowTileVertical1->trigger();
@@ -149,6 +162,7 @@ void TMainForm::ShowingChanged()
             trace.Open([&] { return OpenClockFileReported(paths[i]); });
             QCoreApplication::processEvents();
         }
+        ActivateLastOpenedClock();
         ExecuteLastAction();
     }
     ShowTabs1Click();
@@ -170,11 +184,12 @@ void TMainForm::FileOpen1Execute()
 {
     OpenDialog1.InitialDir = DataFolder;
     const QStringList files = OpenDialog().Execute(this, OpenDialog1);
-    OpeningClocks1 = true;
+    BeginOpeningClocks();
     for (const QString& file : files) {
         OpenClockFileReported(file);
         QCoreApplication::processEvents();
     }
+    ActivateLastOpenedClock();
     if (MDIChildCount() == 1)
         LastAction1 = WindowCascade1;
     EndOpeningClocks();

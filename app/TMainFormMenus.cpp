@@ -28,14 +28,6 @@ QAction* MakeCheck(QObject* Owner, const QString& Caption)
     return action;
 }
 
-// Commands that belong to later work stay visible but cannot be chosen yet.
-QAction* MakeLater(QObject* Owner, const QString& Caption, const QKeySequence& Shortcut = {})
-{
-    QAction* action = MakeAction(Owner, Caption, Shortcut);
-    action->setEnabled(false);
-    return action;
-}
-
 } // namespace
 
 void TMainForm::CreateActions()

@@ -36,10 +36,14 @@ for name in Alpha Beta Gamma; do
   grep -q "^Caption=$name"$'\r'"$" "$folder/$name.dat" || fail "$name.dat was not written to the data folder"
 done
 
-# Reopened last entry first: the order at the next close is the same.
-e2e_launch
-e2e_close
-[ "$(datafile)" = "$expected" ] || fail "order changed over a restart: $(datafile | tr '\n' ' ')"
+# Reopened last entry first: the order at the next close is the same. The
+# window manager activates the frame at a moment of its choosing, at times
+# in the middle of the reopening: three restarts give it more chances.
+for restart in 1 2 3; do
+  e2e_launch
+  e2e_close
+  [ "$(datafile)" = "$expected" ] || fail "order changed over restart $restart: $(datafile | tr '\n' ' ')"
+done
 
 # Help > Help: the help document next to the executable, given to the opener.
 e2e_launch

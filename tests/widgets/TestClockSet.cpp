@@ -202,6 +202,8 @@ class TestClockSet : public QObject {
 
 private Q_SLOTS:
     void setIsRecordedInListOrderAndReopenedLastFirst();
+    void aSetActivatesOnlyItsLastClock_data();
+    void aSetActivatesOnlyItsLastClock();
     void commandLineOpensOnlyClockFiles_data();
     void commandLineOpensOnlyClockFiles();
     void emptyOrAbsentSetOpensNothing_data();
@@ -250,6 +252,50 @@ void TestClockSet::setIsRecordedInListOrderAndReopenedLastFirst()
     QCOMPARE(f.Frame->MdiArea1->activeSubWindow(), f.Frame->ClockWindows().first());
     QCOMPARE(probe.SeenAt, 1); // pending events ran right after the first clock
     QVERIFY(f.Boxes.Shown.isEmpty());
+}
+
+void TestClockSet::aSetActivatesOnlyItsLastClock_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("saved set") << QStringLiteral("saved");
+    QTest::newRow("command line") << QStringLiteral("command line");
+    QTest::newRow("File Open") << QStringLiteral("open");
+}
+
+// Each activation repaints every other window's caption, so activating each
+// clock of a set as it opens costs the square of the set's size. The last
+// clock opened is activated once the set is open; before that, only the
+// frame's own activation may activate a clock (the area's doing).
+void TestClockSet::aSetActivatesOnlyItsLastClock()
+{
+    QFETCH(QString, way);
+    TClockSetFixture f;
+    QStringList paths;
+    for (const char* name : {"A", "B", "C", "D", "E", "F"})
+        paths << f.WriteClock(f.InFolder(QString::fromLatin1(name) + ".dat"), name);
+    f.WriteIni(way == u"saved" ? paths : QStringList{});
+
+    f.Make(way == u"command line" ? paths : QStringList{});
+    QList<QMdiSubWindow*> activated;
+    connect(f.Frame->MdiArea1, &QMdiArea::subWindowActivated, f.Frame.get(), [&activated](QMdiSubWindow* Window) {
+        if (Window)
+            activated << Window;
+    });
+    f.Frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.Frame.get()));
+    QCoreApplication::processEvents();
+    if (way == u"open") {
+        f.Dialog.Chosen = paths;
+        f.Frame->FileOpen1Execute();
+    }
+
+    const QString last = way == u"saved" ? QStringLiteral("A") : QStringLiteral("F");
+    QVERIFY2(activated.size() <= 2, qPrintable(QString::number(activated.size())));
+    QCOMPARE(qobject_cast<TMDIChild*>(activated.last())->ClockName(), last);
+    QCOMPARE(f.Frame->MdiArea1->activeSubWindow(), activated.last());
+    QCOMPARE(f.Names().first(), last);
+    for (TMDIChild* clock : f.Frame->ClockWindows())
+        QVERIFY(clock->isEnabled());
 }
 
 void TestClockSet::commandLineOpensOnlyClockFiles_data()
