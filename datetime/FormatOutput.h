@@ -15,9 +15,6 @@
 
 namespace FormatOutput {
 
-// The room counted for a month or day name; a longer name makes its own.
-constexpr qsizetype NameRoom = 16;
-
 // Characters a number can take: a year, any 64-bit count with its sign
 // (decodable years have at most nine digits); every other field at most
 // three, or two and a sign.

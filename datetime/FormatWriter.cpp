@@ -5,6 +5,7 @@
 #include "platform/locale/ILocaleDatabase.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -85,25 +86,18 @@ QString EraText(TFormatOpKind Kind, int Run, const TDecodedMoment& M)
 
 using namespace FormatOutput;
 
-void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsizetype MaxLength,
-                    const TDecodedMoment& M)
+namespace {
+
+// Compiled formats whose longest text fits here are written on the stack.
+constexpr qsizetype StackRoom = 256;
+
+// Runs the steps from Cur, which has room for every text but an era's;
+// MakeRoom(Cur, More) makes room for More characters beyond that and
+// returns where Cur is then. Cur is kept up to date should an era throw.
+template <typename TMakeRoom>
+void RunOps(char16_t*& Cur, const TFormatOp* Ops, std::size_t Count, const TDecodedMoment& M, TMakeRoom&& MakeRoom)
 {
-    // A buffer grows with room to spare, so that the formats of one clock
-    // all fit once it has grown.
-    constexpr qsizetype MinimumRoom = 64;
-    if (Out.capacity() < MaxLength)
-        Out.reserve(std::max(MaxLength, MinimumRoom));
-    Out.resize(MaxLength);
-    char16_t* begin = reinterpret_cast<char16_t*>(Out.data());
-    char16_t* cur = begin;
-    // More than was counted (a long name, an era's text): room is made, and
-    // what was written moves along.
-    const auto grow = [&](qsizetype More) {
-        const qsizetype at = cur - begin;
-        Out.resize(Out.size() + More);
-        begin = reinterpret_cast<char16_t*>(Out.data());
-        cur = begin + at;
-    };
+    char16_t* cur = Cur;
     const TFormatOp* const end = Ops + Count;
     for (const TFormatOp* op = Ops; op < end; ++op) {
         switch (op->Kind) {
@@ -119,11 +113,8 @@ void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsize
         case TFormatOpKind::Millisecond: cur = PutNumber(cur, M.Millisecond(), op->Width); break;
         case TFormatOpKind::MonthName:
         case TFormatOpKind::DayName:
-            if (const QString* name = NameOf(op->Kind, op->Names, M)) {
-                if (name->size() > NameRoom) [[unlikely]]
-                    grow(name->size() - NameRoom);
+            if (const QString* name = NameOf(op->Kind, op->Names, M))
                 cur = Put(cur, *name);
-            }
             break;
         case TFormatOpKind::AmPm:
             cur = M.Hour() < 12 ? Put(cur, op->Text, op->Length) : Put(cur, op->Other, op->OtherLength);
@@ -134,21 +125,61 @@ void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsize
             continue; // no suffix
         case TFormatOpKind::EraName:
         case TFormatOpKind::EraYear: {
-            QString text;
-            try {
-                text = EraText(op->Kind, op->Width, M);
-            } catch (...) {
-                Out.resize(cur - begin); // what was written stays a whole string
-                throw;
-            }
+            Cur = cur;
+            const QString text = EraText(op->Kind, op->Width, M);
             if (!text.isEmpty()) {
-                grow(text.size());
+                cur = MakeRoom(cur, text.size());
                 cur = Put(cur, text);
             }
             break;
         }
         }
         cur = Put(cur, op->Suffix, op->SuffixLength);
+    }
+    Cur = cur;
+}
+
+} // namespace
+
+void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsizetype MaxLength, bool Bounded,
+                    const TDecodedMoment& M)
+{
+    if (Bounded && MaxLength <= StackRoom) {
+        // Written aside and compared: a clock's line mostly comes out as it
+        // did the last time, and then Out is left as it is.
+        char16_t room[StackRoom];
+        char16_t* cur = room;
+        RunOps(cur, Ops, Count, M, [](char16_t* Cur, qsizetype) { return Cur; });
+        const qsizetype length = cur - room;
+        const size_t bytes = size_t(length) * sizeof(char16_t);
+        if (length != Out.size() || std::memcmp(Out.constData(), room, bytes) != 0) {
+            Out.resize(length);
+            std::memcpy(Out.data(), room, bytes);
+        }
+        return;
+    }
+
+    // A buffer grows with room to spare, so that the formats of one clock
+    // all fit once it has grown.
+    constexpr qsizetype MinimumRoom = 64;
+    if (Out.capacity() < MaxLength)
+        Out.reserve(std::max(MaxLength, MinimumRoom));
+    Out.resize(MaxLength);
+    char16_t* begin = reinterpret_cast<char16_t*>(Out.data());
+    char16_t* cur = begin;
+    // An era's text was not counted: room is made, and what was written
+    // moves along.
+    const auto makeRoom = [&](char16_t* Cur, qsizetype More) {
+        const qsizetype at = Cur - begin;
+        Out.resize(Out.size() + More);
+        begin = reinterpret_cast<char16_t*>(Out.data());
+        return begin + at;
+    };
+    try {
+        RunOps(cur, Ops, Count, M, makeRoom);
+    } catch (...) {
+        Out.resize(cur - begin); // what was written stays a whole string
+        throw;
     }
     Out.resize(cur - begin);
 }

@@ -23,6 +23,8 @@ public:
     explicit TFormatRecorder(TFormatOpList& Ops) noexcept : Ops_(Ops) {}
 
     qsizetype MaxLength() const noexcept { return MaxLength_; }
+    // Whether MaxLength bounds every text: no era, whose text is the platform's.
+    bool Bounded() const noexcept { return !HasEra_; }
     const std::u16string& Pool() const noexcept { return Pool_; }
 
     // Points the suffixes into Pool, a copy of Pool() that outlives the steps.
@@ -69,7 +71,11 @@ public:
     void Names(TFormatOpKind Kind, const QString* Names)
     {
         Add(Kind).Names = Names;
-        MaxLength_ += FormatOutput::NameRoom;
+        const qsizetype count = Kind == TFormatOpKind::MonthName ? 12 : 7;
+        qsizetype longest = 0;
+        for (qsizetype i = 0; i < count; ++i)
+            longest = std::max(longest, Names[i].size());
+        MaxLength_ += longest;
     }
 
     void Choice(const char16_t* Am, qsizetype AmLength, const char16_t* Pm, qsizetype PmLength)
@@ -82,7 +88,11 @@ public:
         MaxLength_ += std::max(AmLength, PmLength);
     }
 
-    void Era(TFormatOpKind Kind, int Run) { Add(Kind).Width = std::uint8_t(Run); }
+    void Era(TFormatOpKind Kind, int Run)
+    {
+        Add(Kind).Width = std::uint8_t(Run);
+        HasEra_ = true;
+    }
 
     // The time part of a c: it is always recorded, behind a step that skips
     // it at midnight.
@@ -113,6 +123,7 @@ private:
     std::u16string Pool_;
     std::vector<std::size_t> SuffixAt_; // per step: where its suffix starts in the pool
     qsizetype MaxLength_ = 0;
+    bool HasEra_ = false;
     std::size_t SuffixFloor_ = 0;
     std::size_t Skip_ = 0;
 };

@@ -124,24 +124,43 @@ private Q_SLOTS:
         QVERIFY(!copy.CompiledFrom(u"mmmm t"));
     }
 
-    // Names longer than the room counted for them, and a buffer that is
-    // reused: no new allocation once it has grown.
-    void longNamesAndReusedBuffer()
+    // Names of any length, on either side of the room a short text is
+    // written in; a buffer that is reused (no new allocation once it has
+    // grown) or shared with another string (which keeps its text).
+    void namesOfAnyLengthAndAReusedBuffer_data()
     {
+        QTest::addColumn<int>("length");
+        for (const int length : {1, 20, 167, 168, 400}) // 167 and 168: the longest text 255 and 257
+            QTest::addRow("%d", length) << length;
+    }
+
+    void namesOfAnyLengthAndAReusedBuffer()
+    {
+        QFETCH(int, length);
         TFormatSettings fs = Settings();
-        fs.LongMonthNames[0] = QString(200, u'J');
-        fs.LongDayNames[1] = QString(100, u'M');
-        TCompiledFormat compiled(u"dddd mmmm dddd", fs);
+        fs.LongMonthNames[0] = QString(length, u'J');
+        fs.LongDayNames[1] = QString(length / 2, u'M');
+        TCompiledFormat compiled(u"dddd mmmm d", fs);
+        const QString january = fs.LongDayNames[1] + u' ' + fs.LongMonthNames[0];
         QString buffer;
         compiled.Render(buffer, MomentOf(2026, 1, 5));
-        QCOMPARE(buffer, fs.LongDayNames[1] + u' ' + fs.LongMonthNames[0] + u' ' + fs.LongDayNames[1]);
+        QCOMPARE(buffer, january + u" 5"_s);
         const QChar* data = buffer.constData();
-        compiled.Render(buffer, MomentOf(2026, 1, 5, 1));
-        QCOMPARE(buffer.constData(), data);
+        compiled.Render(buffer, MomentOf(2026, 1, 5, 1)); // the same text
+        QCOMPARE(buffer, january + u" 5"_s);
+        compiled.Render(buffer, MomentOf(2026, 1, 6)); // another text, no longer
+        QCOMPARE(buffer, u"Tuesday "_s + fs.LongMonthNames[0] + u" 6"_s);
+        if (length >= 16)
+            QCOMPARE(buffer.constData(), data);
+
         const QString shared = buffer;
         compiled.Render(buffer, MomentOf(2026, 2, 1));
-        QCOMPARE(shared.size(), 400 + 2); // a shared buffer is detached, not written through
-        QCOMPARE(buffer, u"Sunday February Sunday"_s);
+        QCOMPARE(buffer, u"Sunday February 1"_s);
+        QCOMPARE(shared, u"Tuesday "_s + fs.LongMonthNames[0] + u" 6"_s);
+        const QString same = buffer;
+        compiled.Render(buffer, MomentOf(2026, 2, 1, 12));
+        QCOMPARE(buffer, u"Sunday February 1"_s);
+        QCOMPARE(same, buffer);
     }
 
     void uncompiledRendersNothing()
