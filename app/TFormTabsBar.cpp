@@ -1,6 +1,7 @@
 #include "app/TFormTabsBar.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabBar>
@@ -79,6 +80,11 @@ void TFormTabsBar::SetWindows(const QList<QMdiSubWindow*>& Windows, QMdiSubWindo
     Syncing1 = true;
     while (Tabs1->count() > Windows.size())
         Tabs1->removeTab(Tabs1->count() - 1);
+    // A close button placed on a new tab lays out every tab: many new tabs
+    // get theirs at once, after one layout.
+    const bool many = Windows.size() - Tabs1->count() > 1;
+    if (many)
+        Tabs1->setTabsClosable(false);
     Windows1.clear();
     for (int i = 0; i < Windows.size(); ++i) {
         QMdiSubWindow* window = Windows[i];
@@ -92,10 +98,15 @@ void TFormTabsBar::SetWindows(const QList<QMdiSubWindow*>& Windows, QMdiSubWindo
             Tabs1->setTabText(i, text);
             Tabs1->setTabToolTip(i, caption); // a caption cut short shows in full
         }
-        Tabs1->setTabIcon(i, window->windowIcon());
+        // Setting an icon lays out every tab again: only a new one is set.
+        const QIcon icon = window->windowIcon();
+        if (Tabs1->tabIcon(i).cacheKey() != icon.cacheKey())
+            Tabs1->setTabIcon(i, icon);
         if (window == Active)
             Tabs1->setCurrentIndex(i);
     }
+    if (many)
+        Tabs1->setTabsClosable(true);
     Syncing1 = false;
 }
 

@@ -257,7 +257,8 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateTabBar();
-    void SyncTabs();
+    void SyncTabs(); // when the tabs show
+    void FillTabs();
     void UpdateLayoutActions();
     bool CloseClockWindows();
     void TileWindows(int Mode);

@@ -170,8 +170,12 @@ void TMainForm::CreateTabBar()
 
 void TMainForm::SyncTabs()
 {
-    if (FormTabsBar1->isHidden())
-        return;
+    if (!FormTabsBar1->isHidden())
+        FillTabs();
+}
+
+void TMainForm::FillTabs()
+{
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* window : MdiArea1->subWindowList(QMdiArea::CreationOrder))
         if (!window->isHidden()) // a closed window lingers until deleted

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QSet>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
 
@@ -218,12 +219,17 @@ void TMainForm::StayOnTop1Click()
 void TMainForm::ShowTabs1Click()
 {
     const bool tabs = ShowTabs1->isChecked();
-    FormTabsBar1->setVisible(tabs);
     // Tabs show the clock name reduced like a file name; without them each
-    // clock's title bar shows its offset.
-    for (TMDIChild* clock : ClockWindows())
+    // clock's title bar shows its offset. One sync for all the titles, and
+    // the tabs made before the bar shows: a bar on screen lays out every tab
+    // again for each tab it gets, the square of the count for a set.
+    for (TMDIChild* clock : ClockWindows()) {
+        const QSignalBlocker quiet(clock);
         clock->setWindowTitle(tabs ? FileBaseName(clock->ClockName()) : TagCaption(clock->Tag()));
-    SyncTabs();
+    }
+    if (tabs)
+        FillTabs();
+    FormTabsBar1->setVisible(tabs);
 }
 
 void TMainForm::FormResize()

@@ -124,6 +124,7 @@ private Q_SLOTS:
     void tilingMakesRowsAndColumns();
     void layoutFromTheMenuWithoutClocksIsRemembered();
     void cascadeKeepsSizesAndPutsTheFrontWindowLast();
+    void tabsForEveryClockWhenTheBarShows();
     void tabCaptionsFollowTheTabSetting_data();
     void tabCaptionsFollowTheTabSetting();
     void titleBarOffAndOnRestoresTheBounds();
@@ -732,6 +733,48 @@ void TestMainForm::cascadeKeepsSizesAndPutsTheFrontWindowLast()
     QCOMPARE(frame.MdiArea1->viewport()->childAt(inFront)->window(), front->window());
     QVERIFY(frame.MdiArea1->viewport()->childAt(inFront) == front ||
             front->isAncestorOf(frame.MdiArea1->viewport()->childAt(inFront)));
+}
+
+// The bar is filled in one go when it shows (the tabs of a set get their
+// close buttons together); what comes later is synced one tab at a time.
+void TestMainForm::tabsForEveryClockWhenTheBarShows()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    const QStringList names{"Tokyo", "Paris", "Lima", "Oslo"};
+    for (const QString& name : names) {
+        frame.FileNew1Execute();
+        frame.ClockWindows().first()->SetClockName(name);
+    }
+    QTabBar* tabs = frame.FormTabsBar1->Tabs();
+    const auto closeSide = QTabBar::ButtonPosition(
+        tabs->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, tabs));
+    const auto verifyTabs = [&](const QStringList& Expected) {
+        QCOMPARE(tabs->count(), Expected.size());
+        for (int i = 0; i < tabs->count(); ++i) {
+            QCOMPARE(tabs->tabText(i), Expected[i]);
+            QVERIFY2(tabs->tabButton(i, closeSide), qPrintable(Expected[i]));
+        }
+        QCOMPARE(frame.FormTabsBar1->WindowAt(tabs->currentIndex()), frame.MdiArea1->activeSubWindow());
+    };
+
+    frame.ShowTabs1->trigger(); // on: four tabs at once, in the order the clocks were made
+    QVERIFY(frame.FormTabsBar1->isVisible());
+    verifyTabs(names);
+
+    frame.ClockWindows().last()->setWindowTitle(QStringLiteral("Kyoto")); // a title change still reaches its tab
+    verifyTabs({"Kyoto", "Paris", "Lima", "Oslo"});
+    frame.FileNew1Execute();
+    frame.ClockWindows().first()->setWindowTitle(QStringLiteral("Rome"));
+    verifyTabs({"Kyoto", "Paris", "Lima", "Oslo", "Rome"});
+
+    frame.ShowTabs1->trigger(); // off and on again: the titles come from the names again
+    frame.ShowTabs1->trigger();
+    QStringList titles;
+    for (QMdiSubWindow* window : frame.MdiArea1->subWindowList(QMdiArea::CreationOrder))
+        titles << window->windowTitle();
+    QCOMPARE(titles.first(), QStringLiteral("Tokyo"));
+    verifyTabs(titles);
 }
 
 void TestMainForm::tabCaptionsFollowTheTabSetting_data()
