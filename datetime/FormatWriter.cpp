@@ -5,7 +5,6 @@
 #include "platform/locale/ILocaleDatabase.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -86,18 +85,17 @@ QString EraText(TFormatOpKind Kind, int Run, const TDecodedMoment& M)
 
 using namespace FormatOutput;
 
-namespace {
-
-// Compiled formats whose longest text fits here are written on the stack.
-constexpr qsizetype StackRoom = 256;
-
-// Runs the steps from Cur, which has room for every text but an era's;
-// MakeRoom(Cur, More) makes room for More characters beyond that and
-// returns where Cur is then. Cur is kept up to date should an era throw.
-template <typename TMakeRoom>
-void RunOps(char16_t*& Cur, const TFormatOp* Ops, std::size_t Count, const TDecodedMoment& M, TMakeRoom&& MakeRoom)
+void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsizetype MaxLength,
+                    const TDecodedMoment& M)
 {
-    char16_t* cur = Cur;
+    // A buffer grows with room to spare, so that the formats of one clock
+    // all fit once it has grown.
+    constexpr qsizetype MinimumRoom = 64;
+    if (Out.capacity() < MaxLength)
+        Out.reserve(std::max(MaxLength, MinimumRoom));
+    Out.resize(MaxLength);
+    char16_t* begin = reinterpret_cast<char16_t*>(Out.data());
+    char16_t* cur = begin;
     const TFormatOp* const end = Ops + Count;
     for (const TFormatOp* op = Ops; op < end; ++op) {
         switch (op->Kind) {
@@ -125,61 +123,25 @@ void RunOps(char16_t*& Cur, const TFormatOp* Ops, std::size_t Count, const TDeco
             continue; // no suffix
         case TFormatOpKind::EraName:
         case TFormatOpKind::EraYear: {
-            Cur = cur;
-            const QString text = EraText(op->Kind, op->Width, M);
+            QString text;
+            try {
+                text = EraText(op->Kind, op->Width, M);
+            } catch (...) {
+                Out.resize(cur - begin); // what was written stays a whole string
+                throw;
+            }
             if (!text.isEmpty()) {
-                cur = MakeRoom(cur, text.size());
-                cur = Put(cur, text);
+                // An era's text was not counted: room is made, and what was
+                // written moves along.
+                const qsizetype at = cur - begin;
+                Out.resize(Out.size() + text.size());
+                begin = reinterpret_cast<char16_t*>(Out.data());
+                cur = Put(begin + at, text);
             }
             break;
         }
         }
         cur = Put(cur, op->Suffix, op->SuffixLength);
-    }
-    Cur = cur;
-}
-
-} // namespace
-
-void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsizetype MaxLength, bool Bounded,
-                    const TDecodedMoment& M)
-{
-    if (Bounded && MaxLength <= StackRoom) {
-        // Written aside and compared: a clock's line mostly comes out as it
-        // did the last time, and then Out is left as it is.
-        char16_t room[StackRoom];
-        char16_t* cur = room;
-        RunOps(cur, Ops, Count, M, [](char16_t* Cur, qsizetype) { return Cur; });
-        const qsizetype length = cur - room;
-        const size_t bytes = size_t(length) * sizeof(char16_t);
-        if (length != Out.size() || std::memcmp(Out.constData(), room, bytes) != 0) {
-            Out.resize(length);
-            std::memcpy(Out.data(), room, bytes);
-        }
-        return;
-    }
-
-    // A buffer grows with room to spare, so that the formats of one clock
-    // all fit once it has grown.
-    constexpr qsizetype MinimumRoom = 64;
-    if (Out.capacity() < MaxLength)
-        Out.reserve(std::max(MaxLength, MinimumRoom));
-    Out.resize(MaxLength);
-    char16_t* begin = reinterpret_cast<char16_t*>(Out.data());
-    char16_t* cur = begin;
-    // An era's text was not counted: room is made, and what was written
-    // moves along.
-    const auto makeRoom = [&](char16_t* Cur, qsizetype More) {
-        const qsizetype at = Cur - begin;
-        Out.resize(Out.size() + More);
-        begin = reinterpret_cast<char16_t*>(Out.data());
-        return begin + at;
-    };
-    try {
-        RunOps(cur, Ops, Count, M, makeRoom);
-    } catch (...) {
-        Out.resize(cur - begin); // what was written stays a whole string
-        throw;
     }
     Out.resize(cur - begin);
 }

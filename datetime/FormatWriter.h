@@ -8,9 +8,9 @@
 #include <cstddef>
 
 // Writes compiled steps for the moment M into Out, replacing its text.
-// MaxLength and Bounded are what the recorder counted for them: the longest
-// text they write, era texts aside, and whether they have none. Out is
-// touched only when its text changes, and allocates nothing when it is
-// unshared and has the room (as a reused buffer has).
-void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsizetype MaxLength, bool Bounded,
+// MaxLength is what the recorder counted for them (every text but an era's):
+// Out is sized to it once (no allocation when Out is unshared and has the
+// room, as a reused buffer has), written through, and cut to the length
+// written.
+void WriteFormatOps(QString& Out, const TFormatOp* Ops, std::size_t Count, qsizetype MaxLength,
                     const TDecodedMoment& M);

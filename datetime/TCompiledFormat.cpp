@@ -21,7 +21,6 @@ TCompiledFormat::TCompiledFormat(QStringView Format, const TFormatSettings& Sett
     recorder.Finish(reinterpret_cast<const char16_t*>(Pool_.constData()));
     Ops_.assign(ops.Data(), ops.Data() + ops.Size());
     MaxLength_ = recorder.MaxLength();
-    Bounded_ = recorder.Bounded();
 }
 
 void TCompiledFormat::Render(QString& Out, TDateTime Moment)
@@ -31,7 +30,7 @@ void TCompiledFormat::Render(QString& Out, TDateTime Moment)
         return;
     }
     Last_.Update(Moment);
-    WriteFormatOps(Out, Ops_.data(), Ops_.size(), MaxLength_, Bounded_, Last_);
+    WriteFormatOps(Out, Ops_.data(), Ops_.size(), MaxLength_, Last_);
 }
 
 QString TCompiledFormat::Render(TDateTime Moment)

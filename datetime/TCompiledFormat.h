@@ -37,6 +37,5 @@ private:
     std::shared_ptr<const TFormatSettings> Settings_;
     std::vector<TFormatOp> Ops_;
     qsizetype MaxLength_ = 0;
-    bool Bounded_ = false;
     TDecodedMoment Last_;
 };

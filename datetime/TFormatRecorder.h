@@ -23,8 +23,6 @@ public:
     explicit TFormatRecorder(TFormatOpList& Ops) noexcept : Ops_(Ops) {}
 
     qsizetype MaxLength() const noexcept { return MaxLength_; }
-    // Whether MaxLength bounds every text: no era, whose text is the platform's.
-    bool Bounded() const noexcept { return !HasEra_; }
     const std::u16string& Pool() const noexcept { return Pool_; }
 
     // Points the suffixes into Pool, a copy of Pool() that outlives the steps.
@@ -88,11 +86,7 @@ public:
         MaxLength_ += std::max(AmLength, PmLength);
     }
 
-    void Era(TFormatOpKind Kind, int Run)
-    {
-        Add(Kind).Width = std::uint8_t(Run);
-        HasEra_ = true;
-    }
+    void Era(TFormatOpKind Kind, int Run) { Add(Kind).Width = std::uint8_t(Run); }
 
     // The time part of a c: it is always recorded, behind a step that skips
     // it at midnight.
@@ -123,7 +117,6 @@ private:
     std::u16string Pool_;
     std::vector<std::size_t> SuffixAt_; // per step: where its suffix starts in the pool
     qsizetype MaxLength_ = 0;
-    bool HasEra_ = false;
     std::size_t SuffixFloor_ = 0;
     std::size_t Skip_ = 0;
 };

@@ -4,8 +4,9 @@
 # inputs go to a scratch folder (printed at the end; set SCRATCH to a folder
 # of an earlier run to go on from its inputs), so the repository's corpus
 # stays small. FLAGS adds libFuzzer options to every run (for example
-# FLAGS=-max_len=512: long inputs slow a run more than they find). A crash stops that target and leaves its input in the scratch
-# folder; the script then exits non-zero.
+# FLAGS=-max_len=512: long inputs slow a run more than they find). A crash
+# stops that target and leaves its input in the scratch folder; the script
+# then exits non-zero.
 #
 #   fuzz/run_all.sh SECONDS [TARGET...]
 #

@@ -124,13 +124,13 @@ private Q_SLOTS:
         QVERIFY(!copy.CompiledFrom(u"mmmm t"));
     }
 
-    // Names of any length, on either side of the room a short text is
-    // written in; a buffer that is reused (no new allocation once it has
-    // grown) or shared with another string (which keeps its text).
+    // Names of any length, counted exactly by the compiled format; a buffer
+    // that is reused (no new allocation once it has grown) or shared with
+    // another string (which keeps its text).
     void namesOfAnyLengthAndAReusedBuffer_data()
     {
         QTest::addColumn<int>("length");
-        for (const int length : {1, 20, 167, 168, 400}) // 167 and 168: the longest text 255 and 257
+        for (const int length : {1, 20, 167, 168, 400}) // the longest text from 6 to 605 characters
             QTest::addRow("%d", length) << length;
     }
 
