@@ -223,6 +223,7 @@ public:
     LCID DefaultClockLocale() const override;
     bool ClocksSaveFiles() const override;
     void ReportClockError(std::exception_ptr Error) override;
+    TDataFileClaims& DataFileClaims() override { return ClockFileClaims; }
 
 protected:
     void closeEvent(QCloseEvent* Event) override;
@@ -292,6 +293,7 @@ private:
     bool CloseDeferred1 = false;
     QPointer<QMdiSubWindow> LastOpenedClock; // activated when a set has opened
     TClockTicker* ClockTicker1 = nullptr; // the one timer of all clock windows
+    TDataFileClaims ClockFileClaims;
 };
 
 extern TMainForm* MainForm;

@@ -5,7 +5,6 @@
 #include "app/TMainForm.h"
 #include "app/data/FrameSettingsFile.h"
 #include "clock/TMDIChild.h"
-#include "clock/data/DataFileName.h"
 #include "common/EPendulorError.h"
 #include "common/TIniFile.h"
 #include "datetime/INowSource.h"
@@ -170,9 +169,9 @@ TFrameSettings TMainForm::FrameSettings() const
     s.AlphaBlendValue = AlphaBlendValue();
     s.Caption = windowTitle();
     s.StyleName = StyleName;
-    const QString folder = QFileInfo(GetIniFileName(MakerFolderName)).path();
+    // The files the clocks write (or wrote), numbered where names repeat.
     for (const TMDIChild* clock : ClockWindows())
-        s.ClockFiles.append(ClockDataFileName(folder, clock->ClockName()));
+        s.ClockFiles.append(clock->DataFilePath());
     return s;
 }
 

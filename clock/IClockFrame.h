@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/data/DataFileClaims.h"
 #include "datetime/TFormatSettings.h"
 
 #include <QString>
@@ -28,6 +29,8 @@ public:
     virtual LCID DefaultClockLocale() const = 0;
     // Whether a clock window writes its file when it closes.
     virtual bool ClocksSaveFiles() const = 0;
+    // Which data files the frame's clocks hold in this run.
+    virtual TDataFileClaims& DataFileClaims() = 0;
     // Reports an error that must not leave the handler it happened in.
     virtual void ReportClockError(std::exception_ptr Error) = 0;
 };

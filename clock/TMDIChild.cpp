@@ -75,6 +75,7 @@ public:
     QString SettingsFolder() const override { return {}; }
     LCID DefaultClockLocale() const override { return ProcessLocale::Identifier(); }
     bool ClocksSaveFiles() const override { return false; }
+    TDataFileClaims& DataFileClaims() override { return Claims; }
     void ReportClockError(std::exception_ptr Error) override
     {
         // Rethrown from a queued call, it reaches QApplication::notify like
@@ -82,6 +83,9 @@ public:
         QMetaObject::invokeMethod(
             qApp, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
     }
+
+private:
+    TDataFileClaims Claims;
 };
 
 } // namespace
@@ -384,6 +388,8 @@ void TMDIChild::InitNewClock()
 void TMDIChild::LoadClockFile(const QString& FileName)
 {
     DataFileName2 = FileName;
+    // Held also when unreadable: another clock must not write over it.
+    Frame().DataFileClaims().Loaded(ClaimId(), FileName);
     TClockData data = ClockData_;
     try {
         ReadClockDataFile(FileName, Frame().DefaultClockLocale(), data);
@@ -451,10 +457,15 @@ void TMDIChild::FormResize()
     LabelTime2->setGeometry(0, height - h, width, h);
 }
 
-void TMDIChild::FormCloseQuery()
+TDataFileClaims::TClockId TMDIChild::ClaimId() const
 {
-    if (!Frame().ClocksSaveFiles() || LoadFailed2)
-        return;
+    if (ClaimId_ == 0)
+        ClaimId_ = Frame().DataFileClaims().NewClock();
+    return ClaimId_;
+}
+
+QString TMDIChild::DataFilePath() const
+{
     QString folder;
     if (DataFileName2.contains(u'/'))
         folder = QFileInfo(DataFileName2).path();
@@ -463,12 +474,22 @@ void TMDIChild::FormCloseQuery()
     if (folder.isEmpty())
         folder = Frame().ClockDataFolder();
     if (folder.isEmpty())
+        return QString();
+    return Frame().DataFileClaims().FileFor(ClaimId(), ClockDataFileName(folder, ClockName()));
+}
+
+void TMDIChild::FormCloseQuery()
+{
+    if (!Frame().ClocksSaveFiles() || LoadFailed2)
+        return;
+    const QString path = DataFilePath();
+    if (path.isEmpty())
         throw EPendulorError(QStringLiteral("The clock \"%1\" cannot be saved: there is no data folder.")
                                  .arg(ClockName()));
-    const QString path = ClockDataFileName(folder, ClockName());
     ClockTime(); // a zone clock stores its offset from this PC as of now
     WriteClockDataFile(path, ClockData_, windowTitle(), Now());
     DataFileName2 = path;
+    Frame().DataFileClaims().Written(ClaimId(), path);
 }
 
 void TMDIChild::MenuBar2Click()
@@ -555,6 +576,8 @@ void TMDIChild::closeEvent(QCloseEvent* Event)
         return;
     }
     QMdiSubWindow::closeEvent(Event);
+    if (Event->isAccepted())
+        Frame().DataFileClaims().Closed(ClaimId());
 }
 
 QSize TMDIChild::sizeHint() const

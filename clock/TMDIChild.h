@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/data/DataFileClaims.h"
 #include "clock/data/TClockData.h"
 #include "datetime/TCompiledFormat.h"
 #include "datetime/TDateTime.h"
@@ -79,6 +80,9 @@ public:
     // Writes the clock data file while SaveDataFiles is set; throws when the
     // file cannot be written.
     void FormCloseQuery();
+    // The file the writer would write now: its folder, the clock's name, and
+    // a number when another clock holds that file. Empty without a folder.
+    QString DataFilePath() const;
     void EditItem2Click();
     void MenuBar2Click();
     void Close2Click();
@@ -204,6 +208,8 @@ private:
     int Tag2 = 0;
     bool Sized2 = false;
     bool LoadFailed2 = false; // a failed load must never be saved over its file
+    TDataFileClaims::TClockId ClaimId() const;
+    mutable TDataFileClaims::TClockId ClaimId_ = 0; // given on first use
     QString DateBuffer2; // reused by every tick
     QString TimeBuffer2;
     // The tick's formats, compiled anew when DateFormat2 or TimeFormat2

@@ -53,8 +53,11 @@ void WriteLineStyle(TIniFile& Ini, QStringView Section, const TLineStyle& Line)
     Ini.WriteBool(Section, u"seFont", Line.seFont);
 }
 
-// The list-or-custom pair of a line; both formats default to Default.
-TLineFormat ReadLineFormat(const TIniFile& Ini, QStringView Section, const QString& Default)
+// The list-or-custom pair of a line; both formats default to Default. An
+// empty custom format in effect becomes Fallback, as the edit that emptied it
+// showed; otherwise the clock would show another format after a restart.
+TLineFormat ReadLineFormat(const TIniFile& Ini, QStringView Section, const QString& Default,
+                           const QString& Fallback)
 {
     TLineFormat F;
     F.UseList = Ini.ReadBool(Section, u"UseFormatList", true);
@@ -62,6 +65,8 @@ TLineFormat ReadLineFormat(const TIniFile& Ini, QStringView Section, const QStri
     F.UseEdit = Ini.ReadBool(Section, u"UseFormatEdit", false);
     F.Edit = Ini.ReadString(Section, u"EditFormat", Default);
     F.InEffect = F.UseList ? F.List : F.Edit;
+    if (!F.UseList && F.InEffect.isEmpty())
+        F.InEffect = Fallback;
     return F;
 }
 
@@ -99,12 +104,12 @@ void ReadClockData(const TIniFile& Ini, LCID DefaultLocaleID, TClockData& Data)
 
     // The locale comes before the formats: their defaults are its own.
     D.LocaleID = static_cast<LCID>(Ini.ReadInteger(u"NAME", u"LocaleID", static_cast<int>(DefaultLocaleID)));
-    const QString ShortDate = TFormatSettings::Create(D.LocaleID).ShortDateFormat;
+    const TFormatSettings Settings = TFormatSettings::Create(D.LocaleID);
 
-    D.DateFormat = ReadLineFormat(Ini, u"DATE", ShortDate);
+    D.DateFormat = ReadLineFormat(Ini, u"DATE", Settings.ShortDateFormat, Settings.ShortDateFormat);
     ReadLineStyle(Ini, u"DATE", 20, LineAlignCenter, D.DateLine);
 
-    D.TimeFormat = ReadLineFormat(Ini, u"TIME", QString());
+    D.TimeFormat = ReadLineFormat(Ini, u"TIME", QString(), Settings.ShortTimeFormat);
     ReadLineStyle(Ini, u"TIME", 20, LineAlignCenter, D.TimeLine);
 
     Data = std::move(D);

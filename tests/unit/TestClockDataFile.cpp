@@ -2,6 +2,7 @@
 #include "clock/data/DataFileName.h"
 #include "clock/data/OffsetText.h"
 #include "common/EPendulorError.h"
+#include "common/TIniFile.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "unit/doubles/TFakeLocaleDatabase.h"
@@ -332,6 +333,47 @@ private Q_SLOTS:
         QCOMPARE(Back.DateFormat.List, u"yyyy"_s);
         QCOMPARE(Back.DateFormat.InEffect, u"yyyy"_s);
         QCOMPARE(Back.DateFormat.UseList, false);
+    }
+
+    // An edit that empties the custom format shows the locale's short format
+    // (line 0 of the dialog's list); a restart must show the same, while a
+    // file whose list format is absent keeps the empty format ("c").
+    void emptyCustomFormatShowsTheShortFormat_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("dateInEffect"); // "short": the locale's short date
+        QTest::addColumn<QString>("timeInEffect"); // "short": the locale's short time
+
+        QTest::newRow("emptied custom date")
+            << u"[NAME]\r\nLocaleID=1041\r\n[DATE]\r\nUseFormatList=0\r\nListFormat=yyyy/mm/dd\r\nUseFormatEdit=1\r\nEditFormat=\r\n"_s
+            << u"short"_s << QString();
+        QTest::newRow("emptied custom time")
+            << u"[NAME]\r\nLocaleID=1041\r\n[TIME]\r\nUseFormatList=0\r\nListFormat=h:mm\r\nUseFormatEdit=1\r\nEditFormat=  \r\n"_s
+            << u"short"_s << u"short"_s;
+        QTest::newRow("custom time without key")
+            << u"[NAME]\r\nLocaleID=1033\r\n[TIME]\r\nUseFormatList=0\r\n"_s << u"short"_s << u"short"_s;
+        QTest::newRow("list time absent stays empty")
+            << u"[NAME]\r\nLocaleID=1033\r\n[TIME]\r\nUseFormatList=1\r\n"_s << u"short"_s << QString();
+        QTest::newRow("custom kept") << u"[NAME]\r\nLocaleID=1033\r\n[TIME]\r\nUseFormatList=0\r\nEditFormat=hh"_s
+                                     << u"short"_s << u"hh"_s;
+    }
+
+    void emptyCustomFormatShowsTheShortFormat()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, dateInEffect);
+        QFETCH(QString, timeInEffect);
+        const TClockData D = LoadText(text);
+        const TFormatSettings S = TFormatSettings::Create(D.LocaleID);
+        QVERIFY(!S.ShortDateFormat.isEmpty() && !S.ShortTimeFormat.isEmpty());
+        QCOMPARE(D.DateFormat.InEffect, dateInEffect == u"short"_s ? S.ShortDateFormat : dateInEffect);
+        QCOMPARE(D.TimeFormat.InEffect, timeInEffect == u"short"_s ? S.ShortTimeFormat : timeInEffect);
+
+        // Written back, the file holds what it held after the edit.
+        TIniFile Ini = TIniFile::FromText(PathOf(u"emptied.dat"_s), QStringView(), TTextEncoding{});
+        WriteClockData(Ini, D, u"+0000"_s, 0);
+        QCOMPARE(Ini.ReadString(u"TIME", u"ListFormat", u"<absent>"_s), D.TimeFormat.InEffect);
+        QCOMPARE(Ini.ReadBool(u"TIME", u"UseFormatList", true), D.TimeFormat.UseList);
     }
 
     void namesAndFormatsLoseOuterBlanks()

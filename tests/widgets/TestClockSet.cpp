@@ -20,8 +20,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <map>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -208,7 +211,10 @@ private Q_SLOTS:
     void commandLineOpensOnlyClockFiles();
     void emptyOrAbsentSetOpensNothing_data();
     void emptyOrAbsentSetOpensNothing();
-    void twoClocksWithOneNameShareTheFileWrittenLast();
+    void clocksWithOneNameKeepFilesOfTheirOwn_data();
+    void clocksWithOneNameKeepFilesOfTheirOwn();
+    void clocksFromElsewhereWithOneNameBothComeBack();
+    void aClockNeverWritesOverTheFileOfAnother();
     void badEntriesNeitherStopTheOthersNorGetOverwritten();
     void closeDuringTheReopeningWaitsForTheWholeSet();
     void fileOpenSetsUpTheDialogAndOpensEveryChoice();
@@ -356,10 +362,57 @@ void TestClockSet::emptyOrAbsentSetOpensNothing()
     QCOMPARE(f.Terminations, 0);
 }
 
-void TestClockSet::twoClocksWithOneNameShareTheFileWrittenLast()
+void TestClockSet::clocksWithOneNameKeepFilesOfTheirOwn_data()
+{
+    QTest::addColumn<QStringList>("names"); // new clocks, oldest first
+    QTest::addColumn<QStringList>("files"); // the data folder after the close
+
+    QTest::newRow("two defaults") << QStringList{"(new)", "(new)"} << QStringList{"(new) (2).dat", "(new).dat"};
+    QTest::newRow("empty and default") << QStringList{"", "(new)"} << QStringList{"(new) (2).dat", "(new).dat"};
+    QTest::newRow("two empty") << QStringList{"", ""} << QStringList{"(new) (2).dat", "(new).dat"};
+    QTest::newRow("three equal") << QStringList{"Tokyo", "Tokyo", "Tokyo"}
+                                 << QStringList{"Tokyo (2).dat", "Tokyo (3).dat", "Tokyo.dat"};
+    QTest::newRow("one name after normalising") << QStringList{"a:b", u"a\uFF1Ab"_s}
+                                                << QStringList{u"a\uFF1Ab (2).dat"_s, u"a\uFF1Ab.dat"_s};
+    QTest::newRow("a name like a numbered one") << QStringList{"Oslo", "Oslo", "Oslo (2)"}
+                                                << QStringList{"Oslo (2) (2).dat", "Oslo (2).dat", "Oslo.dat"};
+    QTest::newRow("distinct") << QStringList{"Tokyo", "Lima"} << QStringList{"Lima.dat", "Tokyo.dat"};
+}
+
+void TestClockSet::clocksWithOneNameKeepFilesOfTheirOwn()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, files);
+    TClockSetFixture f;
+    {
+        TMainForm& frame = f.MakeShown();
+        for (const QString& name : names) {
+            frame.OpenClockFile(QString());
+            frame.ClockWindows().first()->SetClockName(name);
+        }
+        QVERIFY(frame.close());
+    }
+    QStringList written = QDir(f.Folder()).entryList({"*.dat"}, QDir::Files, QDir::Name);
+    QCOMPARE(written, files);
+    QStringList listed;
+    for (const QString& line : f.SavedSet())
+        listed << QFileInfo(line.section(u'=', 1)).fileName();
+    listed.sort();
+    QCOMPARE(listed, files);
+
+    // Every clock comes back, and closing again writes the same files.
+    TMainForm& frame = f.MakeShown();
+    QStringList back = f.Names();
+    back.sort();
+    names.sort();
+    QCOMPARE(back, names);
+    QVERIFY(frame.close());
+    QCOMPARE(QDir(f.Folder()).entryList({"*.dat"}, QDir::Files, QDir::Name), files);
+}
+
+void TestClockSet::clocksFromElsewhereWithOneNameBothComeBack()
 {
     TClockSetFixture f;
-    const QString shared = f.InFolder("Same.dat");
     {
         TMainForm& frame = f.MakeShown();
         frame.WMDropFiles({f.WriteClock(f.Home.filePath("back/Same.dat"), "Same", "+0100")});
@@ -367,12 +420,47 @@ void TestClockSet::twoClocksWithOneNameShareTheFileWrittenLast()
         QCOMPARE(frame.ClockWindows().first()->Tag(), 900);
         QVERIFY(frame.close());
     }
-    QCOMPARE(f.SavedSet(), (QStringList{"FileName0=" + shared, "FileName1=" + shared}));
+    // The list is written front first; the back window was saved first.
+    QCOMPARE(f.SavedSet(), (QStringList{"FileName0=" + f.InFolder("Same (2).dat"), "FileName1=" + f.InFolder("Same.dat")}));
+    QVERIFY(f.ReadBytes(f.Home.filePath("back/Same.dat")).contains("+0100"));
 
     TMainForm& frame = f.MakeShown();
-    QCOMPARE(frame.MDIChildCount(), 2);
+    QList<int> tags;
     for (TMDIChild* clock : frame.ClockWindows())
-        QCOMPARE(clock->Tag(), 900); // the front window's close query ran last
+        tags << clock->Tag();
+    std::sort(tags.begin(), tags.end());
+    QCOMPARE(tags, (QList<int>{100, 900}));
+}
+
+void TestClockSet::aClockNeverWritesOverTheFileOfAnother()
+{
+    TClockSetFixture f;
+    const QString tokyo = f.WriteClock(f.InFolder("Tokyo.dat"), "Tokyo", "+0900");
+    f.WriteIni({tokyo});
+    {
+        TMainForm& frame = f.MakeShown();
+        // The same file a second time, and a new clock named like it.
+        frame.OpenClockFile(tokyo);
+        frame.ClockWindows().first()->SetOffset(-5.0 / 24);
+        frame.OpenClockFile(QString());
+        frame.ClockWindows().first()->SetClockName("Tokyo");
+        // A clock closed by the user keeps its file for the rest of the run.
+        frame.OpenClockFile(QString());
+        frame.ClockWindows().first()->SetClockName("Tokyo");
+        frame.ClockWindows().first()->SetOffset(1.0 / 24);
+        QVERIFY(frame.ClockWindows().first()->close());
+        QVERIFY(frame.close());
+    }
+    QVERIFY(f.ReadBytes(tokyo).contains("Offset=+0900"));
+    const auto offsetIn = [&f](const char* Name) {
+        return QString::fromUtf8(f.ReadBytes(f.InFolder(QString::fromUtf8(Name)))).section("Offset=", 1).left(5);
+    };
+    QCOMPARE(QDir(f.Folder()).entryList({"Tokyo*.dat"}, QDir::Files, QDir::Name),
+             (QStringList{"Tokyo (2).dat", "Tokyo (3).dat", "Tokyo (4).dat", "Tokyo.dat"}));
+    QCOMPARE(offsetIn("Tokyo (2).dat"), "+0100"); // the one closed first
+    QStringList others{offsetIn("Tokyo (3).dat"), offsetIn("Tokyo (4).dat")};
+    others.sort();
+    QCOMPARE(others, (QStringList{"+0000", "-0500"}));
 }
 
 void TestClockSet::badEntriesNeitherStopTheOthersNorGetOverwritten()

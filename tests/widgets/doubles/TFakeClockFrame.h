@@ -14,6 +14,7 @@ public:
     LCID Locale = 1033;
     bool SaveFiles = true;
     QList<std::exception_ptr> Errors;
+    TDataFileClaims Claims;
 
     bool IsMenuBarShown() const override { return MenuBarShown; }
     void SetMenuBarShown(bool Show) override
@@ -26,4 +27,5 @@ public:
     LCID DefaultClockLocale() const override { return Locale; }
     bool ClocksSaveFiles() const override { return SaveFiles; }
     void ReportClockError(std::exception_ptr Error) override { Errors.append(Error); }
+    TDataFileClaims& DataFileClaims() override { return Claims; }
 };
