@@ -37,17 +37,6 @@
 
 TMainForm* MainForm = nullptr;
 
-namespace {
-
-QString MessageOf(const std::exception& E)
-{
-    if (const auto* own = dynamic_cast<const EPendulorError*>(&E))
-        return own->Message();
-    return QString::fromLocal8Bit(E.what());
-}
-
-} // namespace
-
 TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     : QMainWindow(Parent), Services1(Services)
 {
@@ -143,6 +132,7 @@ void TMainForm::FormCreate()
     DataFolder = GetDataFolder(MakerFolderName);
     IniFileName = DataFolderUsable() ? GetIniFileName(MakerFolderName) : IniBesideExecutable();
     LoadSettings(IniFileName);
+    ReportUnwritableFolder();
     DefaultLocaleID = ProcessLocale::Identifier();
     SetFrameless(!ShowTitleBar1->isChecked());
     IsStyleChanged = false;

@@ -245,6 +245,8 @@ private:
     QStringList ReadSavedClockSet();
     IOpenFileDialog& OpenDialog() const;
     bool DataFolderUsable() const;
+    void ReportUnwritableFolder();
+    bool CloseWithoutSaving(const QStringList& Failures);
     static QString IniBesideExecutable();
     static bool IsReadable(const QString& FileName);
     QRect OuterGeometry() const;

@@ -17,7 +17,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QListWidget>
 
 namespace {
@@ -94,54 +97,95 @@ void TMainForm::ApplyFrameSettings(const TFrameSettings& Settings)
 
 namespace {
 
-// A folder that stays read-only would otherwise keep the frame open for good.
-bool CloseWithoutSaving(IMessageBoxes& Boxes, const QString& Caption, const QString& Report)
+// Why Folder cannot take a new file, or empty when it can. A probe: root
+// ignores permissions, and only a write shows an immutable folder.
+QString FolderWriteProblem(const QString& Folder)
 {
-    return Boxes.Ask(Caption, Report, false) == TMessageAnswer::Yes;
+    if (!QFileInfo(Folder).isDir())
+        return QStringLiteral("The folder does not exist and cannot be made.");
+    QTemporaryFile probe(QDir(Folder).filePath(QStringLiteral(".write-probe-XXXXXX")));
+    return probe.open() ? QString() : probe.errorString();
+}
+
+// Why the existing file Path cannot be replaced, or empty when it can.
+QString FileWriteProblem(const QString& Path)
+{
+    QFile file(Path);
+    if (!file.exists() || file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return QString();
+    return file.errorString();
 }
 
 } // namespace
 
+void TMainForm::ReportUnwritableFolder()
+{
+    QString problem = FolderWriteProblem(DataFolder);
+    QString what = QStringLiteral("The data folder cannot be written:\r\n") + DataFolder;
+    // A settings file that could not be read has been reported and is kept.
+    if (problem.isEmpty() && !SettingsUnreadable1) {
+        problem = FolderWriteProblem(QFileInfo(IniFileName).path());
+        if (problem.isEmpty())
+            problem = FileWriteProblem(IniFileName);
+        what = QStringLiteral("The settings file cannot be written:\r\n") + IniFileName;
+    }
+    if (problem.isEmpty())
+        return;
+    // Said now, before anything is changed that could not be kept.
+    TMessageDialogs(MessageBoxes()).ShowFitted(what + QStringLiteral("\r\n") + problem
+                                               + QStringLiteral("\r\n\r\nChanges to the clocks and settings will not be kept when ")
+                                               + AppName + QStringLiteral(" closes."));
+}
+
 bool TMainForm::FormCloseQuery()
 {
-    bool givenUp = false; // the user chose to close without what cannot be saved
+    // Every clock is saved where it can be; what could not be saved is said
+    // in one question at the end.
+    QStringList failures;
     const QList<TMDIChild*> clocks = ClockWindows();
     for (qsizetype i = clocks.size() - 1; i >= 0; --i) {
         try {
             clocks[i]->FormCloseQuery();
         } catch (const std::exception& E) {
-            if (givenUp) { // the others are still saved where they can be
-                qWarning("%s", E.what());
-                continue;
-            }
-            ExceptionEvent(clocks[i], E);
-            const QString report = QStringLiteral("The clock \"%1\" could not be saved.\r\n\r\nClose without saving it?")
-                                       .arg(clocks[i]->ClockName());
-            if (!CloseWithoutSaving(MessageBoxes(), windowTitle(), report))
-                return false; // that clock's file is not written: keep it and the frame open
-            givenUp = true;
+            failures << QStringLiteral("The clock \"%1\": ").arg(clocks[i]->ClockName()) + MessageOf(E);
         }
     }
 
     IniFileName = GetIniFileName(MakerFolderName);
     if (!DataFolderUsable())
         IniFileName = IniBesideExecutable();
+    if (SettingsUnreadable1 && !IsReadable(IniFileName)) {
+        TMessageDialogs(MessageBoxes()).ShowFitted(
+            QStringLiteral("The settings file could not be read at start-up and is kept as it is:\r\n") + IniFileName);
+        return failures.isEmpty() || CloseWithoutSaving(failures);
+    }
+    if (!failures.isEmpty()) {
+        // The settings are written only once the frame really closes: a list
+        // naming files that were not written must not replace the last one.
+        QString problem = FolderWriteProblem(QFileInfo(IniFileName).path());
+        if (problem.isEmpty())
+            problem = FileWriteProblem(IniFileName);
+        if (!problem.isEmpty())
+            failures << QStringLiteral("The settings: Cannot save file \"%1\". ").arg(IniFileName) + problem;
+        if (!CloseWithoutSaving(failures))
+            return false;
+    }
     try {
-        if (SettingsUnreadable1 && !IsReadable(IniFileName)) {
-            TMessageDialogs(MessageBoxes()).ShowFitted(
-                QStringLiteral("The settings file could not be read at start-up and is kept as it is:\r\n") + IniFileName);
-            return true;
-        }
         SaveSettings(IniFileName);
     } catch (const std::exception& E) {
-        if (givenUp)
-            return true;
-        ExceptionEvent(this, E);
-        return CloseWithoutSaving(MessageBoxes(), windowTitle(),
-                                  QStringLiteral("The settings could not be saved to\r\n") + IniFileName
-                                      + QStringLiteral("\r\n\r\nClose without saving the settings?"));
+        if (!failures.isEmpty())
+            return true; // already said, and the user chose to close
+        return CloseWithoutSaving({QStringLiteral("The settings: ") + MessageOf(E)});
     }
     return true;
+}
+
+bool TMainForm::CloseWithoutSaving(const QStringList& Failures)
+{
+    const QString question = QStringLiteral("These could not be saved:\r\n\r\n") + Failures.join(QStringLiteral("\r\n"))
+                             + QStringLiteral("\r\n\r\nClose without saving them?");
+    // No keeps the frame open, so that the folder can be mended and the close tried again.
+    return MessageBoxes().Ask(windowTitle(), question, false) == TMessageAnswer::Yes;
 }
 
 bool TMainForm::IsReadable(const QString& FileName)

@@ -15,3 +15,12 @@ public:
 private:
     QString Message_;
 };
+
+// The text of any error: an EPendulorError's own message, else what() in the
+// local encoding.
+inline QString MessageOf(const std::exception& E)
+{
+    if (const auto* own = dynamic_cast<const EPendulorError*>(&E))
+        return own->Message();
+    return QString::fromLocal8Bit(E.what());
+}

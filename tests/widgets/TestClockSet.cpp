@@ -701,7 +701,9 @@ void TestClockSet::clearRestartYesStopsWhenAClockCannotBeSaved()
     QCOMPARE(f.ReadBytes(f.IniPath()), before);
     QVERIFY(f.Shell.Calls.isEmpty());
     QCOMPARE(f.Terminations, 0);
-    QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain).size(), 1); // the failed save
+    const QStringList asked = f.Boxes.Texts(TFakeMessageBoxes::TKind::Ask);
+    QCOMPARE(asked.size(), 2); // save first?, then the failed save
+    QVERIFY2(asked[1].contains(QStringLiteral("The clock \"Blocked\"")), qPrintable(asked[1]));
 }
 
 void TestClockSet::helpMenuGoesThroughTheGateway_data()

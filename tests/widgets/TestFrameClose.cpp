@@ -208,6 +208,8 @@ class TestFrameClose : public QObject {
 private Q_SLOTS:
     void settingsThatCannotBeSavedAskToCloseWithoutThem_data();
     void settingsThatCannotBeSavedAskToCloseWithoutThem();
+    void unwritableFolderIsSaidAtStartAndOnceAtClose_data();
+    void unwritableFolderIsSaidAtStartAndOnceAtClose();
     void clearRestartYesGoesOnWithoutTheSettings();
     void commitDataWritesEveryFileAndAsksNothing();
     void commitDataIntoReadOnlyFolderLogsAndOverwritesNothing();
@@ -250,15 +252,21 @@ void TestFrameClose::settingsThatCannotBeSavedAskToCloseWithoutThem()
     const bool wasClosed = frame.close();
     QCOMPARE(wasClosed, closed);
 
-    // The report, then the question; one question, also with several failures.
+    // One question names everything that could not be saved, with its reason.
     const QList<TFakeMessageBoxes::TShown>& shown = f.Fake.Shown;
-    QCOMPARE(shown.size(), 2);
-    QVERIFY2(shown[0].Text.startsWith(QStringLiteral("E.Message=\"")), qPrintable(shown[0].Text));
-    QCOMPARE(shown[1].Kind, TFakeMessageBoxes::TKind::Ask);
-    const QString question = wholeFolder ? QStringLiteral("The clock \"Tokyo\" could not be saved.\r\n\r\nClose without saving it?")
-                                         : QStringLiteral("The settings could not be saved to\r\n") + f.IniPath()
-                                               + QStringLiteral("\r\n\r\nClose without saving the settings?");
-    QCOMPARE(shown[1].Text, question);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].Kind, TFakeMessageBoxes::TKind::Ask);
+    QStringList lines = shown[0].Text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.takeFirst(), QStringLiteral("These could not be saved:"));
+    QCOMPARE(lines.takeLast(), QStringLiteral("Close without saving them?"));
+    lines.removeAll(QString());
+    QStringList expected;
+    if (wholeFolder)
+        expected << QStringLiteral("The clock \"Tokyo\": Cannot save file \"") + clockPath + u'"';
+    expected << QStringLiteral("The settings: Cannot save file \"") + f.IniPath() + u'"';
+    QCOMPARE(lines.size(), expected.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i]));
     QCOMPARE(frame.isVisible(), !closed);
     QCOMPARE(ReadBytes(f.IniPath()), oldSettings);
     // The clock is saved wherever it can be.
@@ -270,6 +278,44 @@ void TestFrameClose::settingsThatCannotBeSavedAskToCloseWithoutThem()
         QVERIFY(ReadBytes(f.IniPath()).contains("FileName0=" + clockPath.toUtf8()));
         QVERIFY(ReadBytes(clockPath).contains("Offset=+0800"));
     }
+}
+
+void TestFrameClose::unwritableFolderIsSaidAtStartAndOnceAtClose_data()
+{
+    QTest::addColumn<bool>("wholeFolder"); // else only the settings file cannot be replaced
+    QTest::newRow("read-only folder") << true;
+    QTest::newRow("read-only settings file") << false;
+}
+
+void TestFrameClose::unwritableFolderIsSaidAtStartAndOnceAtClose()
+{
+    QFETCH(bool, wholeFolder);
+    TCloseFixture f;
+    const QByteArray oldSettings = "[OPTION]\r\nCaption=Old\r\n";
+    WriteBytes(f.IniPath(), oldSettings);
+    if (!(wholeFolder ? f.FreezeFolder() : f.Freeze(f.IniPath())))
+        QSKIP("the file or folder cannot be made read-only here");
+
+    TMainForm& frame = f.MakeShown();
+    QCOMPARE(f.Fake.Shown.size(), 1); // before anything could be changed
+    QCOMPARE(f.Fake.Shown[0].Kind, TFakeMessageBoxes::TKind::Fitted);
+    const QString start = f.Fake.Shown[0].Text;
+    const QString what = wholeFolder ? QStringLiteral("The data folder cannot be written:\r\n") + f.Folder()
+                                     : QStringLiteral("The settings file cannot be written:\r\n") + f.IniPath();
+    QVERIFY2(start.startsWith(what + QStringLiteral("\r\n")), qPrintable(start));
+    QVERIFY2(start.endsWith(QStringLiteral("\r\n\r\nChanges to the clocks and settings will not be kept when Pendulor closes.")),
+             qPrintable(start));
+
+    f.NewClock(QStringLiteral("Lima"));
+    f.NewClock(QStringLiteral("Cairo"));
+    f.Fake.Answers = {TMessageAnswer::Yes};
+    QVERIFY(frame.close());
+    QCOMPARE(f.Fake.Shown.size(), 2); // one question for all that failed
+    const QString question = f.Fake.Shown[1].Text;
+    QCOMPARE(question.count(QStringLiteral("The clock \"")), wholeFolder ? 2 : 0);
+    QCOMPARE(question.count(QStringLiteral("The settings: ")), 1);
+    QCOMPARE(ReadBytes(f.IniPath()), oldSettings);
+    QCOMPARE(QFile::exists(f.InFolder(QStringLiteral("Lima.dat"))), !wholeFolder);
 }
 
 void TestFrameClose::clearRestartYesGoesOnWithoutTheSettings()
