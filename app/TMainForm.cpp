@@ -2,6 +2,7 @@
 
 #include "app/AppConstants.h"
 #include "app/MainUnit.h"
+#include "app/TClockArea.h"
 #include "app/TFormTabsBar.h"
 #include "app/TInAppWindowMenu.h"
 #include "app/TPendulorApplication.h"
@@ -59,7 +60,7 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     FormTabsBar1 = new TFormTabsBar(client);
     FormTabsBar1->hide();
     layout->addWidget(FormTabsBar1);
-    MdiArea1 = new QMdiArea(client);
+    MdiArea1 = new TClockArea(client);
     MdiArea1->setBackground(palette().brush(QPalette::Dark));
     MdiArea1->viewport()->setMouseTracking(true); // the edge cursor follows the mouse
     MdiArea1->viewport()->installEventFilter(this);
@@ -194,11 +195,14 @@ void TMainForm::OpenClockFile(const QString& FileName)
     try {
         if (FileName.isEmpty()) {
             child->InitNewClock();
+            child->GrowToLines();
             if (MDIChildCount() == 1)
                 LastAction1 = WindowCascade1;
             ExecuteLastAction();
         } else {
             child->LoadClockFile(FileName);
+            child->Timer1Timer(); // the time line's text, for its width
+            child->GrowToLines();
             CascadeWindows();
         }
     } catch (...) {

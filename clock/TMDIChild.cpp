@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -29,6 +30,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 
 TDateTime ChildDateTime = 0;
@@ -580,10 +582,31 @@ void TMDIChild::closeEvent(QCloseEvent* Event)
         Frame().DataFileClaims().Closed(ClaimId());
 }
 
+QSize TMDIChild::LinesSize() const
+{
+    // Each line gets a third of the height; a little room to spare on the
+    // sides, as the time's width changes with its digits.
+    int width = 0;
+    int height = 0;
+    for (const QLabel* label : {LabelName2, LabelDate2, LabelTime2}) {
+        const QFontMetrics metrics(label->font());
+        width = std::max(width, metrics.horizontalAdvance(label->text()) + 2 * metrics.averageCharWidth());
+        height = std::max(height, metrics.height());
+    }
+    return {width, 3 * height};
+}
+
+void TMDIChild::GrowToLines()
+{
+    const QSize wanted = size().expandedTo(sizeHint());
+    if (wanted != size())
+        resize(wanted);
+}
+
 QSize TMDIChild::sizeHint() const
 {
     const QMargins m = contentsMargins();
-    return InitialClientSize + QSize(m.left() + m.right(), m.top() + m.bottom());
+    return InitialClientSize.expandedTo(LinesSize()) + QSize(m.left() + m.right(), m.top() + m.bottom());
 }
 
 void TMDIChild::showEvent(QShowEvent* Event)

@@ -159,7 +159,10 @@ protected:
 
 public:
     static constexpr QSize InitialClientSize{244, 181};
+    // The initial size, or more where the three lines need it to show uncut.
     QSize sizeHint() const override;
+    // Grows the window (never shrinks it) so that its lines show uncut.
+    void GrowToLines();
 
 private:
     void CreateLabels();
@@ -189,6 +192,7 @@ private:
     TEditOpening FillForm3(TForm3& Form);
     void TakeForm3(const TForm3& Form, const TEditOpening& Opening);
     static void SetLineText(QLabel* Label, const QString& Text);
+    QSize LinesSize() const; // the room the three lines' texts take
     // The MDI area "deactivates" every other window when one becomes active,
     // and each of them repaints its unchanged caption: with many clocks that
     // is most of the cost of making or activating one. Only the window that

@@ -95,6 +95,9 @@ class TestMainForm : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void newClockShowsItsLinesUncut_data();
+    void newClockShowsItsLinesUncut();
+    void emptyAreaSaysHowToBegin();
     void firstRunUsesTheDefaults();
     void settingsAreReadAsStored_data();
     void settingsAreReadAsStored();
@@ -452,7 +455,81 @@ void TestMainForm::newClockWithoutALayoutIsPlacedOneStepOn()
     const int step = windows[1]->x() - windows[0]->x();
     QVERIFY(step > 0);
     QCOMPARE(windows[2]->pos(), windows[1]->pos() + QPoint(step, step));
-    QCOMPARE(windows[2]->widget()->size(), TMDIChild::InitialClientSize);
+    const QSize client = windows[2]->widget()->size();
+    QVERIFY(client.width() >= TMDIChild::InitialClientSize.width());
+    QVERIFY(client.height() >= TMDIChild::InitialClientSize.height());
+}
+
+void TestMainForm::newClockShowsItsLinesUncut_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: File > New
+    QTest::newRow("new clock") << QByteArray();
+    QTest::newRow("no time format (date and long time)")
+        << QByteArray("[NAME]\r\nCaption=Anchorage\r\n[TIME]\r\nUseFormatList=1\r\n");
+    QTest::newRow("long name in a large font")
+        << QByteArray("[NAME]\r\nCaption=Santa Cruz de la Sierra, Bolivia\r\nFontSize=30\r\n");
+}
+
+void TestMainForm::newClockShowsItsLinesUncut()
+{
+    QFETCH(QByteArray, file);
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.resize(1200, 800);
+    if (file.isEmpty()) {
+        frame.FileNew1Execute();
+    } else {
+        QDir().mkpath(f.Folder());
+        const QString path = f.Folder() + QStringLiteral("/clock.dat");
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file);
+        out.close();
+        frame.OpenClockFile(path);
+    }
+    QCoreApplication::processEvents();
+    TMDIChild* clock = frame.ClockWindows().first();
+    for (auto line : {TMDIChild::LineName, TMDIChild::LineDate, TMDIChild::LineTime}) {
+        const QLabel* label = clock->Label(line);
+        const QFontMetrics metrics(label->font());
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text() + QStringLiteral(" in %1 px").arg(label->width())));
+        QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
+    }
+}
+
+void TestMainForm::emptyAreaSaysHowToBegin()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.resize(900, 500);
+    QCoreApplication::processEvents();
+    QWidget* viewport = frame.MdiArea1->viewport();
+    // Pixels far from the ground's colour outside the clock windows.
+    const auto hintPixels = [&] {
+        const QImage image = viewport->grab().toImage();
+        QRegion free(viewport->rect());
+        for (QMdiSubWindow* window : frame.MdiArea1->subWindowList())
+            free -= window->geometry();
+        const QColor ground = image.pixelColor(image.width() - 1, image.height() - 1);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                const int distance = std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
+                                     + std::abs(c.blue() - ground.blue());
+                if (distance > 150 && free.contains(QPoint(x, y)))
+                    ++count;
+            }
+        return count;
+    };
+    QVERIFY(hintPixels() > 50);
+    frame.FileNew1Execute();
+    QCoreApplication::processEvents();
+    QCOMPARE(hintPixels(), 0);
+    QVERIFY(frame.ClockWindows().first()->close());
+    QCoreApplication::processEvents();
+    QVERIFY(hintPixels() > 50);
 }
 
 void TestMainForm::firstClockResetsTheLayoutToCascade()
