@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QRandomGenerator>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTime>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -92,6 +93,9 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     CreateActions();
     CreateMenus();
     CreateTabBar();
+    for (QWidget* bar : {static_cast<QWidget*>(MainMenu1), static_cast<QWidget*>(FormTabsBar1),
+                         static_cast<QWidget*>(FormTabsBar1->Tabs())})
+        bar->installEventFilter(this);
     FormCreate();
 }
 

@@ -270,6 +270,8 @@ private:
     bool IsStackedInOrder(const QList<QMdiSubWindow*>& BackToFront) const;
     bool IsFrameless() const;
     bool SurfaceEvent(QEvent* Event);
+    bool IsFreeBarPart(QObject* Bar, const QPoint& Pos) const;
+    bool BarEvent(QObject* Bar, QEvent* Event);
     void FollowManualDrag(const QPoint& Screen);
     void SetFrameless(bool Frameless);
 
@@ -288,6 +290,7 @@ private:
     QRect ManualDragOuter1;
     bool DragHandedOver1 = false; // the window manager follows the mouse
     std::optional<QPoint> PressScreen1; // where the left button went down on the surface
+    bool DragFromBar1 = false; // the press was on the free part of the menu or tab bar
     QStringList CommandLine1; // parameters 1..n
     std::unique_ptr<IShell> OwnShell1; // only when no gateway was handed in
     std::unique_ptr<TShellOpen> OwnShellOpen1;

@@ -2,6 +2,7 @@
 // by it and sizing a frame without title bar from its edges, the frame's
 // context menu and the gesture that opens the window menu.
 #include "app/TInAppWindowMenu.h"
+#include "app/TFormTabsBar.h"
 #include "app/TMainForm.h"
 #include "app/data/FrameSettingsFile.h"
 #include "app/data/ResizeEdge.h"
@@ -10,6 +11,8 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMdiArea>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QMouseEvent>
 
 namespace {
@@ -141,6 +144,36 @@ bool TMainForm::SurfaceEvent(QEvent* Event)
     case QEvent::Leave:
         if (ManualDragEdge1 < 0)
             MdiArea1->viewport()->unsetCursor();
+        return false;
+    default: return false;
+    }
+}
+
+bool TMainForm::IsFreeBarPart(QObject* Bar, const QPoint& Pos) const
+{
+    if (Bar == MainMenu1)
+        return MainMenu1->actionAt(Pos) == nullptr;
+    if (Bar == static_cast<QObject*>(FormTabsBar1->Tabs()))
+        return FormTabsBar1->Tabs()->tabAt(Pos) < 0;
+    return Bar == FormTabsBar1; // the room its tabs and button leave
+}
+
+bool TMainForm::BarEvent(QObject* Bar, QEvent* Event)
+{
+    // Tiled clocks leave no bare surface: then the free part of the menu bar
+    // and of the tab strip moves the frame as the surface does.
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(Event);
+        DragFromBar1 = IsFreeBarPart(Bar, mouse->position().toPoint());
+        return DragFromBar1 && SurfaceEvent(Event);
+    }
+    case QEvent::MouseMove: return DragFromBar1 && SurfaceEvent(Event);
+    case QEvent::MouseButtonRelease:
+        if (DragFromBar1) {
+            DragFromBar1 = false;
+            SurfaceEvent(Event);
+        }
         return false;
     default: return false;
     }

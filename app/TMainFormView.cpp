@@ -11,6 +11,7 @@
 #include "platform/IWindowSystem.h"
 
 #include <QAction>
+#include <QTabBar>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMdiArea>
@@ -134,6 +135,8 @@ void TMainForm::showEvent(QShowEvent* Event)
 bool TMainForm::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched == MdiArea1->viewport() && SurfaceEvent(Event))
+        return true;
+    if ((Watched == MainMenu1 || Watched == FormTabsBar1 || Watched == static_cast<QObject*>(FormTabsBar1->Tabs())) && BarEvent(Watched, Event))
         return true;
     if (Event->type() == QEvent::Expose && Watched == windowHandle() && PendingOuter1.isValid())
         QTimer::singleShot(0, this, &TMainForm::ReapplyPendingGeometry);

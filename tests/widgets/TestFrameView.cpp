@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QtTest>
 
 namespace {
@@ -91,6 +92,8 @@ private Q_SLOTS:
     void edgeDragSizesOnlyAFrameWithoutTitleBar();
     void edgeDragStopsAtTheSmallestFrame();
     void dragIsHandedToTheWindowManagerWhenItTakesIt();
+    void freeBarPartMovesATiledFrame_data();
+    void freeBarPartMovesATiledFrame();
     void contextMenuOnlyOnTheFreeSurface();
     void clockCaptionWithoutIconsHasNoWindowMenu();
     void windowMenuOpensWithoutAltSpace();
@@ -381,6 +384,58 @@ void TestFrameView::dragIsHandedToTheWindowManagerWhenItTakesIt()
     QCOMPARE(f.Screen.Moves, 1);
     QCOMPARE(f.Screen.Resizes, (QList<Qt::Edges>{Qt::BottomEdge | Qt::RightEdge}));
     QCOMPARE(frame.frameGeometry(), before); // the window manager moves it, not we
+}
+
+void TestFrameView::freeBarPartMovesATiledFrame_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<bool>("onItem"); // on a menu title or a tab: not a move
+    QTest::newRow("menu bar, free part") << "menu" << false;
+    QTest::newRow("menu bar, a menu's title") << "menu" << true;
+    QTest::newRow("tab bar, free part") << "tabs" << false;
+    QTest::newRow("tab bar, a tab") << "tabs" << true;
+}
+
+void TestFrameView::freeBarPartMovesATiledFrame()
+{
+    QFETCH(QString, bar);
+    QFETCH(bool, onItem);
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    frame.ShowTitleBar1->trigger();
+    frame.resize(700, 400);
+    for (int i = 0; i < 2; ++i)
+        frame.FileNew1Execute();
+    if (bar == QStringLiteral("tabs") && !frame.ShowTabs1->isChecked())
+        frame.ShowTabs1->trigger();
+    frame.WindowTileVertical1Execute(); // no bare surface left
+    QCoreApplication::processEvents();
+
+    QWidget* widget = frame.MainMenu1;
+    // Clear of the 8-px bands that size a frame without title bar.
+    QPoint at(frame.MainMenu1->width() - 30, frame.MainMenu1->height() / 2);
+    if (bar == QStringLiteral("menu") && onItem)
+        at = frame.MainMenu1->actionGeometry(frame.MainMenu1->actions().first()).center();
+    if (bar == QStringLiteral("tabs")) {
+        QTabBar* tabs = frame.FormTabsBar1->Tabs();
+        QVERIFY(tabs->isVisible());
+        widget = tabs;
+        at = onItem ? tabs->tabRect(0).center() : QPoint(tabs->width() - 30, tabs->height() / 2);
+        if (!onItem && tabs->tabAt(at) >= 0) { // tabs fill their bar: take the strip's own room
+            widget = frame.FormTabsBar1;
+            at = QPoint(tabs->geometry().right() + 1, tabs->geometry().center().y());
+        }
+    }
+    const QRect before = frame.frameGeometry();
+    Press(widget, at);
+    MoveWithLeft(widget, at, widget->mapToGlobal(at));
+    MoveWithLeft(widget, at + QPoint(40, 20), widget->mapToGlobal(at + QPoint(40, 20)));
+    Release(widget, at + QPoint(40, 20));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.Screen.Moves, onItem ? 0 : 1);
+    if (!onItem)
+        QTRY_COMPARE(frame.frameGeometry(), before.translated(40, 20));
+    ClosePopups();
 }
 
 void TestFrameView::contextMenuOnlyOnTheFreeSurface()
