@@ -134,6 +134,11 @@ bool TMainForm::SurfaceEvent(QEvent* Event)
         ManualDragEdge1 = -1; // a drag whose release went elsewhere is over
         DragHandedOver1 = false;
         PressScreen1 = mouse->globalPosition().toPoint();
+        // The drag starts at the press: a window manager that takes over at
+        // the first motion anchors there, and the grabbed point would lag
+        // behind the pointer by that motion.
+        if (mouse->button() == Qt::LeftButton)
+            FormMouseMove(Qt::LeftButton, mapFromGlobal(*PressScreen1), *PressScreen1);
         return false;
     }
     case QEvent::MouseButtonRelease:

@@ -23,9 +23,10 @@ first="$(outer_bounds "$win")"
 e2e_close
 
 [ -f "$ini" ] || fail "no settings file at $ini"
-[ -f "$folder/(new).dat" ] || fail "no clock data file (new).dat"
-for key in FileName0 FileName1 FileName2; do
-  grep -q "^$key=$folder/(new).dat"$'\r'"$" "$ini" || fail "$key missing from the settings file"
+# Three clocks of one name keep three files, and the list names each once.
+for name in "(new)" "(new) (2)" "(new) (3)"; do
+  [ -f "$folder/$name.dat" ] || fail "no clock data file $name.dat"
+  [ "$(grep -c "^FileName[0-2]=$folder/$name.dat"$'\r'"$" "$ini")" = 1 ] || fail "$name.dat not listed once in the settings file"
 done
 grep -q "^FileName3=" "$ini" && fail "more clocks recorded than made"
 position() { sed -n '/^\[POSITION\]/,/^$/p' "$ini"; }

@@ -107,4 +107,30 @@ for round in 1 2; do
 done
 e2e_close
 [ "$(position)" = "$saved" ] || fail "saved bounds moved: '$saved' became '$(position)'"
+
+# (d) Two clocks tiled over the whole surface, no title bar: the free part of
+# the menu bar moves the frame, 100 px in ten even steps, and the grabbed
+# point stays under the pointer.
+printf '[NAME]\r\nCaption=A\r\n' >"$work/A.dat"
+printf '[NAME]\r\nCaption=B\r\n' >"$work/B.dat"
+e2e_launch "$work/A.dat" "$work/B.dat"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1
+toggle_title_bar
+read -r x y w h <<<"$(client)"
+sx=$((x + w - 40)) sy=$((y + 10))
+xdotool mousemove --sync "$sx" "$sy"
+sleep 0.2
+xdotool mousedown 1
+sleep 0.2
+for i in 1 2 3 4 5 6 7 8 9 10; do
+  xdotool mousemove "$((sx + 10 * i))" "$((sy + 5 * i))"
+  sleep 0.05
+done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+expected="$((x + 100)) $((y + 50)) $w $h"
+near "$(client)" "$expected" || fail "menu bar drag of a tiled frame: '$(client)', expected '$expected'"
+toggle_title_bar
+e2e_close
 echo "PASS: surface moves and sizes the frame; title bar off and on keeps it at '$start'"
