@@ -51,7 +51,7 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     if (auto* styles = dynamic_cast<TStyleService*>(Services1.Styles))
         connect(styles, &TStyleService::ActiveStyleChanged, this, [this, styles] {
             // The area caches its brush: take the new style's work-space colour.
-            MdiArea1->setBackground(styles->ColorOf(0xFF00000Cu));
+            MdiArea1->setBackground(styles->ColorOf(clAppWorkSpace));
         });
 
     auto* client = new QWidget(this);
@@ -274,22 +274,30 @@ void TMainForm::ExceptionEvent(QObject* Sender, const std::exception& E)
 {
     Q_UNUSED(Sender);
     const QString message = MessageOf(E);
+    // Sixteen F's name an all-ones address or handle: a fault of the window
+    // machinery, not of anything the user did or has. It is not reported;
+    // passing the focus through the clocks and repainting brings them back.
     if (message.contains(QStringLiteral("FFFFFFFFFFFFFFFF"))) {
-        QCoreApplication::processEvents();
-        const int count = MDIChildCount();
-        for (int i = 0; i < count; ++i) {
-            const QList<QMdiSubWindow*> windows = SubWindows(); // focus reorders the list
-            if (i < windows.size()) {
-                MdiArea1->setActiveSubWindow(windows[i]);
-                windows[i]->setFocus();
-            }
-        }
-        repaint();
+        FocusEachClockAndRepaint();
     } else {
         TMessageDialogs(MessageBoxes()).ShowPlain(
             QStringLiteral("E.Message=\"") + message + QStringLiteral("\""));
     }
     QCoreApplication::processEvents();
+}
+
+void TMainForm::FocusEachClockAndRepaint()
+{
+    QCoreApplication::processEvents();
+    const int count = MDIChildCount();
+    for (int i = 0; i < count; ++i) {
+        const QList<QMdiSubWindow*> windows = SubWindows(); // focus reorders the list
+        if (i < windows.size()) {
+            MdiArea1->setActiveSubWindow(windows[i]);
+            windows[i]->setFocus();
+        }
+    }
+    repaint();
 }
 
 bool TMainForm::IsMenuBarShown() const

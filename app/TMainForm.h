@@ -246,6 +246,8 @@ private:
     IOpenFileDialog& OpenDialog() const;
     bool DataFolderUsable() const;
     void ReportUnwritableFolder();
+    // Lets pending messages run, gives each clock the focus in list order, repaints.
+    void FocusEachClockAndRepaint();
     bool CloseWithoutSaving(const QStringList& Failures);
     static QString IniBesideExecutable();
     static bool IsReadable(const QString& FileName);

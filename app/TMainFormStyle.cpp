@@ -42,16 +42,7 @@ void TMainForm::Style1Click()
         if (Form4->ShowModal() == 2) {
             SetAlphaBlendValue(oldOpacity);
             styles->ActivateStyle(old);
-            QCoreApplication::processEvents();
-            const int count = MDIChildCount();
-            for (int i = 0; i < count; ++i) {
-                const QList<QMdiSubWindow*> windows = SubWindows(); // focus reorders the list
-                if (i < windows.size()) {
-                    MdiArea1->setActiveSubWindow(windows[i]);
-                    windows[i]->setFocus();
-                }
-            }
-            repaint();
+            FocusEachClockAndRepaint();
         } else {
             QCoreApplication::processEvents();
         }

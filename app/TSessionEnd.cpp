@@ -23,27 +23,27 @@ constexpr int MaxWaits = 100;
 class TUnattendedScope {
 public:
     explicit TUnattendedScope(TUnattendedMessageBoxes& Boxes)
-        : Boxes1(Boxes)
-        , Was1(Boxes.IsUnattended())
+        : Boxes_(Boxes)
+        , Was_(Boxes.IsUnattended())
     {
         Boxes.SetUnattended(true);
     }
-    ~TUnattendedScope() { Boxes1.SetUnattended(Was1); }
+    ~TUnattendedScope() { Boxes_.SetUnattended(Was_); }
 
 private:
-    TUnattendedMessageBoxes& Boxes1;
-    bool Was1;
+    TUnattendedMessageBoxes& Boxes_;
+    bool Was_;
 };
 
 } // namespace
 
 TSessionEnd::TSessionEnd(TMainForm& Frame, TUnattendedMessageBoxes& Boxes, TExit Exit)
-    : Frame1(Frame)
-    , Boxes1(Boxes)
-    , Exit1(std::move(Exit))
+    : Frame_(Frame)
+    , Boxes_(Boxes)
+    , Exit_(std::move(Exit))
 {
-    if (!Exit1)
-        Exit1 = [](int Status) { QCoreApplication::exit(Status); };
+    if (!Exit_)
+        Exit_ = [](int Status) { QCoreApplication::exit(Status); };
     if (qGuiApp) {
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { CommitData(); });
         connect(qGuiApp, &QGuiApplication::saveStateRequest, this, [](QSessionManager& Manager) {
@@ -65,10 +65,10 @@ QStringList TSessionEnd::RestartCommand()
 
 void TSessionEnd::Terminate()
 {
-    if (Ending1)
+    if (Ending_)
         return;
-    Ending1 = true;
-    Boxes1.SetUnattended(true); // for good: the process is ending
+    Ending_ = true;
+    Boxes_.SetUnattended(true); // for good: the process is ending
     Finish();
 }
 
@@ -79,16 +79,16 @@ void TSessionEnd::Finish()
     // ended, and a frame still reopening clocks would record only some of
     // them: close when both are over. Reopening always comes to an end; a
     // nested loop that outlives its dialog (a drag, say) gets two seconds.
-    const bool nested = QThread::currentThread()->loopLevel() > 1 && Waits1 < MaxWaits;
-    if (nested || Frame1.IsOpeningClocks()) {
-        Waits1 += nested;
+    const bool nested = QThread::currentThread()->loopLevel() > 1 && Waits_ < MaxWaits;
+    if (nested || Frame_.IsOpeningClocks()) {
+        Waits_ += nested;
         QTimer::singleShot(WaitStepMs, this, &TSessionEnd::Finish);
         return;
     }
-    const bool closed = Frame1.close();
+    const bool closed = Frame_.close();
     if (!closed)
         SaveEachClock(); // the frame refused: keep what can be kept
-    Exit1(closed ? 0 : 1);
+    Exit_(closed ? 0 : 1);
 }
 
 void TSessionEnd::DismissModals()
@@ -103,26 +103,26 @@ void TSessionEnd::DismissModals()
 
 void TSessionEnd::CommitData()
 {
-    if (Ending1 || Committing1)
+    if (Ending_ || Committing_)
         return;
-    Committing1 = true;
+    Committing_ = true;
     {
-        const TUnattendedScope unattended(Boxes1);
-        if (!Frame1.FormCloseQuery())
+        const TUnattendedScope unattended(Boxes_);
+        if (!Frame_.FormCloseQuery())
             SaveEachClock();
     }
-    Committing1 = false;
+    Committing_ = false;
 }
 
 void TSessionEnd::SaveEachClock()
 {
-    const TUnattendedScope unattended(Boxes1);
-    const QList<TMDIChild*> clocks = Frame1.ClockWindows();
+    const TUnattendedScope unattended(Boxes_);
+    const QList<TMDIChild*> clocks = Frame_.ClockWindows();
     for (qsizetype i = clocks.size() - 1; i >= 0; --i) {
         try {
             clocks[i]->FormCloseQuery();
         } catch (const std::exception& E) {
-            Frame1.ExceptionEvent(clocks[i], E); // to the log
+            Frame_.ExceptionEvent(clocks[i], E); // to the log
         }
     }
 }

@@ -30,7 +30,7 @@ public:
     // with 1 when something could not be saved (reported to the log). Runs
     // once; later calls are ignored.
     void Terminate();
-    bool IsEnding() const { return Ending1; }
+    bool IsEnding() const { return Ending_; }
 
     // The session manager's commit: every clock file and the settings file
     // are written as at a close, nothing is asked and nothing closes; what
@@ -46,10 +46,10 @@ private:
     void DismissModals();
     void SaveEachClock();
 
-    TMainForm& Frame1;
-    TUnattendedMessageBoxes& Boxes1;
-    TExit Exit1;
-    bool Ending1 = false;
-    bool Committing1 = false;
-    int Waits1 = 0;
+    TMainForm& Frame_;
+    TUnattendedMessageBoxes& Boxes_;
+    TExit Exit_;
+    bool Ending_ = false;
+    bool Committing_ = false;
+    int Waits_ = 0;
 };

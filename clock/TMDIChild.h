@@ -50,8 +50,6 @@ class TMDIChild : public QMdiSubWindow {
     Q_OBJECT
 public:
     enum TLine { LineName = 0, LineDate = 1, LineTime = 2 };
-    // Stored alignment numbers.
-    enum TAlign { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
 
     explicit TMDIChild(const TClockServices& Services = {}, QWidget* Parent = nullptr);
     ~TMDIChild() override;

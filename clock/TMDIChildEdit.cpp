@@ -3,6 +3,7 @@
 #include "clock/TMDIChild.h"
 
 #include "clock/data/OffsetText.h"
+#include "common/Trimmed.h"
 #include "dialogs/TForm3.h"
 #include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TForm3NumberBox.h"
@@ -19,17 +20,7 @@ namespace {
 
 constexpr double MinutesPerDay = 1440.0;
 
-// Without leading and trailing blanks and control characters.
-QString TrimmedFormat(const QString& Text)
-{
-    qsizetype Begin = 0;
-    qsizetype End = Text.size();
-    while (Begin < End && Text.at(Begin).unicode() <= 0x20)
-        ++Begin;
-    while (End > Begin && Text.at(End - 1).unicode() <= 0x20)
-        --End;
-    return Text.sliced(Begin, End - Begin);
-}
+QString TrimmedFormat(const QString& Text) { return Trimmed(Text).toString(); }
 
 // The line's formats from the dialog. The list format is the line behind the
 // selected row; with no row selected the clock keeps its own, and never an

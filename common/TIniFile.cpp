@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/EPendulorError.h"
 #include "common/HexDigit.h"
+#include "common/Trimmed.h"
 
 #include <QDir>
 
@@ -14,18 +15,6 @@ namespace {
 // Far above any settings or clock file; keeps a wrong file from exhausting memory.
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
-bool IsBlank(QChar C) { return C.unicode() <= 0x20; }
-
-QStringView Trimmed(QStringView S)
-{
-    qsizetype Begin = 0;
-    qsizetype End = S.size();
-    while (Begin < End && IsBlank(S[Begin]))
-        ++Begin;
-    while (End > Begin && IsBlank(S[End - 1]))
-        --End;
-    return S.sliced(Begin, End - Begin);
-}
 
 bool SameName(QStringView A, QStringView B) { return A.compare(B, Qt::CaseInsensitive) == 0; }
 

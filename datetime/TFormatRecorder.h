@@ -14,7 +14,7 @@
 // The scanner's handler that compiles: it records the steps, copies every
 // piece of literal text into one pool as the suffix of the step before it
 // (so "hh:nn" is two steps, not three), and counts the longest text the
-// steps can write (names as NameRoom, era texts as nothing).
+// steps can write (names as the longest of their list, era texts as nothing).
 //
 // The pool grows while the steps are recorded: Finish points the suffixes
 // into its final copy.

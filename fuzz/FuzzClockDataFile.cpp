@@ -5,6 +5,7 @@
 #include "clock/data/ColorText.h"
 #include "common/EPendulorError.h"
 #include "common/TIniFile.h"
+#include "common/Trimmed.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -44,10 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const auto Clean = [](QString& S) {
         S.replace(u'\r', u' ');
         S.replace(u'\n', u' ');
-        qsizetype B = 0, E = S.size();
-        while (B < E && S.at(B).unicode() <= 0x20) ++B;
-        while (E > B && S.at(E - 1).unicode() <= 0x20) --E;
-        S = S.mid(B, E - B);
+        S = Trimmed(S).toString();
     };
     for (QString* S : {&Expected.Name, &Expected.NameLine.FontName, &Expected.DateLine.FontName,
                        &Expected.TimeLine.FontName, &Expected.DateFormat.InEffect, &Expected.DateFormat.Edit,

@@ -5,6 +5,7 @@
 #include "app/data/FrameSettingsFile.h"
 #include "common/EPendulorError.h"
 #include "common/TIniFile.h"
+#include "common/Trimmed.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -27,12 +28,7 @@ QString Written(QString S)
 {
     S.replace(u'\r', u' ');
     S.replace(u'\n', u' ');
-    qsizetype b = 0, e = S.size();
-    while (b < e && S.at(b).unicode() <= 0x20)
-        ++b;
-    while (e > b && S.at(e - 1).unicode() <= 0x20)
-        --e;
-    return S.mid(b, e - b);
+    return Trimmed(S).toString();
 }
 
 } // namespace

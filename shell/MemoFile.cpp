@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/JoinPath.h"
 #include "common/TTextEncoding.h"
+#include "common/Trimmed.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "shell/TShellOpen.h"
@@ -29,17 +30,6 @@ QStringList SplitLines(const QString& Text)
     return Normal.split(QLatin1Char('\n'));
 }
 
-// Without leading and trailing blanks and control characters.
-QString TrimmedLine(const QString& Line)
-{
-    qsizetype Begin = 0;
-    qsizetype End = Line.size();
-    while (Begin < End && Line.at(Begin).unicode() <= 0x20)
-        ++Begin;
-    while (End > Begin && Line.at(End - 1).unicode() <= 0x20)
-        --End;
-    return Line.mid(Begin, End - Begin);
-}
 
 // The line break the text already uses, so that an added line matches it.
 QString BreakOf(const QString& Text)
@@ -67,7 +57,7 @@ void PrepareMemo(const QString& Path, const QString& StampLine)
     const QStringList Lines = SplitLines(Text);
     if (Lines.isEmpty())
         Text = Marker + LineBreak;
-    else if (TrimmedLine(Lines.first()) != Marker)
+    else if (Trimmed(Lines.first()) != Marker)
         Text = (QStringList{Marker} + Lines).join(LineBreak) + LineBreak;
     // Otherwise the user's text stays as it is, line breaks and all.
 

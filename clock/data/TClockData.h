@@ -9,6 +9,7 @@
 // Colour values: 0x00BBGGRR for a plain colour, 0xFF0000nn for system colour nn.
 constexpr quint32 clBlack = 0x00000000;
 constexpr quint32 clWindowText = 0xFF000008;
+constexpr quint32 clAppWorkSpace = 0xFF00000C;
 constexpr quint32 clNone = 0x1FFFFFFF;
 constexpr quint32 clDefault = 0x20000000;
 

@@ -512,13 +512,14 @@ void TestMainForm::emptyAreaSaysHowToBegin()
         for (QMdiSubWindow* window : frame.MdiArea1->subWindowList())
             free -= window->geometry();
         const QColor ground = image.pixelColor(image.width() - 1, image.height() - 1);
+        const qreal ratio = image.devicePixelRatio(); // the image is in device pixels
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
                 const int distance = std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
                                      + std::abs(c.blue() - ground.blue());
-                if (distance > 150 && free.contains(QPoint(x, y)))
+                if (distance > 150 && free.contains(QPoint(int(x / ratio), int(y / ratio))))
                     ++count;
             }
         return count;
