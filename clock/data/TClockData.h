@@ -12,6 +12,9 @@ constexpr quint32 clWindowText = 0xFF000008;
 constexpr quint32 clNone = 0x1FFFFFFF;
 constexpr quint32 clDefault = 0x20000000;
 
+// The name a new clock starts with, until the user or its place names it.
+inline const QString NewClockName = QStringLiteral("(new)");
+
 // Stored alignment numbers of a line.
 constexpr int LineAlignLeft = 0;
 constexpr int LineAlignRight = 1;
