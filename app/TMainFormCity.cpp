@@ -27,5 +27,6 @@ void TMainForm::NewClockForCity(const QString& Name, const QString& Zone)
         return;
     Clock->SetClockName(Name);
     Clock->SetTimeZone(Zone);
-    Clock->Timer1Timer(); // the tick also sets the offset caption from the zone
+    Clock->Timer1Timer(); // the tick takes the zone's offset from this PC
+    Clock->SetOffset(Clock->ClockData().OffsetTime); // the caption shows it, as after an edit
 }

@@ -14,6 +14,7 @@
 #include <QStandardItemModel>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 const QString TZoneSearchField::FixedOffsetText = QStringLiteral("(fixed offset)");
@@ -26,6 +27,7 @@ constexpr int PlaceRole = Qt::UserRole + 2;
 constexpr int RowsVisible = 16;
 // A short query matches thousands of cities: no one scrolls past these.
 constexpr int RowsListed = 300;
+constexpr int RowCharacters = 84;
 
 // A small triangle in the text colour, as on a drop-down list: the icon
 // themes' "down" arrows read as a download.
@@ -191,7 +193,11 @@ void TZoneSearchField::Pick(int Row)
 void TZoneSearchField::ShowMatches(const QString& Text)
 {
     Search(Text);
-    Completer_->complete();
+    // The list is wider than a narrow field: a row holds a city, its state,
+    // its country and its zone.
+    const int Wide = fontMetrics().averageCharWidth() * RowCharacters;
+    const int Room = screen()->availableGeometry().right() - mapToGlobal(QPoint(0, 0)).x();
+    Completer_->complete(QRect(0, 0, std::max(width(), std::min(Wide, Room)), height()));
     // A new list starts with no row chosen.
     Completer_->popup()->setCurrentIndex(QModelIndex());
 }

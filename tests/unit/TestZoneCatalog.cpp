@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QTest>
 
+#include <geonames.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -156,6 +158,26 @@ private Q_SLOTS:
         // A state finds its cities.
         QCOMPARE(Catalog.Name(Catalog.Search(u"nowhere"_s, January).value(0)), u"Old Spring"_s);
         QCOMPARE(Catalog.Find(u"Asia/Calcutta"), Catalog.Find(u"Asia/Kolkata"));
+    }
+
+    void citiesReadAsTheLibraryGivesThem()
+    {
+        // The reader unpacks the records itself; the library's own getters
+        // (English under this test's locale) are the reference.
+        const std::vector<TGeonamesCity> Cities = ReadGeonamesCities(u"en-US"_s);
+        QCOMPARE(qsizetype(Cities.size()), qsizetype(geonames_get_n_cities()));
+        QVERIFY(Cities.size() > 24000);
+        for (int i = 0; i < int(Cities.size()); ++i) {
+            GeonamesCity* City = geonames_get_city(i);
+            const TGeonamesCity& Read = Cities[std::size_t(i)];
+            const bool Same = Read.Name == QString::fromUtf8(geonames_city_get_name(City))
+                              && Read.State == QString::fromUtf8(geonames_city_get_state(City))
+                              && Read.CountryCode == QString::fromUtf8(geonames_city_get_country_code(City))
+                              && Read.TimeZone == QString::fromUtf8(geonames_city_get_timezone(City))
+                              && Read.Population == geonames_city_get_population(City) && Read.LocalName.isEmpty();
+            geonames_city_free(City);
+            QVERIFY2(Same, qPrintable(QString::number(i) + u' ' + Read.Name));
+        }
     }
 
     void tzLinks()

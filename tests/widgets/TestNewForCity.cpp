@@ -1,6 +1,7 @@
 #include "app/TCitySearchBox.h"
 #include "app/TMainForm.h"
 #include "clock/TMDIChild.h"
+#include "clock/data/OffsetText.h"
 #include "dialogs/TZoneSearchField.h"
 #include "widgets/doubles/TFrameFixture.h"
 
@@ -68,6 +69,8 @@ private Q_SLOTS:
         QCOMPARE(made->ClockData().Name, name);
         QCOMPARE(made->ClockData().TimeZone, zone);
         QCOMPARE(made->LabelName2->text(), name);
+        // The caption shows the zone's offset from this PC, as after an edit.
+        QCOMPARE(made->windowTitle(), OffsetText(made->ClockData().OffsetTime));
         // Placed as File > New places a clock: one step on from the first.
         QVERIFY(made->pos() != clocks.back()->pos());
     }
