@@ -32,6 +32,7 @@ class IStyleService;
 class TMDIChild;
 class TClockTicker;
 class TInAppWindowMenu;
+class TCitySearchBox;
 class TFormTabsBar;
 struct TForm4Services;
 
@@ -62,6 +63,7 @@ public:
     QMenuBar* MainMenu1 = nullptr;
     QMenu* File1 = nullptr;
     QAction* FileNew1 = nullptr;
+    QAction* FileNewCity1 = nullptr; // "New for a City...": a clock in one step
     QAction* FileOpen1 = nullptr;
     QAction* MyMemo1 = nullptr;
     QMenu* ShortCut1 = nullptr;
@@ -166,6 +168,11 @@ public:
     TForm4Services StyleDialogServices();
 
     void FileNew1Execute();
+    // File > "New for a City...": the city search over the frame; a pick
+    // makes a new clock named after the city, with its zone.
+    void FileNewCity1Execute();
+    void NewClockForCity(const QString& Name, const QString& Zone);
+    TCitySearchBox* CitySearch() const { return CitySearch1; }
     void FileOpen1Execute();
     // Files dropped onto the frame: the first one is opened as a clock.
     void WMDropFiles(const QStringList& Paths);
@@ -280,6 +287,7 @@ private:
     TFrameServices Services1;
     int TileMode1 = TileHorizontal;
     TInAppWindowMenu* SystemMenu1 = nullptr;
+    TCitySearchBox* CitySearch1 = nullptr; // made at its first use
     bool SettingsUnreadable1 = false; // never overwrite a file we could not read
     QRect PendingOuter1;              // re-applied once the window manager has framed us
     int PendingTries1 = 0;

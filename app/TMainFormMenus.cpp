@@ -33,6 +33,7 @@ QAction* MakeCheck(QObject* Owner, const QString& Caption)
 void TMainForm::CreateActions()
 {
     FileNew1 = MakeAction(this, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileNewCity1 = MakeAction(this, QStringLiteral("New for a Cit&y..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     FileOpen1 = MakeAction(this, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     MyMemo1 = MakeAction(this, QStringLiteral("My &Memo..."));
     SendTo1 = MakeAction(this, QStringLiteral("SendTo"));
@@ -72,6 +73,7 @@ void TMainForm::CreateActions()
     WindowTileVertical1 = MakeAction(this, QStringLiteral("Vertical Spread"));
 
     connect(FileNew1, &QAction::triggered, this, &TMainForm::FileNew1Execute);
+    connect(FileNewCity1, &QAction::triggered, this, &TMainForm::FileNewCity1Execute);
     connect(FileOpen1, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
     connect(ClearRestart1, &QAction::triggered, this, &TMainForm::ClearRestart1Click);
     connect(MyMemo1, &QAction::triggered, this, &TMainForm::MyMemo1Click);
@@ -105,7 +107,7 @@ void TMainForm::CreateActions()
     connect(StayOnTop1, &QAction::triggered, this, &TMainForm::StayOnTop1Click);
 
     // Shortcuts keep working while the menu bar is detached.
-    addActions({FileNew1, FileOpen1, Exit1, ShowHelp1, Properties1});
+    addActions({FileNew1, FileNewCity1, FileOpen1, Exit1, ShowHelp1, Properties1});
     UpdateLayoutActions();
 }
 
@@ -115,6 +117,7 @@ void TMainForm::CreateMenus()
 
     File1 = MainMenu1->addMenu(QStringLiteral("&File"));
     File1->addAction(FileNew1);
+    File1->addAction(FileNewCity1);
     File1->addAction(FileOpen1);
     File1->addSeparator();
     File1->addAction(MyMemo1);
@@ -150,6 +153,7 @@ void TMainForm::CreateMenus()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->addAction(FileNew1);
+    PopupMenu1->addAction(FileNewCity1);
     PopupMenu1->addAction(FileOpen1);
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(PopupShowMenuBar1);

@@ -37,7 +37,6 @@ TDateTime ChildDateTime = 0;
 
 namespace {
 
-const QString NewClockName = QStringLiteral("(new)");
 const TSystemNow SystemNow;
 
 // The platform's font dialog holds no state between showings: one serves

@@ -1,5 +1,6 @@
 #include "dialogs/TForm3.h"
 
+#include "clock/data/TClockData.h"
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
@@ -582,8 +583,13 @@ void TForm3::SetTimeZone(const QString& Id)
         PickedZone_ = TZoneOffset(Id);
 }
 
-void TForm3::TimeZoneSearchPick(const QString& Id)
+void TForm3::TimeZoneSearchPick(const QString& Id, const QString& Place)
 {
+    // A clock still without a name of its own is named after its place; a
+    // name the user typed stays.
+    const QString Name = EditName3->text().trimmed();
+    if (!Place.isEmpty() && (Name.isEmpty() || Name == NewClockName))
+        EditName3->setText(Place);
     PickedZone_ = TZoneOffset(Id);
     if (PickedZone_.IsKnown()) {
         // The boxes show the zone's offset from this PC as far as they can;

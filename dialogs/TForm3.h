@@ -103,7 +103,7 @@ public:
     void EditDate3RightButtonClick();
     void EditTime3RightButtonClick();
     // The user picked a zone (or "(fixed offset)") in the time zone search.
-    void TimeZoneSearchPick(const QString& Id);
+    void TimeZoneSearchPick(const QString& Id, const QString& Place);
 
     // Components.
     QLabel* Label1 = nullptr;

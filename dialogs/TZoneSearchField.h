@@ -11,9 +11,10 @@ class QCompleter;
 class QStandardItemModel;
 class TZoneCatalog;
 
-// A search field for a clock's time zone: typing lists the zones whose
-// names hold the text, each with its current offset from UTC, under a first
-// entry "(fixed offset)"; picking one makes it the field's zone.
+// A search field for a clock's time zone: typing lists the cities and zones
+// whose names hold the text, each with its current offset from UTC; the
+// whole list (an empty field) starts with "(fixed offset)". Picking a row
+// makes its zone the field's zone.
 class TZoneSearchField : public QLineEdit {
     Q_OBJECT
 public:
@@ -27,18 +28,25 @@ public:
     QString Zone() const { return Zone_; }
     // Keeps Id and shows it; no signal.
     void SetZone(const QString& Id);
+    // Whether "(fixed offset)" is a choice (by default); without it an
+    // empty zone shows as an empty field.
+    void SetOffersFixedOffset(bool Offered) { FixedOffsetOffered_ = Offered; }
 
-    // The rows offered for Text: "(fixed offset)" first, then the matches.
+    // The rows offered for Text: the matches ("(fixed offset)" first when
+    // Text is empty), or one disabled row saying that nothing matches.
     void Search(const QString& Text);
     // The zone behind a row of the list; empty for "(fixed offset)".
     QString RowZone(int Row) const;
+    bool RowPickable(int Row) const;
     QCompleter* Completer() const { return Completer_; }
 
     static const QString FixedOffsetText;
+    static const QString NoMatchText;
 
 Q_SIGNALS:
-    // The user picked a row: a zone, or "" for "(fixed offset)".
-    void ZonePicked(const QString& Id);
+    // The user picked a row: a zone, or "" for "(fixed offset)"; Place is
+    // the row's city in the user's language (empty for "(fixed offset)").
+    void ZonePicked(const QString& Id, const QString& Place);
 
 protected:
     void focusInEvent(QFocusEvent* Event) override;
@@ -59,4 +67,5 @@ private:
     QStandardItemModel* Rows_ = nullptr;
     QCompleter* Completer_ = nullptr;
     QString Zone_;
+    bool FixedOffsetOffered_ = true;
 };

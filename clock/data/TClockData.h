@@ -13,6 +13,9 @@ constexpr quint32 clAppWorkSpace = 0xFF00000C;
 constexpr quint32 clNone = 0x1FFFFFFF;
 constexpr quint32 clDefault = 0x20000000;
 
+// The name a new clock starts with, until the user or its place names it.
+inline const QString NewClockName = QStringLiteral("(new)");
+
 // Stored alignment numbers of a line.
 constexpr int LineAlignLeft = 0;
 constexpr int LineAlignRight = 1;

@@ -17,6 +17,7 @@ expected="bin/Pendulor
 share/applications/$id.desktop
 share/metainfo/$id.metainfo.xml
 share/pendulor/Pendulor.html
+share/doc/pendulor/copyright
 share/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 24 32 48 64 128 256; do
   expected+=$'\n'"share/icons/hicolor/${size}x${size}/apps/$id.png"

@@ -1,7 +1,11 @@
+#include "datetime/GeonamesCities.h"
 #include "datetime/TZoneCatalog.h"
+#include "datetime/TzLinks.h"
 
 #include <QDateTime>
 #include <QTest>
+
+#include <geonames.h>
 
 using namespace Qt::StringLiterals;
 
@@ -46,7 +50,7 @@ private Q_SLOTS:
         QTest::newRow("accent left out") << u"Sao Paulo"_s << u"America/Sao_Paulo"_s << 1;
         QTest::newRow("accent typed") << u"Zürich"_s << u"Europe/Zurich"_s << 1;
         QTest::newRow("zone ICU names by its old id") << u"kolkata"_s << u"Asia/Kolkata"_s << 1;
-        QTest::newRow("zone newer than ICU's data") << u"juarez"_s << u"America/Ciudad_Juarez"_s << 1;
+        QTest::newRow("zone newer than ICU's data") << u"America/Ciudad_Juarez"_s << u"America/Ciudad_Juarez"_s << 1;
         QTest::newRow("utc") << u"utc"_s << u"UTC"_s << 1;
     }
 
@@ -58,6 +62,132 @@ private Q_SLOTS:
         const QStringList Found = Ids(English, query);
         const qsizetype At = Found.indexOf(zone);
         QVERIFY2(At >= 0 && At < within, qPrintable(Found.mid(0, 10).join(u' ')));
+    }
+
+    // What users type, against the real city and zone data; expected zones
+    // from the tz database's zone.tab and each city's country.
+    void citiesFirst_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("name"); // of the first row; empty: a zone's own
+
+        QTest::newRow("Delhi") << u"Delhi"_s << u"Asia/Kolkata"_s << u"Delhi"_s;
+        QTest::newRow("Mumbai") << u"mumbai"_s << u"Asia/Kolkata"_s << u"Mumbai"_s;
+        QTest::newRow("Bombay, former name") << u"Bombay"_s << u"Asia/Kolkata"_s << u"Mumbai"_s;
+        QTest::newRow("Calcutta, former name") << u"Calcutta"_s << u"Asia/Kolkata"_s << u"Kolkata"_s;
+        QTest::newRow("Bangalore, former name") << u"Bangalore"_s << u"Asia/Kolkata"_s << u"Bengaluru"_s;
+        QTest::newRow("Beijing") << u"Beijing"_s << u"Asia/Shanghai"_s << u"Beijing"_s;
+        QTest::newRow("San Francisco") << u"San Francisco"_s << u"America/Los_Angeles"_s << u"San Francisco"_s;
+        QTest::newRow("Washington") << u"Washington"_s << u"America/New_York"_s << u"Washington D.C."_s;
+        QTest::newRow("Kiev") << u"Kiev"_s << u"Europe/Kyiv"_s << u"Kyiv"_s;
+        QTest::newRow("Kyiv") << u"Kyiv"_s << u"Europe/Kyiv"_s << u"Kyiv"_s;
+        QTest::newRow("Ho Chi Minh City") << u"Ho Chi Minh City"_s << u"Asia/Ho_Chi_Minh"_s << u"Ho Chi Minh City"_s;
+        QTest::newRow("Saigon") << u"saigon"_s << u"Asia/Ho_Chi_Minh"_s << u"Ho Chi Minh City"_s;
+        QTest::newRow("country China: its most populous zone") << u"china"_s << u"Asia/Shanghai"_s << QString();
+        QTest::newRow("country India, not Indianapolis") << u"india"_s << u"Asia/Kolkata"_s << QString();
+        QTest::newRow("EST: the zone most people use it in") << u"EST"_s << u"America/New_York"_s << QString();
+        QTest::newRow("são paulo") << u"são paulo"_s << u"America/Sao_Paulo"_s << u"São Paulo"_s;
+        QTest::newRow("sao paulo") << u"sao paulo"_s << u"America/Sao_Paulo"_s << u"São Paulo"_s;
+        QTest::newRow("former id") << u"Asia/Calcutta"_s << u"Asia/Kolkata"_s << QString();
+    }
+
+    void citiesFirst()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, zone);
+        QFETCH(QString, name);
+        const QList<int> Found = English.Search(query, January);
+        QVERIFY(!Found.isEmpty());
+        QCOMPARE(English.Id(Found[0]), zone);
+        QCOMPARE(Found[0] >= English.Size(), !name.isEmpty()); // a city, or a zone
+        if (!name.isEmpty())
+            QCOMPARE(English.Name(Found[0]), name);
+    }
+
+    void citiesByPopulation()
+    {
+        // Cities whose name starts with the query, the largest first (the
+        // order of their GeoNames populations).
+        const QList<int> Found = English.Search(u"san"_s, January);
+        QStringList First;
+        for (const int Index : Found.mid(0, 12))
+            First << English.Name(Index);
+        const qsizetype Santiago = First.indexOf(u"Santiago"_s);
+        const qsizetype SanDiego = First.indexOf(u"San Diego"_s);
+        const qsizetype SanFrancisco = First.indexOf(u"San Francisco"_s);
+        QVERIFY2(Santiago >= 0 && Santiago < SanDiego && SanDiego < SanFrancisco, qPrintable(First.join(u", "_s)));
+        QVERIFY(English.Entries() > English.Size() + 24000);
+    }
+
+    void cityRowText()
+    {
+        const QList<int> Found = English.Search(u"Delhi"_s, January);
+        QCOMPARE(English.RowText(Found[0], January),
+                 u"(UTC+05:30) Delhi, National Capital Territory of Delhi, India — Asia/Kolkata"_s);
+    }
+
+    void citiesInTheUsersLanguage()
+    {
+        // GeoNames' Japanese names come through libgeonames' gettext catalog.
+        const QList<int> Found = Japanese.Search(u"デリー"_s, January);
+        QVERIFY(!Found.isEmpty());
+        QCOMPARE(Japanese.Id(Found[0]), u"Asia/Kolkata"_s);
+        QCOMPARE(Japanese.Name(Found[0]), u"デリー"_s);
+        QVERIFY(Japanese.RowText(Found[0], January).contains(u"インド"_s));
+        QCOMPARE(Japanese.Id(Japanese.Search(u"東京"_s, January).value(0)), u"Asia/Tokyo"_s);
+    }
+
+    void fixtureRanksByClassThenPopulation()
+    {
+        std::vector<TGeonamesCity> Cities(4);
+        Cities[0] = {u"Springfield"_s, {}, {}, u"Illinois"_s, u"US"_s, u"America/Chicago"_s, 116000};
+        Cities[1] = {u"Springfield"_s, {}, {}, u"Missouri"_s, u"US"_s, u"America/Chicago"_s, 169000};
+        Cities[2] = {u"Springvale"_s, {}, {}, u"Victoria"_s, u"AU"_s, u"Australia/Melbourne"_s, 900000};
+        Cities[3] = {u"Old Spring"_s, {}, {u"Springtown"_s}, u"Nowhere"_s, u"US"_s, u"US/Eastern"_s, 20000};
+        TZoneCatalog Catalog(u"en-US"_s, Cities);
+        const QList<int> Found = Catalog.Search(u"springfield"_s, January);
+        QCOMPARE(Found.size(), 2);
+        QVERIFY(Catalog.RowText(Found[0], January).contains(u"Missouri"_s)); // more people
+        // A start of a name before a word inside one; another name counts;
+        // a link of the tz database finds its zone.
+        const QList<int> Spring = Catalog.Search(u"spring"_s, January);
+        QCOMPARE(Catalog.Name(Spring.value(0)), u"Springvale"_s);
+        QCOMPARE(Catalog.Name(Spring.value(3)), u"Old Spring"_s);
+        QCOMPARE(Catalog.Id(Spring.value(3)), u"America/New_York"_s);
+        // A state finds its cities.
+        QCOMPARE(Catalog.Name(Catalog.Search(u"nowhere"_s, January).value(0)), u"Old Spring"_s);
+        QCOMPARE(Catalog.Find(u"Asia/Calcutta"), Catalog.Find(u"Asia/Kolkata"));
+    }
+
+    void citiesReadAsTheLibraryGivesThem()
+    {
+        // The reader unpacks the records itself; the library's own getters
+        // (English under this test's locale) are the reference.
+        const std::vector<TGeonamesCity> Cities = ReadGeonamesCities(u"en-US"_s);
+        QCOMPARE(qsizetype(Cities.size()), qsizetype(geonames_get_n_cities()));
+        QVERIFY(Cities.size() > 24000);
+        for (int i = 0; i < int(Cities.size()); ++i) {
+            GeonamesCity* City = geonames_get_city(i);
+            const TGeonamesCity& Read = Cities[std::size_t(i)];
+            const bool Same = Read.Name == QString::fromUtf8(geonames_city_get_name(City))
+                              && Read.State == QString::fromUtf8(geonames_city_get_state(City))
+                              && Read.CountryCode == QString::fromUtf8(geonames_city_get_country_code(City))
+                              && Read.TimeZone == QString::fromUtf8(geonames_city_get_timezone(City))
+                              && Read.Population == geonames_city_get_population(City) && Read.LocalName.isEmpty();
+            geonames_city_free(City);
+            QVERIFY2(Same, qPrintable(QString::number(i) + u' ' + Read.Name));
+        }
+    }
+
+    void tzLinks()
+    {
+        const QHash<QString, QString> Links =
+            ParseTzLinks("# comment\nZ Asia/Kolkata 5:53:28 - LMT 1854 Jun 28\nL Asia/Kolkata Asia/Calcutta\n"
+                         "L  Europe/Kyiv   Europe/Kiev  \nL broken\n");
+        QCOMPARE(Links.size(), 2);
+        QCOMPARE(Links.value(u"Asia/Calcutta"_s), u"Asia/Kolkata"_s);
+        QCOMPARE(Links.value(u"Europe/Kiev"_s), u"Europe/Kyiv"_s);
     }
 
     void findsInTheUsersLanguage_data()

@@ -940,7 +940,7 @@ void TestMainForm::menusCarryTheirCaptionsAndShortcuts()
             list << (item->isSeparator() ? QStringLiteral("-") : item->text());
         return list;
     };
-    QCOMPARE(captions(frame.File1), (QStringList{"&New", "&Open", "-", "My &Memo...", "&ShortCut", "-",
+    QCOMPARE(captions(frame.File1), (QStringList{"&New", "New for a Cit&y...", "&Open", "-", "My &Memo...", "&ShortCut", "-",
                                                  "&Clear Restart...", "E&xit"}));
     QCOMPARE(captions(frame.ShortCut1), (QStringList{"SendTo", "DeskTop", "StartMenu", "StartUp"}));
     QCOMPARE(captions(frame.Window1),
@@ -950,8 +950,10 @@ void TestMainForm::menusCarryTheirCaptionsAndShortcuts()
                                                  "Select Style..."}));
     QCOMPARE(captions(frame.Help1), (QStringList{"Help", "About", "Properties", "-", "Donation", "HomeSite",
                                                  "-", "Set DateTime"}));
-    QCOMPARE(captions(frame.PopupMenu1), (QStringList{"&New", "&Open", "-", "Show MenuBar", "E&xit"}));
+    QCOMPARE(captions(frame.PopupMenu1),
+             (QStringList{"&New", "New for a Cit&y...", "&Open", "-", "Show MenuBar", "E&xit"}));
     QCOMPARE(frame.FileNew1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(frame.FileNewCity1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     QCOMPARE(frame.FileOpen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(frame.Exit1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
     QCOMPARE(frame.ShowHelp1->shortcut(), QKeySequence(Qt::Key_F1));
