@@ -327,6 +327,8 @@ bool TForm3::event(QEvent* Event)
 
 int TForm3::ShowModal()
 {
+    // Each clock's edit starts at the name, not where the last one ended.
+    EditName3->setFocus();
     return exec() == 1 ? 1 : 2;
 }
 

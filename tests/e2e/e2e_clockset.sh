@@ -45,6 +45,45 @@ for restart in 1 2 3; do
   [ "$(datafile)" = "$expected" ] || fail "order changed over restart $restart: $(datafile | tr '\n' ' ')"
 done
 
+# Two new clocks, each given a zone in its properties dialog by the keyboard
+# and its name left alone: both come back after a restart, with their zones.
+zone_clock() { # query
+  xdotool windowactivate --sync "$win" >/dev/null 2>&1
+  xdotool key --window "$win" ctrl+n
+  sleep 0.5
+  # A double click on the name line of the front clock.
+  xdotool mousemove --window "$win" 60 80 click --repeat 2 --delay 80 1
+  local dlg
+  dlg="$(e2e_window '^\(new\)$')"
+  [ -n "$dlg" ] || fail "a double click opened no properties dialog"
+  xdotool windowactivate --sync "$dlg" >/dev/null 2>&1
+  sleep 0.3
+  # Name field -> hours -> minutes -> font -> locale list -> time zone.
+  xdotool key --delay 20 Tab Tab Tab Tab Tab
+  xdotool type --delay 30 "$1"
+  sleep 0.5
+  xdotool key --delay 50 Down Return
+  sleep 0.3
+  xdotool key --delay 50 Tab Return
+  for _ in $(seq 50); do xdotool search --onlyvisible --name '^\(new\)$' >/dev/null 2>&1 || break; sleep 0.1; done
+  xdotool search --onlyvisible --name '^\(new\)$' >/dev/null 2>&1 && fail "the dialog for '$1' did not close"
+  sleep 0.3
+}
+e2e_launch
+zone_clock tokyo
+zone_clock "new york"
+e2e_close
+e2e_launch
+e2e_close
+for pair in "Tokyo:Asia/Tokyo" "New York:America/New_York"; do
+  name="${pair%%:*}" zone="${pair#*:}"
+  file="$folder/$name.dat"
+  [ -f "$file" ] || fail "no file for the clock set to $zone: $(ls "$folder")"
+  grep -q "^Caption=$name"$'\r'"$" "$file" || fail "$name.dat has no Caption=$name"
+  grep -q "^TimeZone=$zone"$'\r'"$" "$file" || fail "$name.dat lost its zone $zone"
+  datafile | grep -q "=$file\$" || fail "$name.dat is not in the reopened set: $(datafile | tr '\n' ' ')"
+done
+
 # Help > Help: the help document next to the executable, given to the opener.
 e2e_launch
 xdotool windowactivate --sync "$win" >/dev/null 2>&1
@@ -80,4 +119,4 @@ sleep 0.5
 e2e_close
 [ -f "$ini" ] || fail "the new instance wrote no settings file"
 [ -z "$(datafile)" ] || fail "the new instance reopened clocks: $(datafile | tr '\n' ' ')"
-echo "PASS: Gamma, Beta, Alpha recorded and reopened in that order; F1 opened $help; Clear Restart (No) restarted clean"
+echo "PASS: Gamma, Beta, Alpha recorded and reopened in that order; Tokyo and New York kept their zones; F1 opened $help; Clear Restart (No) restarted clean"
