@@ -80,7 +80,7 @@ class TestTimeZoneRow : public QObject {
         auto* child = new TMDIChild({nullptr, &FixedNow, nullptr, &Fonts});
         Area->addSubWindow(child);
         child->SetClockData(Data);
-        child->Timer1->stop();
+        child->Timer1->Stop();
         child->show();
         child->Timer1Timer();
         return child;
