@@ -8,6 +8,7 @@
 
 #include "app/MainUnit.h"
 #include "app/TMainForm.h"
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "platform/TIconCachingStyle.h"
 #include "platform/TStyleService.h"

@@ -5,6 +5,7 @@
 // search over every zone for three-letter prefixes, and building the
 // search's catalog once.
 
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "datetime/INowSource.h"
 #include "datetime/TZoneCatalog.h"

@@ -10,8 +10,12 @@
 #   wake-ups per second (voluntary + involuntary context switches, all threads;
 #   "of them" the voluntary ones: on a busy machine preemptions add the rest),
 #   resident memory.
-# Goals for Pendulor: total CPU below gworldclock's, at most 5 wake-ups a
-# second, under 3 % of a core with 500 clocks.
+# Two more rows in the same run: Pendulor with the same clocks showing minutes
+# only, and the toolkit's floor (bench/floor/QtFloorClock: a bare Qt window
+# setting N labels once a second), each measured alone after the others.
+# Goals for Pendulor: with seconds at most the floor's wake-ups (3 a second
+# with 50), with minutes only at most 0.2 a second, total CPU at most half of
+# gworldclock's with 50 and with 500 clocks.
 # Usage: bench/side_by_side.sh [build dir]
 #   PENDULOR_BENCH_SECONDS=60  PENDULOR_BENCH_COUNTS="50 500"
 set -euo pipefail
@@ -21,6 +25,12 @@ seconds="${PENDULOR_BENCH_SECONDS:-60}"
 counts="${PENDULOR_BENCH_COUNTS:-50 500}"
 bench_require Xvfb openbox xdpyinfo xdotool gworldclock
 bench_build "${1:-$here/../build/bench-release}"
+pendulor="$exe"
+# The floor program is built from bench/ in the default benchmark build.
+bench_build "$here/../build/bench-release"
+cmake --build "$here/../build/bench-release" --target QtFloorClock -j2 >/dev/null
+floor="$here/../build/bench-release/bench/QtFloorClock"
+exe="$pendulor"
 
 row=28      # height of one gworldclock row with the default GTK theme and font
 listw=560   # width of gworldclock's window
@@ -78,12 +88,40 @@ run() {
   pend=$(measure "$app")
   kill -STOP "$app"; kill -CONT "$other"; sleep 3
   gw=$(measure "$other")
-  kill -CONT "$app"
+  kill -STOP "$other"
+  kill -CONT "$app"; kill "$app"; wait "$app" 2>/dev/null || true
+
+  # The same clocks showing minutes only, in a frame of their own.
+  export XDG_DATA_HOME="$work/data-minutes"
+  bench_clock_set "$XDG_DATA_HOME/Quorvane/Pendulor" "$n" "$framew" "$framey" "hh:nn"
+  "$exe" >"$work/pendulor-minutes.out" 2>/dev/null &
+  local minutes=$!
+  pids+=($minutes)
+  for _ in $(seq 600); do grep -q '^reopened:' "$work/pendulor-minutes.out" && break; sleep 0.1; done
+  sleep 10
+  local pmin
+  pmin=$(measure "$minutes")
+  kill "$minutes"; wait "$minutes" 2>/dev/null || true
+
+  # The toolkit's floor: N labels set once a second, where the frame was.
+  "$floor" "$n" >/dev/null 2>&1 &
+  local bare=$!
+  pids+=($bare)
+  for _ in $(seq 100); do
+    win="$(xdotool search --onlyvisible --pid "$bare" 2>/dev/null | head -1)" && [ -n "$win" ] && break
+    sleep 0.1
+  done
+  xdotool windowsize "$win" "$framew" "$framey" windowmove "$win" 0 0
+  sleep 5
+  local fl
+  fl=$(measure "$bare")
+  kill "$bare"; wait "$bare" 2>/dev/null || true
+  kill -CONT "$other"
 
   echo "$n clocks, $seconds s each; X server alone: $(awk -v d=$((idle1 - idle0)) -v hz="$hz" \
     'BEGIN {printf "%.2f", 100*d/hz/10}') %"
-  printf '%-12s %6s %6s %6s %7s %7s %8s\n' program "cpu%" "X%" "total%" wakes/s "of them" "RSS MB"
-  printf '%-12s %s\n' Pendulor "$pend" gworldclock "$gw"
+  printf '%-15s %6s %6s %6s %7s %7s %8s\n' program "cpu%" "X%" "total%" wakes/s "of them" "RSS MB"
+  printf '%-15s %s\n' Pendulor "$pend" "Pendulor hh:nn" "$pmin" gworldclock "$gw" "Qt floor" "$fl"
   bench_cleanup
   trap - EXIT
 }

@@ -1,4 +1,5 @@
 #include "app/MainUnit.h"
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "clock/data/OffsetText.h"
 #include "datetime/RenderDateTime.h"

@@ -426,7 +426,7 @@ void TestMainForm::clocksOfTheFrameTickOnOneTimer()
         frame.FileNew1Execute();
     const QList<TMDIChild*> clocks = frame.ClockWindows();
     TClockTicker* timer = clocks.first()->Timer1;
-    QVERIFY(timer->isActive());
+    QVERIFY(timer->IsActive());
     const QString seconds = QStringLiteral("hh:nn:ss");
     for (TMDIChild* clock : clocks) {
         QCOMPARE(clock->Timer1, timer);
@@ -442,9 +442,9 @@ void TestMainForm::clocksOfTheFrameTickOnOneTimer()
 
     for (TMDIChild* clock : clocks)
         clock->close();
-    QTRY_VERIFY(!timer->isActive()); // no clock left: the frame no longer wakes up
+    QTRY_VERIFY(!timer->IsActive()); // no clock left: the frame no longer wakes up
     frame.FileNew1Execute();
-    QVERIFY(timer->isActive());
+    QVERIFY(timer->IsActive());
 }
 
 void TestMainForm::newClockWithoutALayoutIsPlacedOneStepOn()

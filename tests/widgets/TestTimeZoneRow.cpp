@@ -1,3 +1,4 @@
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "dialogs/TForm3.h"
 #include "dialogs/TForm3ComboBox.h"

@@ -1,3 +1,4 @@
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "widgets/doubles/TFakeClockFrame.h"
 #include "widgets/doubles/TSettableNow.h"
