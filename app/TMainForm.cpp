@@ -43,7 +43,7 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     : QMainWindow(Parent), Services1(Services)
 {
     MainForm = this;
-    ClockTicker1 = new TClockTicker(this);
+    ClockTicker1 = new TClockTicker(nullptr, {}, this);
     if (!Services1.Styles) {
         auto* styles = new TStyleService(this);
         Services1.Styles = styles;

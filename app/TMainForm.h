@@ -307,7 +307,7 @@ private:
     bool OpeningClocks1 = false; // a close asked for meanwhile waits for the end
     bool CloseDeferred1 = false;
     QPointer<QMdiSubWindow> LastOpenedClock; // activated when a set has opened
-    TClockTicker* ClockTicker1 = nullptr; // the one timer of all clock windows
+    TClockTicker* ClockTicker1 = nullptr; // the one wake-up of all clock windows
     TDataFileClaims ClockFileClaims;
 };
 

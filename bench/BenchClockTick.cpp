@@ -1,5 +1,5 @@
 // The clock window's tick against its peers in one run: the tick when the
-// lines keep their text (the common case: three ticks of four per second), the
+// lines keep their text (a clock ticked along with others), the
 // tick when the time line changes, the bare rendering of both strings into
 // reused buffers (the floor), and a naive tick that renders fresh strings and
 // hands them to the labels every time.
@@ -9,6 +9,7 @@
 // (layout requests, repaint) processed, on a shown window.
 
 #include "app/MainUnit.h"
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "datetime/INowSource.h"
 #include "datetime/RenderDateTime.h"
@@ -19,6 +20,9 @@
 #include <QMdiSubWindow>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -156,8 +160,49 @@ void BM_TickChangedShown(benchmark::State& State)
     delete child;
 }
 
+// One wake-up of a ticker with 50 clocks, 5 of them showing seconds and 45
+// minutes only, a second apart: ticking every clock at each wake-up against
+// ticking only the clocks whose change has come.
+class TManualWake final : public IWakeTimer {
+public:
+    void ArmAt(qint64 DeadlineUtcMs, qint64) override { Deadline = DeadlineUtcMs; }
+    void Disarm() override {}
+    bool IsArmed() const override { return true; }
+    void Fire() { Wake(TWakeReason::Deadline); }
+    qint64 Deadline = 0;
+};
+
+void WakeFifty(benchmark::State& State, bool Every)
+{
+    App();
+    TSteppingNow now;
+    auto owned = std::make_unique<TManualWake>();
+    TManualWake& wake = *owned;
+    TClockTicker ticker(&now, std::move(owned));
+    std::vector<std::unique_ptr<TMDIChild>> clocks;
+    for (int i = 0; i < 50; ++i) {
+        clocks.push_back(std::make_unique<TMDIChild>(TClockServices{nullptr, &now, nullptr, nullptr, nullptr, &ticker}));
+        clocks.back()->InitNewClock();
+        if (i % 10 == 0)
+            UseSeconds(*clocks.back());
+    }
+    ticker.Tick();
+    for (auto _ : State) {
+        now.Moment += 1.0 / 86400;
+        if (Every)
+            ticker.Tick();
+        else
+            wake.Fire();
+    }
+}
+
+void BM_WakeTickEveryClock(benchmark::State& State) { WakeFifty(State, true); }
+void BM_WakeTickDueClocks(benchmark::State& State) { WakeFifty(State, false); }
+
 } // namespace
 
+BENCHMARK(BM_WakeTickEveryClock);
+BENCHMARK(BM_WakeTickDueClocks);
 BENCHMARK(BM_MakeClock);
 BENCHMARK(BM_MakeBareSubWindow);
 BENCHMARK(BM_TickChangedShown);

@@ -8,6 +8,7 @@
 
 #include "app/MainUnit.h"
 #include "app/TMainForm.h"
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "platform/TIconCachingStyle.h"
 #include "platform/TStyleService.h"
@@ -128,7 +129,7 @@ void BM_Tick(benchmark::State& State)
     auto frame = Frame(int(State.range(0)));
     const QList<TMDIChild*> clocks = frame->ClockWindows();
     for (TMDIChild* clock : clocks)
-        clock->Timer1->stop();
+        clock->Timer1->Stop();
     const TLineFormat forward{true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")};
     const TLineFormat backward{true, QStringLiteral("ss:nn:hh"), false, {}, QStringLiteral("ss:nn:hh")};
     bool even = false;

@@ -5,6 +5,7 @@
 // search over every zone for three-letter prefixes, and building the
 // search's catalog once.
 
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "datetime/INowSource.h"
 #include "datetime/TZoneCatalog.h"
@@ -89,7 +90,7 @@ void Tick(benchmark::State& State, const QString& Zone, const INowSource* Now)
     data.OffsetTime = Zone.isEmpty() ? -14 / 24.0 : 0;
     data.TimeFormat.InEffect = QStringLiteral("hh:nn:ss");
     child.SetClockData(data);
-    child.Timer1->stop();
+    child.Timer1->Stop();
     child.Timer1Timer();
     Allocations = 0;
     Counting = true;

@@ -24,7 +24,7 @@ bench_build() {
 
 bench_cleanup() {
   local p
-  for p in "${pids[@]}"; do kill -CONT "$p" 2>/dev/null; kill "$p" 2>/dev/null || true; done
+  for p in "${pids[@]}"; do kill -CONT "$p" 2>/dev/null || true; kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
@@ -47,11 +47,11 @@ bench_display() {
   sleep 1
 }
 
-# Writes a saved clock set of $2 clocks showing seconds into the data folder
-# $1, the frame at 0,0 sized $3 x $4, tiled in columns. Made read-only, so
-# measuring never rewrites it.
+# Writes a saved clock set of $2 clocks showing seconds (or the time format
+# $5) into the data folder $1, the frame at 0,0 sized $3 x $4, tiled in
+# columns. Made read-only, so measuring never rewrites it.
 bench_clock_set() {
-  local folder="$1" n="$2" ini="$1/Pendulor.ini" i dat
+  local folder="$1" n="$2" ini="$1/Pendulor.ini" format="${5:-hh:nn:ss}" i dat
   chmod -R u+w "$folder" 2>/dev/null || true
   rm -rf "$folder"
   mkdir -p "$folder"
@@ -59,8 +59,8 @@ bench_clock_set() {
     "$3" "$4" >"$ini"
   for i in $(seq 0 $((n - 1))); do
     dat="$folder/Clock$i.dat"
-    printf '[NAME]\r\nCaption=Clock%s\r\nOffset=+0%s00\r\n[TIME]\r\nUseFormatList=1\r\nListFormat=hh:nn:ss\r\n' \
-      "$i" "$((i % 10))" >"$dat"
+    printf '[NAME]\r\nCaption=Clock%s\r\nOffset=+0%s00\r\n[TIME]\r\nUseFormatList=1\r\nListFormat=%s\r\n' \
+      "$i" "$((i % 10))" "$format" >"$dat"
     printf 'FileName%s=%s\r\n' "$i" "$dat" >>"$ini"
   done
   chmod a-w "$folder" "$folder"/*

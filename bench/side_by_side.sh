@@ -10,29 +10,43 @@
 #   wake-ups per second (voluntary + involuntary context switches, all threads;
 #   "of them" the voluntary ones: on a busy machine preemptions add the rest),
 #   resident memory.
-# Goals for Pendulor: total CPU below gworldclock's, at most 5 wake-ups a
-# second, under 3 % of a core with 500 clocks.
+# Two more rows in the same run: Pendulor with the same clocks showing minutes
+# only, and the toolkit's floor (bench/floor/QtFloorClock: a bare Qt window
+# setting N labels once a second), each measured alone after the others.
+# Goals for Pendulor: with seconds at most the floor's wake-ups (3 a second
+# with 50), with minutes only at most 0.2 a second, total CPU at most half of
+# gworldclock's with 50 and with 500 clocks.
 # Usage: bench/side_by_side.sh [build dir]
 #   PENDULOR_BENCH_SECONDS=60  PENDULOR_BENCH_COUNTS="50 500"
+#   PENDULOR_BENCH_MINUTES_SECONDS=180 (the minutes-only row)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/lib.bash"
 seconds="${PENDULOR_BENCH_SECONDS:-60}"
+# Clocks showing minutes wake once a minute: they are measured over minutes.
+minutes_seconds="${PENDULOR_BENCH_MINUTES_SECONDS:-180}"
 counts="${PENDULOR_BENCH_COUNTS:-50 500}"
 bench_require Xvfb openbox xdpyinfo xdotool gworldclock
 bench_build "${1:-$here/../build/bench-release}"
+pendulor="$exe"
+# The floor program is built from bench/ in the default benchmark build.
+bench_build "$here/../build/bench-release"
+cmake --build "$here/../build/bench-release" --target QtFloorClock -j2 >/dev/null
+floor="$here/../build/bench-release/bench/QtFloorClock"
+exe="$pendulor"
 
 row=28      # height of one gworldclock row with the default GTK theme and font
 listw=560   # width of gworldclock's window
 hz=$(getconf CLK_TCK)
 
-# Prints "cpu% x% total% wakeups/s voluntary/s rss" for process $1 over $seconds.
+# Prints "cpu% x% total% wakeups/s voluntary/s rss" for process $1 over $2
+# seconds ($seconds by default).
 measure() {
-  local p="$1" c0 x0 w0 v0 c1 x1 w1 v1
+  local p="$1" s="${2:-$seconds}" c0 x0 w0 v0 c1 x1 w1 v1
   c0=$(cpu_ticks "$p"); x0=$(cpu_ticks "$xserver"); w0=$(wakeups "$p"); v0=$(voluntary_wakeups "$p")
-  sleep "$seconds"
+  sleep "$s"
   c1=$(cpu_ticks "$p"); x1=$(cpu_ticks "$xserver"); w1=$(wakeups "$p"); v1=$(voluntary_wakeups "$p")
-  awk -v c=$((c1 - c0)) -v x=$((x1 - x0)) -v w=$((w1 - w0)) -v v=$((v1 - v0)) -v hz="$hz" -v s="$seconds" \
+  awk -v c=$((c1 - c0)) -v x=$((x1 - x0)) -v w=$((w1 - w0)) -v v=$((v1 - v0)) -v hz="$hz" -v s="$s" \
     -v r="$(rss_kb "$p")" \
     'BEGIN {printf "%6.2f %6.2f %6.2f %7.1f %7.1f %8.1f\n", 100*c/hz/s, 100*x/hz/s, 100*(c+x)/hz/s, w/s, v/s, r/1024}'
 }
@@ -78,12 +92,40 @@ run() {
   pend=$(measure "$app")
   kill -STOP "$app"; kill -CONT "$other"; sleep 3
   gw=$(measure "$other")
-  kill -CONT "$app"
+  kill -STOP "$other"
+  kill -CONT "$app"; kill "$app"; wait "$app" 2>/dev/null || true
 
-  echo "$n clocks, $seconds s each; X server alone: $(awk -v d=$((idle1 - idle0)) -v hz="$hz" \
+  # The same clocks showing minutes only, in a frame of their own.
+  export XDG_DATA_HOME="$work/data-minutes"
+  bench_clock_set "$XDG_DATA_HOME/Quorvane/Pendulor" "$n" "$framew" "$framey" "hh:nn"
+  "$exe" >"$work/pendulor-minutes.out" 2>/dev/null &
+  local minutes=$!
+  pids+=($minutes)
+  for _ in $(seq 600); do grep -q '^reopened:' "$work/pendulor-minutes.out" && break; sleep 0.1; done
+  sleep 10
+  local pmin
+  pmin=$(measure "$minutes" "$minutes_seconds")
+  kill "$minutes"; wait "$minutes" 2>/dev/null || true
+
+  # The toolkit's floor: N labels set once a second, where the frame was.
+  "$floor" "$n" >/dev/null 2>&1 &
+  local bare=$!
+  pids+=($bare)
+  for _ in $(seq 100); do
+    win="$(xdotool search --onlyvisible --pid "$bare" 2>/dev/null | head -1)" && [ -n "$win" ] && break
+    sleep 0.1
+  done
+  xdotool windowsize "$win" "$framew" "$framey" windowmove "$win" 0 0
+  sleep 5
+  local fl
+  fl=$(measure "$bare")
+  kill "$bare"; wait "$bare" 2>/dev/null || true
+  kill -CONT "$other"
+
+  echo "$n clocks, $seconds s each ($minutes_seconds s for hh:nn); X server alone: $(awk -v d=$((idle1 - idle0)) -v hz="$hz" \
     'BEGIN {printf "%.2f", 100*d/hz/10}') %"
-  printf '%-12s %6s %6s %6s %7s %7s %8s\n' program "cpu%" "X%" "total%" wakes/s "of them" "RSS MB"
-  printf '%-12s %s\n' Pendulor "$pend" gworldclock "$gw"
+  printf '%-15s %6s %6s %6s %7s %7s %8s\n' program "cpu%" "X%" "total%" wakes/s "of them" "RSS MB"
+  printf '%-15s %s\n' Pendulor "$pend" "Pendulor hh:nn" "$pmin" gworldclock "$gw" "Qt floor" "$fl"
   bench_cleanup
   trap - EXIT
 }

@@ -1,14 +1,28 @@
 #include "clock/TClockTicker.h"
 
 #include "clock/TMDIChild.h"
+#include "datetime/INowSource.h"
 
+#include <algorithm>
 #include <exception>
 
-TClockTicker::TClockTicker(QObject* Parent)
-    : QObject(Parent)
+namespace {
+
+const TSystemNow SystemClock;
+
+} // namespace
+
+TClockTicker::TClockTicker(const INowSource* Now, std::unique_ptr<IWakeTimer> Wake, QObject* Parent)
+    : QObject(Parent), Now_(Now ? Now : &SystemClock), Wake_(std::move(Wake))
 {
-    Timer_.setInterval(Interval);
-    connect(&Timer_, &QTimer::timeout, this, &TClockTicker::Tick);
+    if (!Wake_)
+        Wake_ = Now ? MakeCountingTimer() : MakeWallClockTimer();
+    Wake_->SetHandler([this](TWakeReason Reason) { Woken(Reason); });
+}
+
+TClockTicker::~TClockTicker()
+{
+    Wake_->SetHandler({});
 }
 
 void TClockTicker::Add(TMDIChild* Clock)
@@ -16,9 +30,8 @@ void TClockTicker::Add(TMDIChild* Clock)
     if (Index_.contains(Clock))
         return;
     Index_.insert(Clock, Clocks_.size());
-    Clocks_.push_back(Clock);
-    if (!Timer_.isActive())
-        Timer_.start();
+    Clocks_.push_back({Clock, AtOnce});
+    MarkDue(Clock);
 }
 
 void TClockTicker::Remove(TMDIChild* Clock)
@@ -30,27 +43,96 @@ void TClockTicker::Remove(TMDIChild* Clock)
     // pass carries no meaning.
     const std::size_t place = *found;
     Index_.erase(found);
-    TMDIChild* last = Clocks_.back();
+    const TEntry last = Clocks_.back();
     Clocks_.pop_back();
-    if (last != Clock) {
+    if (last.Clock != Clock) {
         Clocks_[place] = last;
-        Index_[last] = place;
+        Index_[last.Clock] = place;
     }
-    if (Clocks_.empty())
-        Timer_.stop();
+    if (Clocks_.empty()) {
+        Wake_->Disarm();
+        Deadline_ = NoDeadline;
+    }
+    // Otherwise the armed deadline may be the removed clock's: waking then
+    // for nothing costs less than finding the next one now.
+}
+
+void TClockTicker::MarkDue(TMDIChild* Clock)
+{
+    const auto found = Index_.constFind(Clock);
+    if (found == Index_.cend())
+        return;
+    Clocks_[*found].Due = AtOnce;
+    if (Deadline_ != AtOnce && !Stopped_) {
+        Deadline_ = AtOnce;
+        Wake_->ArmAt(AtOnce, NowMs());
+    }
 }
 
 void TClockTicker::Tick()
 {
+    TickAndArm(true, NowMs());
+}
+
+void TClockTicker::Stop()
+{
+    Stopped_ = true;
+    Wake_->Disarm();
+    Deadline_ = NoDeadline;
+}
+
+void TClockTicker::Start()
+{
+    Stopped_ = false;
+    Arm(NowMs());
+}
+
+qint64 TClockTicker::NowMs() const
+{
+    return Now_->Read().UtcMs;
+}
+
+void TClockTicker::Woken(TWakeReason Reason)
+{
+    // Deadlines worked out from the old time mean nothing after a set clock.
+    TickAndArm(Reason == TWakeReason::ClockSet, NowMs());
+}
+
+void TClockTicker::TickAndArm(bool All, qint64 NowMs)
+{
     std::exception_ptr first;
     for (std::size_t i = 0; i < Clocks_.size(); ++i) {
+        TEntry& entry = Clocks_[i];
+        if (!All && entry.Due > NowMs)
+            continue;
         try {
-            Clocks_[i]->Timer1Timer();
+            entry.Clock->Timer1Timer();
+            entry.Due = entry.Clock->NextChange();
+            // A clock whose own time lags behind the ticker's would be due
+            // again at once, for ever: it looks again a second later.
+            if (entry.Due <= NowMs)
+                entry.Due = NowMs + CountingWakeCapMs;
         } catch (...) {
+            entry.Due = NowMs + CountingWakeCapMs;
             if (!first)
                 first = std::current_exception();
         }
     }
+    Arm(NowMs);
     if (first)
         std::rethrow_exception(first);
+}
+
+void TClockTicker::Arm(qint64 NowMs)
+{
+    if (Stopped_ || Clocks_.empty()) {
+        Wake_->Disarm();
+        Deadline_ = NoDeadline;
+        return;
+    }
+    qint64 next = NoDeadline;
+    for (const TEntry& entry : Clocks_)
+        next = std::min(next, entry.Due);
+    Deadline_ = next;
+    Wake_->ArmAt(next, NowMs);
 }

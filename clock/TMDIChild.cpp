@@ -113,9 +113,9 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     SetCloseBox(false);
     resize(sizeHint()); // corrected once the frame's margins are known (showEvent)
 
-    Ticker2 = Services2.Ticker ? Services2.Ticker : new TClockTicker(this);
+    Ticker2 = Services2.Ticker ? Services2.Ticker : new TClockTicker(Services2.Now, {}, this);
     Ticker2->Add(this);
-    Timer1 = Ticker2->Timer();
+    Timer1 = Ticker2;
 
     // Connected before the MDI area connects its own slots, so these run
     // around its deactivation of the other windows.
@@ -324,6 +324,7 @@ void TMDIChild::SetOffset(TDateTime Offset)
     ClockData_.OffsetTime = Offset;
     setWindowTitle(OffsetText(Offset));
     Tag2 = OffsetTag(Offset);
+    TickSoon();
 }
 
 void TMDIChild::SetLocale(LCID Locale)
@@ -331,6 +332,7 @@ void TMDIChild::SetLocale(LCID Locale)
     ClockData_.LocaleID = Locale;
     MyFS2 = TFormatSettings::Create(Locale);
     CompiledDate = CompiledTime = TCompiledFormat();
+    TickSoon();
 }
 
 const INowSource& TMDIChild::NowSource() const
@@ -360,6 +362,7 @@ void TMDIChild::SetLineFormat(TLine Line, const TLineFormat& Format)
         ClockData_.DateFormat = Format;
     else if (Line == LineTime)
         ClockData_.TimeFormat = Format;
+    TickSoon();
 }
 
 void TMDIChild::InitNewClock()
@@ -435,7 +438,8 @@ void TMDIChild::SetLineText(QLabel* Label, const QString& Text)
 
 void TMDIChild::Timer1Timer()
 {
-    ChildDateTime = ClockTime();
+    const TClockReading now = ReadClock();
+    ChildDateTime = now.Local;
     const QString& dateFormat = ClockData_.DateFormat.InEffect;
     const QString& timeFormat = ClockData_.TimeFormat.InEffect;
     if (!CompiledDate.CompiledFrom(dateFormat))
@@ -446,6 +450,14 @@ void TMDIChild::Timer1Timer()
     CompiledTime.Render(TimeBuffer2, ChildDateTime);
     SetLineText(LabelDate2, DateBuffer2);
     SetLineText(LabelTime2, TimeBuffer2);
+    NextChange2 = NextLineChange(now.UtcMs, now.Offset, now.PcOffsetUntilMs, CompiledDate.Changes(),
+                                 CompiledTime.Changes());
+}
+
+void TMDIChild::TickSoon()
+{
+    if (Ticker2)
+        Ticker2->MarkDue(this);
 }
 
 void TMDIChild::FormResize()

@@ -23,7 +23,6 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QTimer;
 class TClockTicker;
 class TForm3;
 struct TFontChoice;
@@ -74,6 +73,9 @@ public:
 
     // Handlers, named after their component and event.
     void Timer1Timer();
+    // The instant (ms since 1970, UTC) after the latest tick at which a line
+    // can change next.
+    qint64 NextChange() const { return NextChange2; }
     void FormResize();
     // Writes the clock data file while SaveDataFiles is set; throws when the
     // file cannot be written.
@@ -116,9 +118,9 @@ public:
     void SetLineFormat(TLine Line, const TLineFormat& Format);
 
     // Components. The context menu's members stay null until ContextMenu().
-    // Timer1 is the timer that drives the tick: the frame's ticker's, shared
-    // by all its clocks, or the clock's own.
-    QTimer* Timer1 = nullptr;
+    // Timer1 drives the tick: the frame's ticker, shared by all its clocks,
+    // or the clock's own.
+    TClockTicker* Timer1 = nullptr;
     QLabel* LabelName2 = nullptr;
     QLabel* LabelDate2 = nullptr;
     QLabel* LabelTime2 = nullptr;
@@ -176,6 +178,15 @@ private:
     // by the clock's zone, which keeps the offset, caption and tag current
     // (TMDIChildZone.cpp).
     TDateTime ClockTime();
+    struct TClockReading {
+        TDateTime Local = 0;    // the clock's time
+        qint64 UtcMs = 0;       // the same moment
+        TOffsetPeriod Offset;   // the clock's time minus UTC, and until when
+        qint64 PcOffsetUntilMs = 0; // this PC's next transition
+    };
+    TClockReading ReadClock();
+    // The ticker ticks this clock at once (its formats, offset or zone changed).
+    void TickSoon();
     void FollowZone(int SecondsFromPc);
     TLineStyle& LineData(TLine Line);
     // The line takes Choice. A colour other than S (the style's window-text
@@ -220,4 +231,5 @@ private:
     TCompiledFormat CompiledTime;
     QList<QPointer<QMdiSubWindow>> HeldCaptions2;
     QPointer<TClockTicker> Ticker2; // the frame's may go before its clocks
+    qint64 NextChange2 = 0;
 };

@@ -15,6 +15,7 @@ void TMDIChild::SetTimeZone(const QString& Id)
     ClockData_.TimeZone = Id;
     Zone_ = TZoneOffset(Id);
     ZoneShown_ = false;
+    TickSoon();
     if (Id.isEmpty())
         Client2->setToolTip(QString());
     else if (Zone_.IsKnown())
@@ -26,13 +27,27 @@ void TMDIChild::SetTimeZone(const QString& Id)
 
 TDateTime TMDIChild::ClockTime()
 {
-    if (!Zone_.IsKnown())
-        return Now() + ClockData_.OffsetTime;
+    return ReadClock().Local;
+}
+
+TMDIChild::TClockReading TMDIChild::ReadClock()
+{
     const TNowReading reading = NowSource().Read();
+    TClockReading r;
+    r.UtcMs = reading.UtcMs;
+    r.PcOffsetUntilMs = reading.LocalOffsetUntilMs;
+    if (!Zone_.IsKnown()) {
+        const qint64 pcMs = reading.LocalOffsetSeconds * 1000LL;
+        r.Local = UnixTime::ToDateTime(reading.UtcMs + pcMs) + ClockData_.OffsetTime;
+        r.Offset = {pcMs + std::llround(ClockData_.OffsetTime * UnixTime::MsPerDay), reading.LocalOffsetUntilMs};
+        return r;
+    }
     const int zone = Zone_.SecondsAt(reading.UtcMs);
     if (!ZoneShown_ || zone - reading.LocalOffsetSeconds != ZoneFromPc_)
         FollowZone(zone - reading.LocalOffsetSeconds);
-    return UnixTime::ToDateTime(reading.UtcMs + zone * 1000LL);
+    r.Local = UnixTime::ToDateTime(reading.UtcMs + zone * 1000LL);
+    r.Offset = {zone * 1000LL, Zone_.HoldsUntil()};
+    return r;
 }
 
 void TMDIChild::FollowZone(int SecondsFromPc)

@@ -4,10 +4,14 @@
 
 #include <QtGlobal>
 
+#include <limits>
+
 // One reading of the clock: the moment and this PC's offset from UTC then.
 struct TNowReading {
     qint64 UtcMs = 0;           // milliseconds since 1970-01-01 00:00 UTC
     int LocalOffsetSeconds = 0; // this PC's local time minus UTC
+    // The next transition of this PC's zone: the offset holds until then.
+    qint64 LocalOffsetUntilMs = std::numeric_limits<qint64>::max();
 };
 
 // "Now" is injected so that tests never wait on the wall clock.
@@ -28,4 +32,9 @@ public:
 
 private:
     mutable long long LastZoneCheck_ = 0; // seconds since 1970 of the last zone refresh
+    // This PC's offset and the instants it holds between, looked up again
+    // outside them and at every zone refresh.
+    mutable qint64 ZoneFromMs_ = 0;
+    mutable qint64 ZoneUntilMs_ = 0;
+    mutable int ZoneSeconds_ = 0;
 };

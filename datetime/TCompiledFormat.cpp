@@ -21,6 +21,14 @@ TCompiledFormat::TCompiledFormat(QStringView Format, const TFormatSettings& Sett
     recorder.Finish(reinterpret_cast<const char16_t*>(Pool_.constData()));
     Ops_.assign(ops.Data(), ops.Data() + ops.Size());
     MaxLength_ = recorder.MaxLength();
+    for (const TFormatOp& op : Ops_) {
+        if (op.Kind == TFormatOpKind::Millisecond)
+            Changes_.Finest = TChangeUnit::Millisecond;
+        else if (op.Kind == TFormatOpKind::Second && Changes_.Finest == TChangeUnit::Minute)
+            Changes_.Finest = TChangeUnit::Second;
+        else if (op.Kind == TFormatOpKind::SkipIfMidnight && op.Length > 0)
+            Changes_.SkipsAtMidnight = true;
+    }
 }
 
 void TCompiledFormat::Render(QString& Out, TDateTime Moment)

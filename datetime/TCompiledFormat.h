@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datetime/NextLineChange.h"
 #include "datetime/TDateTime.h"
 #include "datetime/TDecodedMoment.h"
 #include "datetime/TFormatOp.h"
@@ -27,6 +28,10 @@ public:
     // Whether this was compiled from Format (by its text).
     bool CompiledFrom(QStringView Format) const noexcept { return Compiled() && Format == Format_; }
 
+    // The finest unit the steps show, and whether they skip the time at
+    // midnight: when the rendered text can change.
+    TLineChanges Changes() const noexcept { return Changes_; }
+
     // Into a caller-owned buffer; once the buffer has grown, no allocation.
     void Render(QString& Out, TDateTime Moment);
     QString Render(TDateTime Moment);
@@ -37,5 +42,6 @@ private:
     std::shared_ptr<const TFormatSettings> Settings_;
     std::vector<TFormatOp> Ops_;
     qsizetype MaxLength_ = 0;
+    TLineChanges Changes_;
     TDecodedMoment Last_;
 };

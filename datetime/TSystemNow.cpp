@@ -3,6 +3,10 @@
 #include "datetime/UnixTime.h"
 
 #include <QDate>
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <limits>
 
 #include <ctime>
 
@@ -11,6 +15,7 @@ namespace {
 struct TLocalReading {
     timespec Utc{};
     std::tm Local{};
+    bool ZoneChecked = false; // the zone file was read again for this reading
 };
 
 } // namespace
@@ -31,6 +36,7 @@ static TLocalReading ReadClock(long long& LastZoneCheck)
     if (R.Utc.tv_sec - LastZoneCheck >= 60 || R.Utc.tv_sec < LastZoneCheck) {
         tzset();
         LastZoneCheck = R.Utc.tv_sec;
+        R.ZoneChecked = true;
     }
     localtime_r(&R.Utc.tv_sec, &R.Local);
     return R;
@@ -50,5 +56,16 @@ TDateTime TSystemNow::Now() const
 TNowReading TSystemNow::Read() const
 {
     const TLocalReading R = ReadClock(LastZoneCheck_);
-    return {qint64(R.Utc.tv_sec) * 1000 + R.Utc.tv_nsec / 1000000, int(R.Local.tm_gmtoff)};
+    const qint64 ms = qint64(R.Utc.tv_sec) * 1000 + R.Utc.tv_nsec / 1000000;
+    const int offset = int(R.Local.tm_gmtoff);
+    if (R.ZoneChecked || offset != ZoneSeconds_ || ms < ZoneFromMs_ || ms >= ZoneUntilMs_) {
+        // Asking the tz database allocates: once per transition or zone check.
+        const QTimeZone::OffsetData next =
+            QTimeZone::systemTimeZone().nextTransition(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+        ZoneFromMs_ = ms;
+        ZoneUntilMs_ = next.atUtc.isValid() ? qMax(next.atUtc.toMSecsSinceEpoch(), ms + 1)
+                                            : std::numeric_limits<qint64>::max();
+        ZoneSeconds_ = offset;
+    }
+    return {ms, offset, ZoneUntilMs_};
 }

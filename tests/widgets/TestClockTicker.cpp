@@ -2,9 +2,12 @@
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "common/EPendulorError.h"
+#include "datetime/UnixTime.h"
+#include "widgets/doubles/TFakeWakeTimer.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPointer>
@@ -15,10 +18,33 @@
 
 namespace {
 
-TDateTime Moment(int H, int N, int S)
+TDateTime Moment(int H, int N, int S, int Ms = 0)
 {
-    return double(QDate(1899, 12, 30).daysTo(QDate(2026, 1, 5))) + (H * 3600 + N * 60 + S) / 86400.0;
+    return double(QDate(1899, 12, 30).daysTo(QDate(2026, 1, 5))) + ((H * 3600 + N * 60 + S) * 1000 + Ms) / 86400000.0;
 }
+
+// The same moment as a deadline: this PC's local time is UTC here.
+qint64 At(int H, int N, int S, int Ms = 0)
+{
+    return UnixTime::FromDateTime(Moment(H, N, S, Ms));
+}
+
+QString Shown(qint64 Deadline)
+{
+    return QDateTime::fromMSecsSinceEpoch(Deadline, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+// A ticker on the test's "now" that wakes when the test fires it.
+struct TTickerOnFake {
+    explicit TTickerOnFake(const INowSource& Now)
+    {
+        auto wake = std::make_unique<TFakeWakeTimer>();
+        Wake = wake.get();
+        Ticker = std::make_unique<TClockTicker>(&Now, std::move(wake));
+    }
+    TFakeWakeTimer* Wake;
+    std::unique_ptr<TClockTicker> Ticker;
+};
 
 // A clock whose "now" fails, as a broken time source would.
 class TFailingNow final : public INowSource {
@@ -34,13 +60,14 @@ class TestClockTicker : public QObject {
     TSettableNow Now{Moment(13, 7, 9)};
     std::unique_ptr<QMdiArea> Area;
 
-    TMDIChild* NewClock(TClockTicker* Ticker, const INowSource* Source = nullptr)
+    TMDIChild* NewClock(TClockTicker* Ticker, const INowSource* Source = nullptr,
+                        const QString& TimeFormat = QStringLiteral("hh:nn:ss"))
     {
         auto* clock = new TMDIChild({nullptr, Source ? Source : &Now, nullptr, nullptr, nullptr, Ticker});
         Area->addSubWindow(clock);
         clock->SetLocale(1033);
         clock->SetLineFormat(TMDIChild::LineDate, {true, QStringLiteral("yyyy/mm/dd"), false, {}, QStringLiteral("yyyy/mm/dd")});
-        clock->SetLineFormat(TMDIChild::LineTime, {true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")});
+        clock->SetLineFormat(TMDIChild::LineTime, {true, TimeFormat, false, {}, TimeFormat});
         clock->show();
         return clock;
     }
@@ -58,11 +85,12 @@ private Q_SLOTS:
 
     void clocksOfOneTickerTickTogether()
     {
-        TClockTicker ticker;
+        TTickerOnFake fake(Now);
+        TClockTicker& ticker = *fake.Ticker;
         QList<TMDIChild*> clocks{NewClock(&ticker), NewClock(&ticker), NewClock(&ticker)};
         clocks[1]->SetOffset(9.0 / 24);
         for (TMDIChild* clock : clocks)
-            QCOMPARE(clock->Timer1, ticker.Timer());
+            QCOMPARE(clock->Timer1, &ticker);
         QCOMPARE(ticker.Count(), 3);
 
         ticker.Tick();
@@ -85,7 +113,8 @@ private Q_SLOTS:
     void removedAndDeletedClocksNoLongerTick()
     {
         QFETCH(int, gone);
-        TClockTicker ticker;
+        TTickerOnFake fake(Now);
+        TClockTicker& ticker = *fake.Ticker;
         QList<TMDIChild*> clocks{NewClock(&ticker), NewClock(&ticker), NewClock(&ticker)};
         delete clocks.takeAt(gone);
         QCOMPARE(ticker.Count(), 2);
@@ -101,36 +130,124 @@ private Q_SLOTS:
         QCOMPARE(clocks[1]->LabelTime2->text(), QStringLiteral("13:07:11"));
     }
 
-    void timerRunsOnlyWhileClocksAreAdded()
+    void wakesOnlyWhileClocksAreAdded()
     {
-        TClockTicker ticker;
-        QVERIFY(!ticker.Timer()->isActive()); // an empty frame never wakes up
+        TTickerOnFake fake(Now);
+        TClockTicker& ticker = *fake.Ticker;
+        QVERIFY(!ticker.IsActive()); // an empty frame never wakes up
         TMDIChild* a = NewClock(&ticker);
-        QVERIFY(ticker.Timer()->isActive());
-        QCOMPARE(ticker.Timer()->interval(), 251);
+        QVERIFY(ticker.IsActive());
+        QCOMPARE(ticker.Deadline(), TClockTicker::AtOnce); // a new clock ticks at once
         TMDIChild* b = NewClock(&ticker);
         delete a;
-        QVERIFY(ticker.Timer()->isActive());
+        QVERIFY(ticker.IsActive());
         delete b;
-        QVERIFY(!ticker.Timer()->isActive());
+        QVERIFY(!ticker.IsActive());
         NewClock(&ticker);
-        QVERIFY(ticker.Timer()->isActive());
+        QVERIFY(ticker.IsActive());
+        ticker.Stop(); // ticks by hand from here
+        ticker.Tick();
+        QVERIFY(!ticker.IsActive());
+        ticker.Start();
+        QCOMPARE(fake.Wake->Deadline, At(13, 7, 10));
+    }
+
+    // Each wake-up is the earliest next change of all clocks, and ticks the
+    // clocks whose change has come.
+    void sleepsUntilTheEarliestChange()
+    {
+        Now.Set(Moment(13, 7, 9, 400));
+        TTickerOnFake fake(Now);
+        TClockTicker& ticker = *fake.Ticker;
+        TMDIChild* seconds = NewClock(&ticker);
+        TMDIChild* minutes = NewClock(&ticker, nullptr, QStringLiteral("hh:nn"));
+        fake.Wake->Fire(); // the new clocks' tick at once
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(13, 7, 10)));
+        QCOMPARE(Shown(minutes->NextChange()), Shown(At(13, 8, 0)));
+
+        // 50 seconds: 50 wake-ups, and the minutes clock ticks at none of them.
+        for (int s = 10; s < 60; ++s) {
+            Now.Set(UnixTime::ToDateTime(fake.Wake->Deadline));
+            fake.Wake->Fire();
+            QCOMPARE(seconds->LabelTime2->text(), QStringLiteral("13:07:%1").arg(s));
+            QCOMPARE(minutes->NextChange(), At(13, 8, 0));
+        }
+        Now.Set(UnixTime::ToDateTime(fake.Wake->Deadline));
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(13, 8, 0)));
+        fake.Wake->Fire();
+        QCOMPARE(seconds->LabelTime2->text(), QStringLiteral("13:08:00"));
+        QCOMPARE(minutes->LabelTime2->text(), QStringLiteral("13:08"));
+        QCOMPARE(Shown(minutes->NextChange()), Shown(At(13, 9, 0)));
+
+        // Woken early (a counting timer's cap): nothing is due, the deadline stays.
+        Now.Set(Moment(13, 8, 0, 500));
+        seconds->LabelTime2->setText(QStringLiteral("-"));
+        fake.Wake->Fire();
+        QCOMPARE(seconds->LabelTime2->text(), QStringLiteral("-"));
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(13, 8, 1)));
+    }
+
+    // The wall clock set: every clock ticks at once, whatever its deadline,
+    // and the next wake-up is worked out from the new time.
+    void clockSetTicksEveryClockAtOnce()
+    {
+        TTickerOnFake fake(Now);
+        TClockTicker& ticker = *fake.Ticker;
+        TMDIChild* minutes = NewClock(&ticker, nullptr, QStringLiteral("hh:nn"));
+        TMDIChild* seconds = NewClock(&ticker);
+        fake.Wake->Fire();
+        QCOMPARE(minutes->LabelTime2->text(), QStringLiteral("13:07"));
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(13, 7, 10)));
+
+        Now.Set(Moment(15, 30, 20, 250)); // the clock jumps ahead between two deadlines
+        fake.Wake->Fire(TWakeReason::ClockSet);
+        QVERIFY(fake.Wake->Armed);
+        QCOMPARE(minutes->LabelTime2->text(), QStringLiteral("15:30"));
+        QCOMPARE(seconds->LabelTime2->text(), QStringLiteral("15:30:20"));
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(15, 30, 21)));
+
+        Now.Set(Moment(9, 0, 0, 999)); // and back, where every old deadline is far ahead
+        ticker.Remove(seconds);
+        fake.Wake->Fire(TWakeReason::ClockSet);
+        QCOMPARE(minutes->LabelTime2->text(), QStringLiteral("09:00"));
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(9, 1, 0)));
+    }
+
+    // A changed format, offset or zone shows at the next wake-up, which is at once.
+    void editedClockTicksAtOnce()
+    {
+        TTickerOnFake fake(Now);
+        TMDIChild* clock = NewClock(fake.Ticker.get(), nullptr, QStringLiteral("hh:nn"));
+        fake.Wake->Fire();
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(13, 8, 0)));
+        clock->SetLineFormat(TMDIChild::LineTime, {true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")});
+        QCOMPARE(fake.Wake->Deadline, TClockTicker::AtOnce);
+        fake.Wake->Fire();
+        QCOMPARE(clock->LabelTime2->text(), QStringLiteral("13:07:09"));
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(13, 7, 10)));
+        clock->SetOffset(1.0 / 24);
+        QCOMPARE(fake.Wake->Deadline, TClockTicker::AtOnce);
+        fake.Wake->Fire();
+        QCOMPARE(clock->LabelTime2->text(), QStringLiteral("14:07:09"));
     }
 
     void clockWithoutATickerTicksByItself()
     {
         TMDIChild* clock = NewClock(nullptr);
         QVERIFY(clock->Timer1);
-        QVERIFY(clock->Timer1->isActive());
-        QCOMPARE(clock->Timer1->interval(), 251);
-        TClockTicker frameTicker;
-        QVERIFY(NewClock(&frameTicker)->Timer1 != clock->Timer1);
+        QVERIFY(clock->Timer1->IsActive());
+        TTickerOnFake fake(Now);
+        QVERIFY(NewClock(fake.Ticker.get())->Timer1 != clock->Timer1);
         QTRY_COMPARE_WITH_TIMEOUT(clock->LabelTime2->text(), QStringLiteral("13:07:09"), 2000);
+        // Its "now" stands still: it looks again within a second, never in a loop.
+        QVERIFY(clock->Timer1->IsActive());
+        QCOMPARE(Shown(clock->Timer1->Deadline()), Shown(At(13, 7, 10)));
     }
 
     void failingClockDoesNotStopTheOthers()
     {
-        TClockTicker ticker;
+        TTickerOnFake fake(Now);
+        TClockTicker& ticker = *fake.Ticker;
         TFailingNow failing;
         TMDIChild* before = NewClock(&ticker);
         NewClock(&ticker, &failing);
@@ -138,11 +255,14 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(EPendulorError, ticker.Tick());
         QCOMPARE(before->LabelTime2->text(), QStringLiteral("13:07:09"));
         QCOMPARE(after->LabelTime2->text(), QStringLiteral("13:07:09"));
+        // Still armed: the others go on, the failing one is tried a second later.
+        QVERIFY(fake.Wake->Armed);
+        QCOMPARE(Shown(fake.Wake->Deadline), Shown(At(13, 7, 10)));
     }
 
     void tickerGoneBeforeItsClocks()
     {
-        auto ticker = std::make_unique<TClockTicker>();
+        auto ticker = std::make_unique<TClockTicker>(&Now);
         QPointer<TMDIChild> clock = NewClock(ticker.get());
         ticker.reset();
         QVERIFY(clock);

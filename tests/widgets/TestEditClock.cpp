@@ -1,4 +1,5 @@
 #include "app/MainUnit.h"
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "clock/data/OffsetText.h"
 #include "datetime/RenderDateTime.h"
@@ -93,7 +94,7 @@ class TestEditClock : public QObject {
         auto* child = new TMDIChild({nullptr, &FixedNow, Styles.get(), nullptr});
         Area->addSubWindow(child);
         child->SetClockData(Data);
-        child->Timer1->stop(); // ticks only when a test says so
+        child->Timer1->Stop(); // ticks only when a test says so
         child->show();
         QCoreApplication::processEvents();
         return child;

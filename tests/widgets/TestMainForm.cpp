@@ -3,6 +3,7 @@
 #include "app/TInAppWindowMenu.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "clock/data/ClockDataFile.h"
 #include "common/EPendulorError.h"
@@ -14,6 +15,7 @@
 #include "widgets/doubles/TFakeWindowSystem.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -426,20 +428,26 @@ void TestMainForm::clocksOfTheFrameTickOnOneTimer()
     for (int i = 0; i < 3; ++i)
         frame.FileNew1Execute();
     const QList<TMDIChild*> clocks = frame.ClockWindows();
-    QTimer* timer = clocks.first()->Timer1;
-    QVERIFY(timer->isActive());
+    TClockTicker* timer = clocks.first()->Timer1;
+    QVERIFY(timer->IsActive());
+    const QString seconds = QStringLiteral("hh:nn:ss");
     for (TMDIChild* clock : clocks) {
         QCOMPARE(clock->Timer1, timer);
         clock->LabelTime2->setText(QStringLiteral("-"));
+        clock->SetLineFormat(TMDIChild::LineTime, {true, seconds, false, {}, seconds}); // ticks at once
     }
     for (TMDIChild* clock : clocks)
         QTRY_VERIFY_WITH_TIMEOUT(clock->LabelTime2->text() != QStringLiteral("-"), 2000);
+    // Then the next wake-up is the next second, not sooner.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    QVERIFY2(timer->Deadline() > now - 1000 && timer->Deadline() <= now / 1000 * 1000 + 1000,
+             qPrintable(QString::number(timer->Deadline() - now)));
 
     for (TMDIChild* clock : clocks)
         clock->close();
-    QTRY_VERIFY(!timer->isActive()); // no clock left: the frame no longer wakes up
+    QTRY_VERIFY(!timer->IsActive()); // no clock left: the frame no longer wakes up
     frame.FileNew1Execute();
-    QVERIFY(timer->isActive());
+    QVERIFY(timer->IsActive());
 }
 
 void TestMainForm::newClockWithoutALayoutIsPlacedOneStepOn()

@@ -1,3 +1,4 @@
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "dialogs/TForm3.h"
 #include "dialogs/TForm3ComboBox.h"
@@ -80,7 +81,7 @@ class TestTimeZoneRow : public QObject {
         auto* child = new TMDIChild({nullptr, &FixedNow, nullptr, &Fonts});
         Area->addSubWindow(child);
         child->SetClockData(Data);
-        child->Timer1->stop();
+        child->Timer1->Stop();
         child->show();
         child->Timer1Timer();
         return child;

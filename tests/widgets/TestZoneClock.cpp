@@ -1,3 +1,4 @@
+#include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "widgets/doubles/TFakeClockFrame.h"
 #include "widgets/doubles/TSettableNow.h"
@@ -58,7 +59,7 @@ class TestZoneClock : public QObject {
         auto* child = new TMDIChild({&Frame, &FixedNow, nullptr, nullptr});
         Area->addSubWindow(child);
         child->SetClockData(Data);
-        child->Timer1->stop(); // ticks only when a test says so
+        child->Timer1->Stop(); // ticks only when a test says so
         child->show();
         child->Timer1Timer();
         return child;
