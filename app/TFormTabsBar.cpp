@@ -53,6 +53,7 @@ TFormTabsBar::TFormTabsBar(QWidget* Parent)
     ListButton1->setAutoRaise(true);
     ListButton1->setPopupMode(QToolButton::InstantPopup);
     ListButton1->setToolTip(tr("All tabs"));
+    ListButton1->setAccessibleName(tr("All tabs")); // an arrow alone names nothing
     auto* list = new QMenu(ListButton1);
     ListButton1->setMenu(list);
     layout->addWidget(ListButton1);

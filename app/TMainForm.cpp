@@ -68,7 +68,10 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     layout->addWidget(MdiArea1, 1);
     setCentralWidget(client);
 
+    // A window of its own that is never shown: as a hidden child it would
+    // still be offered to screen readers among the frame's controls.
     ListBox1 = new QListWidget(this);
+    ListBox1->setWindowFlags(Qt::Window);
     ListBox1->setSortingEnabled(true);
     ListBox1->hide();
 

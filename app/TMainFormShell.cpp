@@ -3,7 +3,6 @@
 #include "app/TMainForm.h"
 #include "app/AppConstants.h"
 #include "datetime/INowSource.h"
-#include "datetime/IZoneOffsetSource.h"
 #include "datetime/ProcessLocale.h"
 #include "dialogs/AboutText.h"
 #include "dialogs/TAboutBox.h"
@@ -17,8 +16,7 @@
 void TMainForm::About1Click()
 {
     const TSystemNow Now;
-    const TSystemZoneOffset Zone;
-    const QString Text = AboutText(CurrentAboutFacts(StartTime, DefaultLocaleID, Now, Zone));
+    const QString Text = AboutText(CurrentAboutFacts(StartTime, DefaultLocaleID, Now));
     TAboutServices Services;
     Services.Styles = Styles();
     Services.OpenDownloadPage = [this] { ShellOpen().MyShellExecuteOpen1(DownloadPageUrl(), QString()); };

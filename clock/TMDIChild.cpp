@@ -2,6 +2,7 @@
 
 #include "clock/IClockFrame.h"
 #include "clock/TClockTicker.h"
+#include "clock/TClockWindowAccessible.h"
 #include "clock/TToolWindowStyle.h"
 #include "clock/data/ClockDataFile.h"
 #include "clock/data/DataFileName.h"
@@ -97,6 +98,7 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setStyle(TToolWindowStyle::Shared());
+    TClockWindowAccessible::Install();
     FontDialog1 = FontDialog2 = FontDialog3 = Services2.FontChooser ? Services2.FontChooser : &SystemFontChooser();
 
     // Initial line styles: name bold 26 left, date and time 20 centred.
@@ -315,7 +317,7 @@ void TMDIChild::ApplyLineColor(TLine Line)
 
 void TMDIChild::SetClockName(const QString& Name)
 {
-    LabelName2->setText(Name);
+    SetLineText(LabelName2, Name);
     ClockData_.Name = Name;
 }
 
@@ -434,6 +436,22 @@ void TMDIChild::SetLineText(QLabel* Label, const QString& Text)
     // A copy of its own, so that the tick's buffer is never shared with the
     // label and keeps its capacity.
     Label->setText(QString(Text.constData(), Text.size()));
+    UpdateAccessibleName();
+}
+
+void TMDIChild::UpdateAccessibleName()
+{
+    // Screen readers name the window by what it shows: "Tokyo, 12/11/2026,
+    // 1:45 PM". Empty lines are left out.
+    QString Name;
+    for (const QLabel* Line : {LabelName2, LabelDate2, LabelTime2}) {
+        if (Line->text().isEmpty())
+            continue;
+        if (!Name.isEmpty())
+            Name += QStringLiteral(", ");
+        Name += Line->text();
+    }
+    setAccessibleName(Name);
 }
 
 void TMDIChild::Timer1Timer()

@@ -200,7 +200,10 @@ private:
     };
     TEditOpening FillForm3(TForm3& Form);
     void TakeForm3(const TForm3& Form, const TEditOpening& Opening);
-    static void SetLineText(QLabel* Label, const QString& Text);
+    // The line shows Text; a changed line renames the window for screen
+    // readers.
+    void SetLineText(QLabel* Label, const QString& Text);
+    void UpdateAccessibleName();
     QSize LinesSize() const; // the room the three lines' texts take
     // The MDI area "deactivates" every other window when one becomes active,
     // and each of them repaints its unchanged caption: with many clocks that

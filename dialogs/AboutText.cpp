@@ -6,6 +6,7 @@
 #include <QDate>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -57,8 +58,10 @@ int ScalePercent(int Dpi)
 
 QString GetElapsedText(TDateTime Moment, TDateTime Now, const TFormatSettings& Settings)
 {
-    // Counted in whole milliseconds so that 30 s is never 29.999 s.
-    const qint64 Ms = std::max<qint64>(0, std::llround((Now - Moment) * 86400000.0));
+    // Counted in whole milliseconds so that 30 s is never 29.999 s. A moment
+    // after now (the clock was set back) counts the time to it, as the
+    // rendering reads the time of day of a negative value.
+    const qint64 Ms = std::llabs(std::llround((Now - Moment) * 86400000.0));
     const qint64 Days = Ms / 86400000;
     QString Text;
     if (Days != 0)

@@ -18,7 +18,8 @@ QString GetFileVersionText(const QString& FourPartVersion);
 int ScalePercent(int Dpi);
 
 // Time from Moment to Now: "2d3h4m5s", "0h12m3s" (no day part when under a
-// day). Rendered with Settings, as the system settings record renders it.
+// day); a Moment after Now gives the time between them all the same.
+// Rendered with Settings, as the system settings record renders it.
 QString GetElapsedText(TDateTime Moment, TDateTime Now, const TFormatSettings& Settings);
 
 // Two lines, "Peace for Ukraine" (summer time) or "Peace For Ukraine", then

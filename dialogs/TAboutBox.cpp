@@ -2,8 +2,8 @@
 
 #include "common/BuildInfo.h"
 #include "datetime/INowSource.h"
-#include "datetime/IZoneOffsetSource.h"
 #include "datetime/ProcessLocale.h"
+#include "datetime/UnixTime.h"
 #include "dialogs/AboutText.h"
 #include "platform/IStyleService.h"
 #include "platform/locale/ILocaleDatabase.h"
@@ -48,8 +48,7 @@ QPixmap ApplicationIcon(const QStyle& Style)
 
 } // namespace
 
-TAboutFacts CurrentAboutFacts(TDateTime StartTime, LCID DefaultLocaleID, const INowSource& Now,
-                              const IZoneOffsetSource& Zone)
+TAboutFacts CurrentAboutFacts(TDateTime StartTime, LCID DefaultLocaleID, const INowSource& Now)
 {
     TAboutFacts Facts;
     Facts.FileVersion = GetFileVersionText(BuildVersion());
@@ -62,10 +61,14 @@ TAboutFacts CurrentAboutFacts(TDateTime StartTime, LCID DefaultLocaleID, const I
     }
     Facts.LocaleName = ProcessLocale::Database().GetUserDefaultLocaleName();
     Facts.LocaleId = DefaultLocaleID;
-    const TDateTime Moment = Now.Now();
+    // One reading gives the local time and the offset in force at it: an
+    // offset looked up from the local time alone is one of two in the hour
+    // that repeats when summer time ends.
+    const TNowReading Reading = Now.Read();
+    const TDateTime Moment = UnixTime::ToDateTime(Reading.UtcMs + Reading.LocalOffsetSeconds * 1000LL);
     Facts.ElapsedText = GetElapsedText(StartTime, Moment, ProcessLocale::SystemSettings());
     Facts.Arguments = QCoreApplication::arguments().mid(1);
-    Facts.UkraineText = GetUkraineTimeText(Moment, Zone.UtcOffsetSeconds(Moment),
+    Facts.UkraineText = GetUkraineTimeText(Moment, Reading.LocalOffsetSeconds,
                                            ProcessLocale::CachedFormatSettings(1058));
     return Facts;
 }

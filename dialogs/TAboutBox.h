@@ -9,7 +9,6 @@
 
 class IStyleService;
 class INowSource;
-class IZoneOffsetSource;
 class QLabel;
 struct TAboutFacts;
 
@@ -24,8 +23,7 @@ struct TAboutServices {
 
 // The facts of the running application for the About text: the build, the
 // primary screen, the user's locale and the command line.
-TAboutFacts CurrentAboutFacts(TDateTime StartTime, LCID DefaultLocaleID, const INowSource& Now,
-                              const IZoneOffsetSource& Zone);
+TAboutFacts CurrentAboutFacts(TDateTime StartTime, LCID DefaultLocaleID, const INowSource& Now);
 
 // The About box: a message box with the application's icon as a link to the
 // download page, OK, and a gradient background under the plain style.

@@ -13,7 +13,9 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -110,12 +112,13 @@ void TForm4::CreateControls()
 
     connect(BtnOk4, &QPushButton::clicked, this, [this] { done(1); });
     connect(BtnCancel4, &QPushButton::clicked, this, [this] { done(2); });
-    connect(ListBox4, &QListWidget::currentRowChanged, this, [this] {
-        try {
-            ListBox4Click();
-        } catch (...) {
-            ReportLater(std::current_exception());
-        }
+    connect(ListBox4, &QListWidget::currentRowChanged, this, &TForm4::ListBox4ClickReported);
+    // A click on the row already selected changes nothing in the list but
+    // picks its style again, so that a failed style can be tried once more.
+    ListBox4->viewport()->installEventFilter(this);
+    connect(ListBox4, &QListWidget::clicked, this, [this](const QModelIndex& Index) {
+        if (Index.row() == RowAtPress4)
+            ListBox4ClickReported();
     });
     connect(CheckBoxDensity4, &QCheckBox::toggled, this, &TForm4::CheckBoxDensity4Click);
     connect(TrackBar4, &QSlider::valueChanged, this, &TForm4::TrackBar4Change);
@@ -126,12 +129,35 @@ void TForm4::CreateControls()
 void TForm4::FormCreate()
 {
     const QSize area = WorkArea(Services4.WindowSystem);
-    resize(area.width() / 4, area.height() / 2);
+    OuterSize4 = QSize(area.width() / 4, area.height() / 2);
+    PlaceByOuterSize();
+}
+
+void TForm4::PlaceByOuterSize()
+{
+    // The size and the place count the window manager's frame, which is
+    // known only once the window is framed: until then it counts as none.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    resize(std::max(1, OuterSize4.width() - frame.left() - frame.right()),
+           std::max(1, OuterSize4.height() - frame.top() - frame.bottom()));
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        QRect centred(QPoint(), size());
-        centred.moveCenter(primary->availableGeometry().center());
-        move(centred.topLeft());
+        QRect outer(QPoint(), OuterSize4);
+        outer.moveCenter(primary->availableGeometry().center());
+        move(outer.topLeft()); // a window's position is its frame's
     }
+    if (!frame.isNull())
+        Placed4 = true;
+}
+
+bool TForm4::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Event->type() == QEvent::MouseButtonPress && Watched == ListBox4->viewport())
+        RowAtPress4 = ListBox4->currentRow();
+    // Placed again once the window manager has framed the window, the first
+    // time it is shown; a desktop without frames leaves it as it is.
+    if (Event->type() == QEvent::Expose && Watched == windowHandle() && !Placed4 && ++PlaceTries4 <= 3)
+        QTimer::singleShot(0, this, &TForm4::PlaceByOuterSize);
+    return QDialog::eventFilter(Watched, Event);
 }
 
 int TForm4::ShowModal()
@@ -193,11 +219,22 @@ int TForm4::TopRow() const
 void TForm4::showEvent(QShowEvent* Event)
 {
     QDialog::showEvent(Event);
+    if (!Placed4 && windowHandle())
+        windowHandle()->installEventFilter(this);
     ScrollToPendingTop(); // the list knows its real height only now
     // Arrow keys run down the list at once. Without a selected row, focusing
     // would make the first row current, which picks that style.
     if (ListBox4->currentRow() >= 0)
         ListBox4->setFocus();
+}
+
+void TForm4::ListBox4ClickReported()
+{
+    try {
+        ListBox4Click();
+    } catch (...) {
+        ReportLater(std::current_exception());
+    }
 }
 
 void TForm4::ListBox4Click()

@@ -61,15 +61,25 @@ public:
 
 protected:
     void showEvent(QShowEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void FormCreate();
+    // Outer size (frame included) OuterSize4, centred on the screen.
+    void PlaceByOuterSize();
+    // ListBox4Click from the list's signals: its error reaches the
+    // application's error handler.
+    void ListBox4ClickReported();
     void CreateControls();
     void ScrollToPendingTop();
     void ShowPositionTip();
 
     TForm4Services Services4;
     int PendingTopRow4 = -1;
+    QSize OuterSize4;      // work area / 4 by / 2
+    bool Placed4 = false;  // placed with the frame's real margins
+    int PlaceTries4 = 0;
+    int RowAtPress4 = -1;  // the list's current row when the mouse went down
 };
 
 extern TForm4* Form4;

@@ -63,6 +63,11 @@ public:
     // desktop does not know. The folder may not exist yet.
     virtual QString SpecialFolder(int FolderNumber) = 0;
 
+    // The system's folders behind the user folder FolderNumber, each with a
+    // trailing "/": an entry there is replaced, for this user, by a file of
+    // the same name in the user folder. Empty when the folder has none.
+    virtual QStringList SystemFolders(int FolderNumber) = 0;
+
     // Writes the shortcut Link at Path (replacing a file there), creating
     // its folder when missing. 0, or the system's error number of the failure;
     // a failed save leaves no file behind and the old one as it was.

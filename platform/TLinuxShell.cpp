@@ -64,6 +64,21 @@ QString XdgFolder(const char* Name, const QString& Fallback)
     return QDir::homePath() + QLatin1Char('/') + Fallback;
 }
 
+// Each absolute folder of the list in $NAME (Fallback when unset or empty)
+// joined with Sub, with a trailing "/"; relative entries are ignored, as the
+// base directory rules ask.
+QStringList XdgSystemFolders(const char* Name, const QString& Fallback, const QString& Sub)
+{
+    QString List = qEnvironmentVariable(Name);
+    if (List.isEmpty())
+        List = Fallback;
+    QStringList Folders;
+    for (const QString& Base : List.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(Base))
+            Folders << WithSlash(QDir::cleanPath(Base + QLatin1Char('/') + Sub));
+    return Folders;
+}
+
 } // namespace
 
 TShellResult TLinuxShell::OpenUrl(const QUrl& Url)
@@ -172,6 +187,31 @@ QString TLinuxShell::SpecialFolder(int FolderNumber)
     default:
         return {};
     }
+}
+
+QStringList TLinuxShell::SystemFolders(int FolderNumber)
+{
+    QStringList Folders;
+    switch (FolderNumber) {
+    case FolderSendTo:
+        Folders = XdgSystemFolders("XDG_DATA_DIRS", QStringLiteral("/usr/local/share/:/usr/share/"),
+                                   QStringLiteral("Thunar/sendto"));
+        break;
+    case FolderPrograms:
+        Folders = XdgSystemFolders("XDG_DATA_DIRS", QStringLiteral("/usr/local/share/:/usr/share/"),
+                                   QStringLiteral("applications"));
+        break;
+    case FolderStartup:
+        Folders = XdgSystemFolders("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"), QStringLiteral("autostart"));
+        break;
+    default:
+        return {};
+    }
+    // A list that names the user's own folder too would make every shortcut
+    // there hide itself.
+    const QString Own = SpecialFolder(FolderNumber);
+    Folders.removeIf([&Own](const QString& Folder) { return SameFolder(Folder, Own); });
+    return Folders;
 }
 
 int TLinuxShell::SaveShortCut(const QString& Path, const TShellLink& Link)

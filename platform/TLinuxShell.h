@@ -15,6 +15,11 @@ public:
     // Send To: $XDG_DATA_HOME/Thunar/sendto; desktop: the XDG desktop folder;
     // programs: $XDG_DATA_HOME/applications; start-up: $XDG_CONFIG_HOME/autostart.
     QString SpecialFolder(int FolderNumber) override;
+    // Send To and programs: $XDG_DATA_DIRS (default /usr/local/share and
+    // /usr/share) with Thunar/sendto or applications; start-up:
+    // $XDG_CONFIG_DIRS (default /etc/xdg) with autostart. The user's own
+    // folder is never among them.
+    QStringList SystemFolders(int FolderNumber) override;
     // A desktop entry; one on the desktop is made executable and marked
     // trusted, as desktops ask before they start it.
     int SaveShortCut(const QString& Path, const TShellLink& Link) override;

@@ -142,6 +142,10 @@ void TShellShortCuts::PlaceShortCut(int FolderNumber, const QString& Kind, const
     // entry that asks for them.
     Link.TakesFiles = FolderNumber == FolderSendTo;
 
+    // A shortcut named like an entry of the system would take that entry's
+    // place for this user: a service no longer started, a program replaced.
+    const QString SystemEntry = SystemEntryHiddenBy(FolderNumber, FileName);
+
     if (FileExists(Path)) {
         const QString Question = QStringLiteral("Already Exsists.") + LineBreak + LineBreak + QStringLiteral("Folder: ")
                                  + Kind + LineBreak + QStringLiteral("ShortCut: ") + FileName + LineBreak + LineBreak
@@ -149,6 +153,8 @@ void TShellShortCuts::PlaceShortCut(int FolderNumber, const QString& Kind, const
                                  + QStringLiteral("[Yes]: Update, [No]: Delete, [Cancel]: Exit") + LineBreak;
         switch (ShellOpen1.Dialogs().Boxes().Ask(AppName, Question, true)) {
         case TMessageAnswer::Yes:
+            if (!SystemEntry.isEmpty())
+                return ReportHidingRefused(Kind, FileName, SystemEntry, true);
             SaveReported(Path, BuildShortCut(Link, Target), Kind, true);
             break;
         case TMessageAnswer::No:
@@ -161,6 +167,8 @@ void TShellShortCuts::PlaceShortCut(int FolderNumber, const QString& Kind, const
             return;
         }
     } else {
+        if (!SystemEntry.isEmpty())
+            return ReportHidingRefused(Kind, FileName, SystemEntry, false);
         SaveReported(Path, BuildShortCut(Link, Target), Kind, false);
     }
 
@@ -171,6 +179,27 @@ void TShellShortCuts::PlaceShortCut(int FolderNumber, const QString& Kind, const
         ShellOpen1.MyShellExecuteOpen1(QStringLiteral("explorer.exe"), QStringLiteral("/select,") + Quoted(Path));
     else
         ShellOpen1.MyShellExecuteOpen1(DirectoryPart(Path), QString());
+}
+
+QString TShellShortCuts::SystemEntryHiddenBy(int FolderNumber, const QString& FileName) const
+{
+    for (QString Folder : ShellOpen1.Shell().SystemFolders(FolderNumber)) {
+        if (!Folder.endsWith(QLatin1Char('/')))
+            Folder += QLatin1Char('/');
+        if (QFileInfo::exists(Folder + FileName))
+            return Folder + FileName;
+    }
+    return {};
+}
+
+void TShellShortCuts::ReportHidingRefused(const QString& Kind, const QString& FileName, const QString& SystemEntry,
+                                          bool Update) const
+{
+    ShellOpen1.Dialogs().ShowFitted(
+        (Update ? QStringLiteral("Update Refused.") : QStringLiteral("Create Refused.")) + FolderAndName(Kind, FileName)
+        + LineBreak + LineBreak + QStringLiteral("The system has an entry of this name:") + LineBreak + SystemEntry
+        + LineBreak + QStringLiteral("A shortcut of the same name would replace it for this user.") + LineBreak
+        + QStringLiteral("Change the title with \"Set Title...\" and try again."));
 }
 
 void TShellShortCuts::SaveReported(const QString& Path, const TShellLink& Link, const QString& Kind, bool Update) const

@@ -25,7 +25,10 @@ public:
     // The whole flow for the folder FolderNumber, named Kind in every
     // message; Title names the shortcut file, Target is the executable.
     // Throws when Title cannot name a file ("/" or a control character) or
-    // a link value is refused; nothing is written then.
+    // a link value is refused; nothing is written then. A shortcut named like
+    // an entry of the system's folders behind this one is refused with a
+    // report and written neither new nor over an old one (deleting one
+    // stays possible).
     void PlaceShortCut(int FolderNumber, const QString& Kind, const QString& Target, const QString& Title) const;
 
     // The folder's path with a trailing "/"; empty when the desktop has none.
@@ -39,6 +42,11 @@ public:
     bool RecycleFile(const QString& Path) const;
 
 private:
+    // The system's entry that a shortcut FileName in this folder would
+    // replace; empty when there is none.
+    QString SystemEntryHiddenBy(int FolderNumber, const QString& FileName) const;
+    void ReportHidingRefused(const QString& Kind, const QString& FileName, const QString& SystemEntry,
+                             bool Update) const;
     void SaveReported(const QString& Path, const TShellLink& Link, const QString& Kind, bool Update) const;
     void ProcessMessages() const;
 

@@ -2,6 +2,8 @@
 #include "common/BuildInfo.h"
 #include "datetime/ProcessLocale.h"
 #include "dialogs/AboutText.h"
+#include "dialogs/TAboutBox.h"
+#include "tests/widgets/doubles/TSettableNow.h"
 
 #include <QDate>
 #include <QTest>
@@ -66,6 +68,32 @@ private Q_SLOTS:
         QCOMPARE(GetUkraineTimeText(Local, offsetSeconds, TFormatSettings::Create(1058)), expected);
     }
 
+    // A PC in Kyiv: 03:30 comes twice on 25 October 2026, first at 00:30 UTC
+    // (summer time, +3), then at 01:30 UTC (+2). The box reads the offset
+    // of the moment itself, so the two readings give Ukraine's two times.
+    void ukraine_text_in_the_repeated_hour_data()
+    {
+        QTest::addColumn<TDateTime>("utc");
+        QTest::addColumn<int>("offsetSeconds");
+        QTest::addColumn<QString>("expected");
+        const QString Summer = QStringLiteral(", Ukraine Standard Time (in Daylight Saving Time)");
+        QTest::newRow("first 03:30") << At(2026, 10, 25, 0, 30) << 3 * 3600
+                                     << QStringLiteral(u"Peace for Ukraine\r\n25 жовтень 2026 неділя 03:30") + Summer;
+        QTest::newRow("second 03:30") << At(2026, 10, 25, 1, 30) << 2 * 3600
+                                      << QStringLiteral(u"Peace for Ukraine\r\n25 жовтень 2026 неділя 04:30") + Summer;
+    }
+    void ukraine_text_in_the_repeated_hour()
+    {
+        QFETCH(TDateTime, utc);
+        QFETCH(int, offsetSeconds);
+        QFETCH(QString, expected);
+        TSettableNow Now;
+        Now.SetUtc(UnixTime::FromDateTime(utc), offsetSeconds);
+        QCOMPARE(Now.Now(), At(2026, 10, 25, 3, 30));
+        const TAboutFacts Facts = CurrentAboutFacts(At(2026, 10, 25, 3, 0), 1033, Now);
+        QCOMPARE(Facts.UkraineText, expected);
+    }
+
     void elapsed_text_data()
     {
         QTest::addColumn<double>("seconds");
@@ -75,7 +103,8 @@ private Q_SLOTS:
         QTest::newRow("25 h") << 25 * 3600.0 << QStringLiteral("1d1h0m0s");
         QTest::newRow("2d3h4m5s") << ((2 * 24 + 3) * 60 + 4) * 60 + 5.0 << QStringLiteral("2d3h4m5s");
         QTest::newRow("just under a day") << 86399.0 << QStringLiteral("23h59m59s");
-        QTest::newRow("a clock set back shows no time") << -30.0 << QStringLiteral("0h0m0s");
+        QTest::newRow("a clock set back: the time to the start") << -30.0 << QStringLiteral("0h0m30s");
+        QTest::newRow("set back by a day and more") << -(25 * 3600.0 + 61) << QStringLiteral("1d1h1m1s");
     }
     void elapsed_text()
     {

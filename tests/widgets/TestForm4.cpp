@@ -15,10 +15,12 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWindow>
 #include <QtTest>
 
 #include <functional>
@@ -113,6 +115,24 @@ private Q_SLOTS:
         QCOMPARE(f.Dialog->TrackBar4->value(), 255);
         QVERIFY(!f.Dialog->CheckBoxDensity4->isChecked());
         QCOMPARE(f.Dialog->CheckBoxDensity4->text(), QStringLiteral("Density"));
+    }
+
+    // Work area / 4 by / 2 is the size with the window's frame, and that
+    // outer size is what sits in the middle of the screen.
+    void outerSizeAndPlaceCountTheFrame()
+    {
+        TStyleFixture f;
+        f.Screen.Work = QSize(1203, 901);
+        f.Make();
+        f.Open([&](TForm4& Dialog) {
+            QTRY_COMPARE(Dialog.frameGeometry().size(), QSize(300, 450));
+            const QMargins frame = Dialog.windowHandle()->frameMargins();
+            QCOMPARE(Dialog.size(), QSize(300 - frame.left() - frame.right(), 450 - frame.top() - frame.bottom()));
+            const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+            const QPoint outerCentre = Dialog.frameGeometry().center();
+            QVERIFY2((outerCentre - centre).manhattanLength() <= 1,
+                     qPrintable(QStringLiteral("%1,%2").arg(outerCentre.x()).arg(outerCentre.y())));
+        });
     }
 
     void opensWithTheActiveStyleInTheMiddle_data()
@@ -333,6 +353,36 @@ private Q_SLOTS:
             Dialog.BtnOk4->click();
         });
         QCOMPARE(StyleName, QStringLiteral("Windows"));
+    }
+
+    // A click on the row that is already selected picks its style again:
+    // a style that failed is tried and reported once more. A click that
+    // changes the row picks once.
+    void aClickOnTheSelectedStyleRunsItAgain()
+    {
+        TStyleFixture f;
+        f.Fake.Refused << QStringLiteral("Auric");
+        f.Open([&](TForm4& Dialog) {
+            const auto clickRow = [&](const QString& Name) {
+                QListWidgetItem* item = Dialog.ListBox4->item(f.Row(Name));
+                Dialog.ListBox4->scrollToItem(item);
+                QTest::mouseClick(Dialog.ListBox4->viewport(), Qt::LeftButton, {},
+                                  Dialog.ListBox4->visualItemRect(item).center());
+                QCoreApplication::processEvents();
+            };
+            f.Fake.Activated.clear(); // the frame's start-up activated its style
+            clickRow(QStringLiteral("Carbon"));
+            QCOMPARE(f.Fake.Activated, QStringList{QStringLiteral("Carbon")});
+            clickRow(QStringLiteral("Carbon"));
+            QCOMPARE(f.Fake.Activated, QStringList({"Carbon", "Carbon"}));
+            clickRow(QStringLiteral("Auric"));
+            clickRow(QStringLiteral("Auric"));
+            const QString report = QStringLiteral("E.Message=\"Style cannot be drawn: Auric\"");
+            QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain), QList<QString>({report, report}));
+            QCOMPARE(StyleName, QStringLiteral("Auric"));
+            QVERIFY(Dialog.isVisible());
+            Dialog.BtnOk4->click();
+        });
     }
 
     void aFailedRestorationIsReported()

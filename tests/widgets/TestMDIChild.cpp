@@ -8,6 +8,7 @@
 #include "widgets/doubles/TFakeFontChooser.h"
 #include "widgets/doubles/TSettableNow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDate>
@@ -249,6 +250,35 @@ private Q_SLOTS:
         QTEST(date.Paints > 0, "dateRepainted");
         QTEST(time.Paints > 0, "timeRepainted");
         QCOMPARE(name.Paints, 0);
+    }
+
+    // A screen reader names the clock window by its three lines, as they
+    // read after each change; the caption stays its description.
+    void accessibleNameReadsTheLines()
+    {
+        TMDIChild* child = NewClock();
+        TClockData data = child->ClockData();
+        data.Name = QStringLiteral("Tokyo");
+        data.DateFormat.InEffect = QStringLiteral("mm/dd/yyyy");
+        data.TimeFormat.InEffect = QStringLiteral("h:nn AM/PM");
+        child->SetClockData(data);
+        FixedNow.Set(Moment(2026, 12, 11, 13, 45, 0));
+        child->Timer1Timer();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(child);
+        QVERIFY(window);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tokyo, 12/11/2026, 1:45 PM"));
+        QCOMPARE(window->text(QAccessible::Description), QStringLiteral("+0000"));
+        FixedNow.Set(Moment(2026, 12, 11, 13, 46, 0));
+        child->Timer1Timer();
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tokyo, 12/11/2026, 1:46 PM"));
+        child->SetClockName(QStringLiteral("Kyoto"));
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Kyoto, 12/11/2026, 1:46 PM"));
+        data = child->ClockData();
+        data.DateFormat.InEffect = QStringLiteral("\"\""); // an empty line is left out
+        child->SetClockData(data);
+        child->Timer1Timer();
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Kyoto, 1:46 PM"));
     }
 
     void tickAddsTheOffset()

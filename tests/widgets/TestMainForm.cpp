@@ -14,6 +14,7 @@
 #include "widgets/doubles/TFakeStyleService.h"
 #include "widgets/doubles/TFakeWindowSystem.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
@@ -132,6 +133,7 @@ private Q_SLOTS:
     void tabsForEveryClockWhenTheBarShows();
     void tabCaptionsFollowTheTabSetting_data();
     void tabCaptionsFollowTheTabSetting();
+    void screenReadersFindNamesAndNoHiddenList();
     void titleBarOffAndOnRestoresTheBounds();
     void menusCarryTheirCaptionsAndShortcuts();
     void destroyingTheFrameRunsNoHandlerOfItsOwn();
@@ -865,6 +867,72 @@ void TestMainForm::tabsForEveryClockWhenTheBarShows()
         titles << window->windowTitle();
     QCOMPARE(titles.first(), QStringLiteral("Tokyo"));
     verifyTabs(titles);
+}
+
+namespace {
+
+// Every interface below Root, Root included.
+void CollectAccessible(QAccessibleInterface* Root, QList<QAccessibleInterface*>& All, int Depth = 0)
+{
+    if (!Root || Depth > 30)
+        return;
+    All << Root;
+    for (int i = 0; i < Root->childCount(); ++i)
+        CollectAccessible(Root->child(i), All, Depth + 1);
+}
+
+bool IsWithin(const QObject* Object, const QObject* Ancestor)
+{
+    for (; Object; Object = Object->parent())
+        if (Object == Ancestor)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// What assistive technology sees of the frame: each clock window named by
+// its lines, every button of the tab bar named, the style list nowhere.
+void TestMainForm::screenReadersFindNamesAndNoHiddenList()
+{
+    TFrameFixture f;
+    TMainForm& frame = f.MakeShown();
+    for (const QString& name : {QStringLiteral("Tokyo"), QStringLiteral("R&D")}) {
+        frame.FileNew1Execute();
+        frame.ClockWindows().first()->SetClockName(name);
+    }
+    frame.ShowTabs1->trigger();
+    QVERIFY(frame.FormTabsBar1->isVisible());
+    QList<QAccessibleInterface*> all;
+    CollectAccessible(QAccessible::queryAccessibleInterface(&frame), all);
+
+    QStringList clockNames;
+    QStringList tabBarNames;
+    for (QAccessibleInterface* item : all) {
+        QVERIFY2(!IsWithin(item->object(), frame.ListBox1), qPrintable(item->text(QAccessible::Name)));
+        if (qobject_cast<TMDIChild*>(item->object()))
+            clockNames << item->text(QAccessible::Name);
+        const QAccessible::Role role = item->role();
+        const bool button = role == QAccessible::PushButton || role == QAccessible::ButtonMenu
+                            || role == QAccessible::ButtonDropDown || role == QAccessible::PageTab;
+        // A tab is no object of its own: its tab bar stands for it.
+        const QObject* owner = item->object() ? item->object() : item->parent() ? item->parent()->object() : nullptr;
+        if (button && IsWithin(owner, frame.FormTabsBar1)) {
+            QVERIFY2(!item->text(QAccessible::Name).isEmpty(), qPrintable(owner->metaObject()->className()));
+            tabBarNames << item->text(QAccessible::Name);
+        }
+    }
+    clockNames.sort();
+    const auto lines = [](TMDIChild* Clock) {
+        return Clock->LabelName2->text() + QStringLiteral(", ") + Clock->LabelDate2->text() + QStringLiteral(", ")
+               + Clock->LabelTime2->text();
+    };
+    QStringList expected{lines(frame.ClockWindows().at(0)), lines(frame.ClockWindows().at(1))};
+    expected.sort();
+    QCOMPARE(clockNames, expected);
+    QVERIFY2(clockNames.first().startsWith(QStringLiteral("R&D, ")), qPrintable(clockNames.first()));
+    QVERIFY2(tabBarNames.contains(QStringLiteral("All tabs")), qPrintable(tabBarNames.join(u'|')));
+    QVERIFY2(tabBarNames.contains(QStringLiteral("Tokyo")), qPrintable(tabBarNames.join(u'|')));
 }
 
 void TestMainForm::tabCaptionsFollowTheTabSetting_data()

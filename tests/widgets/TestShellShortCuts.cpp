@@ -19,9 +19,12 @@
 
 #include <cerrno>
 #include <optional>
+#include <utility>
+#include <vector>
 
 using TKind = TFakeMessageBoxes::TKind;
 Q_DECLARE_METATYPE(TTrashResult::TKind)
+Q_DECLARE_METATYPE(TMessageAnswer)
 
 namespace {
 
@@ -90,6 +93,48 @@ QString KeyOf(const QString& Path, const QString& Key)
         if (Line.startsWith(Key + u'='))
             return Line.mid(Key.size() + 1);
     return QStringLiteral("<no %1>").arg(Key);
+}
+
+// Sets environment variables for its lifetime and puts back what was there.
+class TScopedEnvironment {
+public:
+    TScopedEnvironment() = default;
+    TScopedEnvironment(const TScopedEnvironment&) = delete;
+    TScopedEnvironment& operator=(const TScopedEnvironment&) = delete;
+    ~TScopedEnvironment()
+    {
+        for (auto Old = Saved.crbegin(); Old != Saved.crend(); ++Old)
+            Old->second.isNull() ? qunsetenv(Old->first) : qputenv(Old->first, Old->second);
+    }
+    void Set(const char* Name, const QString& Value)
+    {
+        Saved.emplace_back(Name, qEnvironmentVariableIsSet(Name) ? qgetenv(Name) : QByteArray());
+        Value.isNull() ? qunsetenv(Name) : qputenv(Name, Value.toUtf8());
+    }
+
+private:
+    std::vector<std::pair<const char*, QByteArray>> Saved;
+};
+
+bool WriteFile(const QString& Path, const QByteArray& Bytes)
+{
+    QDir().mkpath(QFileInfo(Path).absolutePath());
+    QFile File(Path);
+    return File.open(QIODevice::WriteOnly) && File.write(Bytes) == Bytes.size();
+}
+
+QByteArray ReadFile(const QString& Path)
+{
+    QFile File(Path);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("<unreadable>");
+}
+
+QString HidingReport(const QString& Verb, const QString& Kind, const QString& FileName, const QString& SystemEntry)
+{
+    return Verb + QStringLiteral(" Refused.\r\n\r\nFolder: ") + Kind + QStringLiteral("\r\nShortCut: ") + FileName
+           + QStringLiteral("\r\n\r\nThe system has an entry of this name:\r\n") + SystemEntry
+           + QStringLiteral("\r\nA shortcut of the same name would replace it for this user.\r\n"
+                            "Change the title with \"Set Title...\" and try again.");
 }
 
 } // namespace
@@ -334,6 +379,140 @@ private Q_SLOTS:
         QCOMPARE(KeyOf(Entry, QStringLiteral("Path")), QDir::tempPath() + u'/');
         QCOMPARE(KeyOf(Entry, QStringLiteral("Icon")), AppIconName);
         QCOMPARE(Unescape(KeyOf(Entry, QStringLiteral("Name"))), title.isEmpty() ? AppName : title);
+    }
+
+    // The real shell with its user and system folders in the temporary
+    // folder: an entry of the system's folders behind the chosen one keeps
+    // its name to itself; the same name in another folder's system list
+    // hides nothing.
+    void names_of_the_systems_entries_data()
+    {
+        QTest::addColumn<int>("folderNumber");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("systemEntry"); // below $ROOT
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("StartUp: a service started at log-in")
+            << int(FolderStartup) << QStringLiteral("StartUp") << QStringLiteral("etc/xdg/autostart/xdg-user-dirs.desktop")
+            << QStringLiteral("xdg-user-dirs") << true;
+        QTest::newRow("StartMenu: a program of the applications menu")
+            << int(FolderPrograms) << QStringLiteral("StartMenu") << QStringLiteral("usr/share/applications/firefox.desktop")
+            << QStringLiteral("firefox") << true;
+        QTest::newRow("StartMenu: an entry of the second system folder")
+            << int(FolderPrograms) << QStringLiteral("StartMenu")
+            << QStringLiteral("usr/local/share/applications/org.example.tool.desktop")
+            << QStringLiteral("org.example.tool") << true;
+        QTest::newRow("StartUp: an entry of the second configuration folder")
+            << int(FolderStartup) << QStringLiteral("StartUp") << QStringLiteral("opt/xdg/autostart/Pendulor.desktop")
+            << AppName << true;
+        QTest::newRow("SendTo: a Send To entry of the system")
+            << int(FolderSendTo) << QStringLiteral("SendTo") << QStringLiteral("usr/share/Thunar/sendto/Pendulor.desktop")
+            << AppName << true;
+        QTest::newRow("StartMenu: a name that only the autostart folder holds")
+            << int(FolderPrograms) << QStringLiteral("StartMenu") << QStringLiteral("etc/xdg/autostart/Pendulor.desktop")
+            << AppName << false;
+        QTest::newRow("StartUp: names differ in letter case")
+            << int(FolderStartup) << QStringLiteral("StartUp") << QStringLiteral("etc/xdg/autostart/pendulor.desktop")
+            << AppName << false;
+    }
+    void names_of_the_systems_entries()
+    {
+        QFETCH(int, folderNumber);
+        QFETCH(QString, kind);
+        QFETCH(QString, systemEntry);
+        QFETCH(QString, title);
+        QFETCH(bool, refused);
+        const QString Base = Root->path() + u'/';
+        TScopedEnvironment Environment;
+        Environment.Set("XDG_DATA_HOME", Base + QStringLiteral("home/data"));
+        Environment.Set("XDG_CONFIG_HOME", Base + QStringLiteral("home/config"));
+        Environment.Set("XDG_DATA_DIRS", Base + QStringLiteral("usr/share/:") + Base + QStringLiteral("usr/local/share"));
+        Environment.Set("XDG_CONFIG_DIRS", Base + QStringLiteral("etc/xdg:") + Base + QStringLiteral("opt/xdg"));
+        const QByteArray SystemText = "[Desktop Entry]\nType=Application\nName=System\nExec=true\n";
+        QVERIFY(WriteFile(Base + systemEntry, SystemText));
+        TLinuxShell Linux;
+        const QString UserFolder = Linux.SpecialFolder(folderNumber);
+        const QString FileName = title + QStringLiteral(".desktop");
+        Boxes.Answers = {TMessageAnswer::No};
+        const TShellOpen Gateway(Linux, TMessageDialogs(Boxes, QStringLiteral("Pendulor")), Target());
+        const TShellShortCuts ShortCuts(Gateway, Now, TFormatSettings());
+        ShortCuts.PlaceShortCut(folderNumber, kind, Target(), title);
+        QCOMPARE(ReadFile(Base + systemEntry), SystemText);
+        if (refused) {
+            QCOMPARE(Shown(), QStringList{QStringLiteral("Fitted: ")
+                                          + HidingReport(QStringLiteral("Create"), kind, FileName, Base + systemEntry)});
+            QVERIFY(!QFileInfo::exists(UserFolder)
+                    || QDir(UserFolder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        } else {
+            QCOMPARE(Boxes.Texts(TKind::Plain).value(0),
+                     QStringLiteral("Created Successfully.\r\n\r\nFolder: ") + kind + QStringLiteral("\r\nShortCut: ")
+                         + FileName);
+            QVERIFY(QFileInfo(UserFolder + FileName).isFile());
+        }
+    }
+
+    // A shortcut made before (by hand or by an older build) that hides a
+    // system entry is not written again, but can still be removed.
+    void an_old_shortcut_that_hides_a_system_entry_data()
+    {
+        QTest::addColumn<TMessageAnswer>("answer");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<bool>("fileAfter");
+        QTest::newRow("Yes: the update is refused") << TMessageAnswer::Yes << QStringLiteral("Fitted: Update") << true;
+        QTest::newRow("No: deleted as ever") << TMessageAnswer::No << QStringLiteral("Plain: Deleted Successfully.")
+                                             << false;
+    }
+    void an_old_shortcut_that_hides_a_system_entry()
+    {
+        QFETCH(TMessageAnswer, answer);
+        QFETCH(QString, report);
+        QFETCH(bool, fileAfter);
+        const QString System = Root->path() + QStringLiteral("/system/sendto");
+        QVERIFY(WriteFile(System + QStringLiteral("/Pendulor.desktop"), "[Desktop Entry]\n"));
+        Shell.SystemFolderLists[FolderSendTo] = {Root->path() + QStringLiteral("/elsewhere"), System};
+        const QString Entry = Folder() + QStringLiteral("/Pendulor.desktop");
+        const QByteArray OldText = "[Desktop Entry]\nName=Old\n";
+        QVERIFY(WriteFile(Entry, OldText));
+        Boxes.Answers = {answer, TMessageAnswer::No};
+        Place();
+        const QStringList Reports = Shown();
+        QCOMPARE(Reports.size(), answer == TMessageAnswer::Yes ? 2 : 3); // a refusal ends the command
+        QVERIFY2(Reports.at(1).startsWith(report), qPrintable(Reports.at(1)));
+        if (answer == TMessageAnswer::Yes)
+            QCOMPARE(Reports.at(1), QStringLiteral("Fitted: ")
+                                        + HidingReport(QStringLiteral("Update"), QStringLiteral("SendTo"),
+                                                       QStringLiteral("Pendulor.desktop"),
+                                                       System + QStringLiteral("/Pendulor.desktop")));
+        QCOMPARE(QFileInfo(Entry).isFile(), fileAfter);
+        if (fileAfter)
+            QCOMPARE(ReadFile(Entry), OldText);
+        for (const TFakeShell::TCall& Call : Shell.Calls)
+            QVERIFY(Call.Operation != QLatin1String("SaveShortCut"));
+    }
+
+    void linux_system_folders_follow_the_xdg_lists()
+    {
+        const QString Base = Root->path();
+        TScopedEnvironment Environment;
+        Environment.Set("XDG_DATA_HOME", Base + QStringLiteral("/home/data"));
+        Environment.Set("XDG_CONFIG_HOME", Base + QStringLiteral("/home/config"));
+        // A relative entry counts for nothing; the user's own folder in the
+        // list is left out.
+        Environment.Set("XDG_DATA_DIRS", QStringLiteral("relative/share:") + Base + QStringLiteral("/a/:")
+                                             + Base + QStringLiteral("/home/data::/b"));
+        Environment.Set("XDG_CONFIG_DIRS", Base + QStringLiteral("/c"));
+        TLinuxShell Linux;
+        QCOMPARE(Linux.SystemFolders(FolderPrograms),
+                 (QStringList{Base + QStringLiteral("/a/applications/"), QStringLiteral("/b/applications/")}));
+        QCOMPARE(Linux.SystemFolders(FolderSendTo),
+                 (QStringList{Base + QStringLiteral("/a/Thunar/sendto/"), QStringLiteral("/b/Thunar/sendto/")}));
+        QCOMPARE(Linux.SystemFolders(FolderStartup), QStringList{Base + QStringLiteral("/c/autostart/")});
+        QCOMPARE(Linux.SystemFolders(FolderDesktop), QStringList{});
+        Environment.Set("XDG_DATA_DIRS", QString());
+        Environment.Set("XDG_CONFIG_DIRS", QString());
+        QCOMPARE(Linux.SystemFolders(FolderPrograms),
+                 (QStringList{QStringLiteral("/usr/local/share/applications/"), QStringLiteral("/usr/share/applications/")}));
+        QCOMPARE(Linux.SystemFolders(FolderStartup), QStringList{QStringLiteral("/etc/xdg/autostart/")});
     }
 
     void linux_folders_follow_the_xdg_variables()

@@ -40,6 +40,11 @@ QString TFakeShell::SpecialFolder(int FolderNumber)
     return Folders.value(FolderNumber);
 }
 
+QStringList TFakeShell::SystemFolders(int FolderNumber)
+{
+    return SystemFolderLists.value(FolderNumber);
+}
+
 int TFakeShell::SaveShortCut(const QString& Path, const TShellLink& Link)
 {
     Calls.append({QStringLiteral("SaveShortCut"), Path, {}});

@@ -24,6 +24,7 @@ public:
     TShellResult OpenDateTimeSettings() override;
     bool ShowItemProperties(const QString& Path) override;
     QString SpecialFolder(int FolderNumber) override;
+    QStringList SystemFolders(int FolderNumber) override;
     // Writes the real desktop entry unless SaveError is set.
     int SaveShortCut(const QString& Path, const TShellLink& Link) override;
     // Deletes the file when TrashResult is Done.
@@ -33,6 +34,7 @@ public:
     TShellResult Result;              // answer of every hand-over
     bool PropertiesAvailable = true;  // answer of ShowItemProperties
     QMap<int, QString> Folders;       // answers of SpecialFolder; others are unknown
+    QMap<int, QStringList> SystemFolderLists; // answers of SystemFolders; others have none
     int SaveError = 0;                // answer of SaveShortCut; 0 writes the file
     TTrashResult TrashResult;         // answer of MoveToTrash
     QList<TShellLink> SavedLinks;
