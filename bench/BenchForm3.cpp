@@ -12,87 +12,91 @@
 
 #include <memory>
 
+// The benchmarks reach the dialog's lists and controls as its tests do.
+struct TForm3Bench {
+    static TForm3& Form()
+    {
+        static std::unique_ptr<TForm3> Instance = [] {
+            auto Made = std::make_unique<TForm3>();
+            Made->SelectLocaleRow(1041);
+            Made->ComboBoxLang3Click();
+            return Made;
+        }();
+        return *Instance;
+    }
+
+    // Both lists: 68 + 26 renders and the two lists refilled.
+    static void BM_RebuildBothLists(benchmark::State& State)
+    {
+        TForm3& F = Form();
+        for (auto _ : State) {
+            F.RebuildComboBoxDate3();
+            F.RebuildComboBoxTime3();
+        }
+        benchmark::DoNotOptimize(F.ComboBoxDate3->count());
+    }
+
+    // The user picks another locale: new conventions, then both rebuilds.
+    static void BM_LocaleChange(benchmark::State& State)
+    {
+        TForm3& F = Form();
+        const int Rows[] = {F.SelectLocaleRow(1041), F.SelectLocaleRow(1033), F.SelectLocaleRow(1054),
+                            F.SelectLocaleRow(1025)};
+        std::size_t Next = 0;
+        for (auto _ : State) {
+            F.ComboBoxLang3->setCurrentIndex(Rows[Next++ % std::size(Rows)]);
+            F.ComboBoxLang3Click();
+        }
+        benchmark::DoNotOptimize(F.MyLCID3);
+    }
+
+    // Peer: the 94 renders alone, with the separator replacement.
+    static void BM_RenderSamplesOnly(benchmark::State& State)
+    {
+        TForm3& F = Form();
+        const TFormatSettings Settings = TFormatSettings::Create(1041);
+        QString Format;
+        for (auto _ : State) {
+            for (const QString& Line : F.MemoDate3) {
+                Format = Line;
+                Format.replace(u'/', Settings.DateSeparator);
+                benchmark::DoNotOptimize(RenderDateTime(Format, F.ChildDateTime3, Settings));
+            }
+            for (const QString& Line : F.MemoTime3) {
+                Format = Line;
+                Format.replace(u':', Settings.TimeSeparator);
+                benchmark::DoNotOptimize(RenderDateTime(Format, F.ChildDateTime3, Settings));
+            }
+        }
+    }
+
+    // Peer: emptying and refilling the two lists with ready texts.
+    static void BM_FillListsOnly(benchmark::State& State)
+    {
+        TForm3& F = Form();
+        QStringList Dates;
+        QStringList Times;
+        for (int i = 0; i < F.ComboBoxDate3->count(); ++i)
+            Dates.append(F.ComboBoxDate3->itemText(i));
+        for (int i = 0; i < F.ComboBoxTime3->count(); ++i)
+            Times.append(F.ComboBoxTime3->itemText(i));
+        for (auto _ : State) {
+            F.ComboBoxDate3->clear();
+            F.ComboBoxDate3->addItems(Dates);
+            F.ComboBoxDate3->setCurrentIndex(0);
+            F.ComboBoxTime3->clear();
+            F.ComboBoxTime3->addItems(Times);
+            F.ComboBoxTime3->setCurrentIndex(0);
+        }
+    }
+};
+
 namespace {
 
-TForm3& Form()
-{
-    static std::unique_ptr<TForm3> Instance = [] {
-        auto Made = std::make_unique<TForm3>();
-        Made->SelectLocaleRow(1041);
-        Made->ComboBoxLang3Click();
-        return Made;
-    }();
-    return *Instance;
-}
-
-// Both lists: 68 + 26 renders and the two lists refilled.
-void BM_RebuildBothLists(benchmark::State& State)
-{
-    TForm3& F = Form();
-    for (auto _ : State) {
-        F.RebuildComboBoxDate3();
-        F.RebuildComboBoxTime3();
-    }
-    benchmark::DoNotOptimize(F.ComboBoxDate3->count());
-}
-BENCHMARK(BM_RebuildBothLists)->Unit(benchmark::kMicrosecond);
-
-// The user picks another locale: new conventions, then both rebuilds.
-void BM_LocaleChange(benchmark::State& State)
-{
-    TForm3& F = Form();
-    const int Rows[] = {F.SelectLocaleRow(1041), F.SelectLocaleRow(1033), F.SelectLocaleRow(1054),
-                        F.SelectLocaleRow(1025)};
-    std::size_t Next = 0;
-    for (auto _ : State) {
-        F.ComboBoxLang3->setCurrentIndex(Rows[Next++ % std::size(Rows)]);
-        F.ComboBoxLang3Click();
-    }
-    benchmark::DoNotOptimize(F.MyLCID3);
-}
-BENCHMARK(BM_LocaleChange)->Unit(benchmark::kMicrosecond);
-
-// Peer: the 94 renders alone, with the separator replacement.
-void BM_RenderSamplesOnly(benchmark::State& State)
-{
-    TForm3& F = Form();
-    const TFormatSettings Settings = TFormatSettings::Create(1041);
-    QString Format;
-    for (auto _ : State) {
-        for (const QString& Line : F.MemoDate3) {
-            Format = Line;
-            Format.replace(u'/', Settings.DateSeparator);
-            benchmark::DoNotOptimize(RenderDateTime(Format, F.ChildDateTime3, Settings));
-        }
-        for (const QString& Line : F.MemoTime3) {
-            Format = Line;
-            Format.replace(u':', Settings.TimeSeparator);
-            benchmark::DoNotOptimize(RenderDateTime(Format, F.ChildDateTime3, Settings));
-        }
-    }
-}
-BENCHMARK(BM_RenderSamplesOnly)->Unit(benchmark::kMicrosecond);
-
-// Peer: emptying and refilling the two lists with ready texts.
-void BM_FillListsOnly(benchmark::State& State)
-{
-    TForm3& F = Form();
-    QStringList Dates;
-    QStringList Times;
-    for (int i = 0; i < F.ComboBoxDate3->count(); ++i)
-        Dates.append(F.ComboBoxDate3->itemText(i));
-    for (int i = 0; i < F.ComboBoxTime3->count(); ++i)
-        Times.append(F.ComboBoxTime3->itemText(i));
-    for (auto _ : State) {
-        F.ComboBoxDate3->clear();
-        F.ComboBoxDate3->addItems(Dates);
-        F.ComboBoxDate3->setCurrentIndex(0);
-        F.ComboBoxTime3->clear();
-        F.ComboBoxTime3->addItems(Times);
-        F.ComboBoxTime3->setCurrentIndex(0);
-    }
-}
-BENCHMARK(BM_FillListsOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TForm3Bench::BM_RebuildBothLists)->Name("BM_RebuildBothLists")->Unit(benchmark::kMicrosecond);
+BENCHMARK(TForm3Bench::BM_LocaleChange)->Name("BM_LocaleChange")->Unit(benchmark::kMicrosecond);
+BENCHMARK(TForm3Bench::BM_RenderSamplesOnly)->Name("BM_RenderSamplesOnly")->Unit(benchmark::kMicrosecond);
+BENCHMARK(TForm3Bench::BM_FillListsOnly)->Name("BM_FillListsOnly")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

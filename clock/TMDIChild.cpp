@@ -11,7 +11,7 @@
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
-#include "dialogs/TForm3.h"
+#include "dialogs/ClockEdit.h"
 #include "platform/IFontChooser.h"
 #include "platform/IStyleService.h"
 #include "platform/TFontChooser.h"
@@ -261,9 +261,9 @@ IClockFrame& TMDIChild::Frame() const
     return Services2.Frame ? *Services2.Frame : None;
 }
 
-TForm3* TMDIChild::PropertiesDialog() const
+IClockEditor* TMDIChild::PropertiesDialog() const
 {
-    return Services2.Properties ? Services2.Properties : Form3;
+    return Services2.Properties ? Services2.Properties : ApplicationClockEditor();
 }
 
 QLabel* TMDIChild::Label(TLine Line) const
@@ -539,24 +539,6 @@ TFontChoice TMDIChild::LineFontChoice(TLine Line) const
     return {LineFont(LineStyle(Line)), ColorOf(LineStyle(Line).FontColor)};
 }
 
-void TMDIChild::TakeFontChoice(TLine Line, const TFontChoice& Choice, const QColor& S, bool KeepSameColour)
-{
-    TLineStyle style = LineData(Line);
-    const std::uint32_t color = TStyleService::ToColorValue(Choice.Color);
-    if (color != TStyleService::ToColorValue(S))
-        style.seFont = false; // the chosen colour must show under any style
-    if (!KeepSameColour || color != TStyleService::ToColorValue(ColorOf(style.FontColor)))
-        style.FontColor = color;
-    const QFont& f = Choice.Font;
-    style.FontName = f.family();
-    style.FontSize = f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
-    style.Bold = f.bold();
-    style.Italic = f.italic();
-    style.Underline = f.underline();
-    style.StrikeOut = f.strikeOut();
-    SetLineStyle(Line, style);
-}
-
 void TMDIChild::LineFontClick(TLine Line)
 {
     const QColor s = ColorOf(clWindowText);
@@ -564,7 +546,7 @@ void TMDIChild::LineFontClick(TLine Line)
     const std::optional<TFontChoice> choice = dialog->Choose(LineFontChoice(Line), this);
     if (!choice)
         return;
-    TakeFontChoice(Line, *choice, s, false);
+    SetLineStyle(Line, ChosenLineStyle(LineStyle(Line), *choice, s));
     repaint();
     QCoreApplication::processEvents();
 }

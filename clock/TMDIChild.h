@@ -23,8 +23,10 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class IClockEditor;
 class TClockTicker;
-class TForm3;
+struct TClockEditOpening;
+struct TClockEditResult;
 struct TFontChoice;
 
 // The clock time of the latest tick of any clock window.
@@ -37,7 +39,7 @@ struct TClockServices {
     const INowSource* Now = nullptr;
     IStyleService* Style = nullptr;
     IFontChooser* FontChooser = nullptr;
-    TForm3* Properties = nullptr; // null: the application's Form3
+    IClockEditor* Properties = nullptr; // null: the application's properties dialog
     // The frame's one timer for all its clocks; null: the clock ticks by itself.
     TClockTicker* Ticker = nullptr;
 };
@@ -57,7 +59,7 @@ public:
     // The frame holding this window; a stand-in without folder when none.
     IClockFrame& Frame() const;
     // The properties dialog of the edit command, or null while there is none.
-    TForm3* PropertiesDialog() const;
+    IClockEditor* PropertiesDialog() const;
     // PopupMenu2 with its items, made on first use.
     QMenu* ContextMenu();
 
@@ -189,17 +191,10 @@ private:
     void TickSoon();
     void FollowZone(int SecondsFromPc);
     TLineStyle& LineData(TLine Line);
-    // The line takes Choice. A colour other than S (the style's window-text
-    // colour) stops the line from following the style. With KeepSameColour a
-    // colour that shows as the stored one keeps its stored value.
-    void TakeFontChoice(TLine Line, const TFontChoice& Choice, const QColor& S, bool KeepSameColour);
-    // The edit round trip with the properties dialog (TMDIChildEdit.cpp).
-    struct TEditOpening {
-        int Hours = 0;
-        int Minutes = 0;
-    };
-    TEditOpening FillForm3(TForm3& Form);
-    void TakeForm3(const TForm3& Form, const TEditOpening& Opening);
+    // The edit round trip with the properties dialog (TMDIChildEdit.cpp):
+    // the clock as the edit opens, and the edited clock taken back.
+    TClockEditOpening EditOpening();
+    void TakeEdit(const TClockEditResult& Edited);
     // The line shows Text; a changed line renames the window for screen
     // readers.
     void SetLineText(QLabel* Label, const QString& Text);

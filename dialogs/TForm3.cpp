@@ -341,12 +341,7 @@ TDateTime TForm3::GetChildTime3()
         OffSetTime3 = std::lround((Zone - Reading.LocalOffsetSeconds) / 60.0) / 1440.0;
         return UnixTime::ToDateTime(Reading.UtcMs + Zone * 1000LL);
     }
-    const int Hours = NumberBoxHH3->value();
-    const int Minutes = NumberBoxMM3->value();
-    // The sign is the hours' alone; the minutes lengthen the difference.
-    OffSetTime3 = double(std::abs(Hours) * 60 + Minutes) / 1440.0;
-    if (Hours < 0)
-        OffSetTime3 = -OffSetTime3;
+    OffSetTime3 = BoxOffset(NumberBoxHH3->value(), NumberBoxMM3->value());
     return Services3.Now->Now() + OffSetTime3;
 }
 

@@ -3,6 +3,7 @@
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
 #include "datetime/TZoneOffset.h"
+#include "dialogs/ClockEdit.h"
 #include "dialogs/TFontPreviewEdit.h"
 #include "platform/IFontChooser.h"
 
@@ -42,13 +43,38 @@ struct TForm3Services {
 
 // The clock properties dialog: name, time difference, locale, date and time
 // format (each offered as a rendered sample, or typed as a custom format) and
-// the fonts of the three lines. The caller fills it, shows it modally and
-// copies the values back on "Ok"; the dialog itself never touches a clock.
-class TForm3 : public QDialog {
+// the fonts of the three lines. It edits a clock's data: the clock hands it
+// over, and gets it back as the user confirmed it; the dialog itself never
+// touches a clock.
+class TForm3 : public QDialog, public IClockEditor {
     Q_OBJECT
 public:
     explicit TForm3(const TForm3Services& Services = {}, QWidget* Parent = nullptr);
     ~TForm3() override;
+
+    bool IsEditing() const override;
+    // LoadClock, the modal show, and EditedClock on "Ok".
+    std::optional<TClockEditResult> Edit(const TClockEditOpening& Opening) override;
+
+    // Fills every control from the clock, in an order that matters: the
+    // boxes' change rules rebuild the samples, and the lists then show the
+    // clock's own time in its own conventions with its list formats selected.
+    void LoadClock(const TClockEditOpening& Opening);
+    // The clock as the controls now hold it; the custom fields take the
+    // chosen fonts for their previews.
+    TClockEditResult EditedClock();
+
+protected:
+    bool event(QEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    // Tests and benchmarks reach the controls; the clock never does.
+    friend class TestForm3;
+    friend class TestEditClock;
+    friend class TestTimeZoneRow;
+    friend class TestFrameClose;
+    friend struct TForm3Bench;
 
     // Shows the dialog modally: 1 for "Ok", 2 for "Cancel" or a closed window.
     int ShowModal();
@@ -60,7 +86,6 @@ public:
     void RebuildComboBoxDate3();
     void RebuildComboBoxTime3();
 
-    // Filling and reading for the edit round trip.
     // Selects the first locale row holding "," followed by Id, without the
     // locale pick's rebuild; no row when none holds it. Returns the row or -1.
     int SelectLocaleRow(LCID Id);
@@ -142,11 +167,6 @@ public:
     TDateTime ChildDateTime3 = 0; // the moment the samples show
     int MyLCID3 = 0;             // locale id of the selected row
 
-protected:
-    bool event(QEvent* Event) override;
-    void resizeEvent(QResizeEvent* Event) override;
-
-private:
     void CreateControls();
     // One list-or-custom group: radio pair, sample list, font button, custom field with its help button.
     void CreateFormatControls(const QString& ListCaption, QRadioButton*& ListRadio, QRadioButton*& CustomRadio,
@@ -178,6 +198,9 @@ private:
     bool Fitting3 = false;
     TZoneOffset PickedZone_;         // the rules of the search field's zone
     bool ShowingZoneOffset_ = false; // the boxes are being set from the zone
+    TClockEditOpening Opening_;      // the clock of the edit in progress
+    int OpenedHours_ = 0;            // the boxes as LoadClock left them
+    int OpenedMinutes_ = 0;
 };
 
 // The single instance, made hidden at start-up and reused until exit.

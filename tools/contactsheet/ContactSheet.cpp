@@ -5,6 +5,7 @@
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
+#include "datetime/INowSource.h"
 #include "dialogs/TForm3.h"
 #include "platform/TStyleService.h"
 
@@ -58,10 +59,17 @@ int main(int argc, char** argv)
     const QList<QMdiSubWindow*> windows = frame.MdiArea1->subWindowList();
     frame.MdiArea1->setActiveSubWindow(windows.value(1));
 
+    // The dialog as a London clock in English (United Kingdom) opens it.
     TForm3 dialog;
-    dialog.EditName3->setText(QStringLiteral("London"));
-    dialog.SelectLocaleRow(2057); // English (United Kingdom): the samples fill the lists
-    dialog.ComboBoxLang3Click();
+    TClockEditOpening london;
+    london.Data.Name = QStringLiteral("London");
+    london.Data.LocaleID = 2057;
+    london.Settings = TFormatSettings::Create(2057);
+    london.Data.DateFormat.List = london.Settings.ShortDateFormat;
+    london.Data.TimeFormat.List = london.Settings.ShortTimeFormat;
+    london.ChildDateTime = london.ClockTime = TSystemNow().Now();
+    london.NameFont.Font = dialog.font();
+    dialog.LoadClock(london);
     dialog.show();
     QCoreApplication::processEvents();
 
