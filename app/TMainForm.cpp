@@ -193,7 +193,7 @@ int TMainForm::MDIChildCount() const
 void TMainForm::OpenClockFile(const QString& FileName)
 {
     IsStyleChanged = true;
-    auto* child = new TMDIChild(TClockServices{this, nullptr, Services1.Styles, nullptr, Form3, ClockTicker1});
+    auto* child = new TMDIChild(TClockServices{.Frame = this, .Style = Services1.Styles, .Properties = Form3, .Ticker = ClockTicker1});
     child->setAttribute(Qt::WA_DeleteOnClose);
     AddAtDefaultPlace(child);
     child->DataFileName2 = FileName;

@@ -53,7 +53,7 @@ void BM_TickUnchanged(benchmark::State& State)
 {
     App();
     TSteppingNow now;
-    TMDIChild child(TClockServices{nullptr, &now, nullptr, nullptr});
+    TMDIChild child(TClockServices{.Now = &now});
     child.InitNewClock();
     UseSeconds(child);
     for (auto _ : State)
@@ -64,7 +64,7 @@ void BM_TickChanged(benchmark::State& State)
 {
     App();
     TSteppingNow now;
-    TMDIChild child(TClockServices{nullptr, &now, nullptr, nullptr});
+    TMDIChild child(TClockServices{.Now = &now});
     child.InitNewClock();
     UseSeconds(child);
     for (auto _ : State) {
@@ -118,7 +118,7 @@ void BM_MakeClock(benchmark::State& State)
     QMdiArea& area = Area();
     TSteppingNow now;
     for (auto _ : State) {
-        auto* child = new TMDIChild(TClockServices{nullptr, &now, nullptr, nullptr});
+        auto* child = new TMDIChild(TClockServices{.Now = &now});
         area.addSubWindow(child);
         child->show();
         child->InitNewClock();
@@ -146,7 +146,7 @@ void BM_TickChangedShown(benchmark::State& State)
 {
     QMdiArea& area = Area();
     TSteppingNow now;
-    auto* child = new TMDIChild(TClockServices{nullptr, &now, nullptr, nullptr});
+    auto* child = new TMDIChild(TClockServices{.Now = &now});
     area.addSubWindow(child);
     child->show();
     child->InitNewClock();
@@ -181,7 +181,7 @@ void WakeFifty(benchmark::State& State, bool Every)
     TClockTicker ticker(&now, std::move(owned));
     std::vector<std::unique_ptr<TMDIChild>> clocks;
     for (int i = 0; i < 50; ++i) {
-        clocks.push_back(std::make_unique<TMDIChild>(TClockServices{nullptr, &now, nullptr, nullptr, nullptr, &ticker}));
+        clocks.push_back(std::make_unique<TMDIChild>(TClockServices{.Now = &now, .Ticker = &ticker}));
         clocks.back()->InitNewClock();
         if (i % 10 == 0)
             UseSeconds(*clocks.back());

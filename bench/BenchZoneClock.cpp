@@ -83,7 +83,7 @@ QApplication& App()
 void Tick(benchmark::State& State, const QString& Zone, const INowSource* Now)
 {
     App();
-    TMDIChild child(TClockServices{nullptr, Now, nullptr, nullptr});
+    TMDIChild child(TClockServices{.Now = Now});
     child.InitNewClock();
     TClockData data = child.ClockData();
     data.TimeZone = Zone;

@@ -213,8 +213,8 @@ private Q_SLOTS:
         Styles->ActivateStyle(style);
         QMdiArea area;
         area.resize(600, 400);
-        auto* first = new TMDIChild(TClockServices{nullptr, nullptr, Styles.get(), nullptr});
-        auto* second = new TMDIChild(TClockServices{nullptr, nullptr, Styles.get(), nullptr});
+        auto* first = new TMDIChild(TClockServices{.Style = Styles.get()});
+        auto* second = new TMDIChild(TClockServices{.Style = Styles.get()});
         for (TMDIChild* clock : {first, second}) {
             area.addSubWindow(clock);
             clock->SetCloseBox(true);
