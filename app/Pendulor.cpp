@@ -94,6 +94,7 @@ int main(int argc, char** argv)
     // every clock; the frame deletes it.
     TForm3Services form3Services;
     form3Services.OpenHelp = [&shellOpen](const QString& Page) { shellOpen.OpenHelpTopic(Page); };
+    form3Services.Zones = frame.ZoneCatalogs(); // one catalog for the dialog and the city search
     Form3 = new TForm3(form3Services, &frame);
     Form4 = new TForm4(frame.StyleDialogServices(), &frame);
     std::unique_ptr<TStartupTrace> trace;

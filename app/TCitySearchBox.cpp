@@ -15,7 +15,7 @@ constexpr int BoxWidthInAverageCharacters = 48;
 
 } // namespace
 
-TCitySearchBox::TCitySearchBox(std::function<QString()> UserLocale, QWidget* Parent)
+TCitySearchBox::TCitySearchBox(std::shared_ptr<TZoneCatalogSource> Zones, QWidget* Parent)
     : QFrame(Parent)
 {
     setObjectName(QStringLiteral("CitySearchBox"));
@@ -23,7 +23,7 @@ TCitySearchBox::TCitySearchBox(std::function<QString()> UserLocale, QWidget* Par
     setAutoFillBackground(true);
     auto* Layout = new QHBoxLayout(this);
     auto* Label = new QLabel(QStringLiteral("New clock for"), this);
-    Field_ = new TZoneSearchField(Now_, std::move(UserLocale), this);
+    Field_ = new TZoneSearchField(Now_, std::move(Zones), this);
     Field_->SetOffersFixedOffset(false);
     Label->setBuddy(Field_);
     Layout->addWidget(Label);

@@ -4,8 +4,9 @@
 
 #include <QFrame>
 
-#include <functional>
+#include <memory>
 
+class TZoneCatalogSource;
 class TZoneSearchField;
 
 // File > "New for a City...": a small search field over the frame. Typing
@@ -15,8 +16,8 @@ class TZoneSearchField;
 class TCitySearchBox : public QFrame {
     Q_OBJECT
 public:
-    // UserLocale names the language searched besides English ("ja-JP").
-    TCitySearchBox(std::function<QString()> UserLocale, QWidget* Parent);
+    // Zones is the run's catalog, shared with the properties dialog.
+    TCitySearchBox(std::shared_ptr<TZoneCatalogSource> Zones, QWidget* Parent);
 
     // Shows the box empty at the top of Parent's middle, with the focus.
     void Open();

@@ -13,7 +13,9 @@
 #include "common/EPendulorError.h"
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
+#include "datetime/TZoneCatalogSource.h"
 #include "platform/TLinuxShell.h"
+#include "platform/locale/ILocaleDatabase.h"
 #include "platform/TQtMessageBoxes.h"
 #include "platform/TStyleService.h"
 #include "platform/TWindowSystem.h"
@@ -43,6 +45,8 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     : QMainWindow(Parent), Services1(Services)
 {
     MainForm = this;
+    ZoneCatalogs_ = std::make_shared<TZoneCatalogSource>(
+        [] { return ProcessLocale::Database().GetUserDefaultLocaleName(); });
     ClockTicker1 = new TClockTicker(nullptr, {}, this);
     if (!Services1.Styles) {
         auto* styles = new TStyleService(this);

@@ -33,6 +33,7 @@ class TMDIChild;
 class TClockTicker;
 class TInAppWindowMenu;
 class TCitySearchBox;
+class TZoneCatalogSource;
 class TFormTabsBar;
 struct TForm4Services;
 
@@ -173,6 +174,9 @@ public:
     void FileNewCity1Execute();
     void NewClockForCity(const QString& Name, const QString& Zone);
     TCitySearchBox* CitySearch() const { return CitySearch1; }
+    // The run's zone and city catalog, for the frame's city search and the
+    // properties dialog alike.
+    const std::shared_ptr<TZoneCatalogSource>& ZoneCatalogs() const { return ZoneCatalogs_; }
     void FileOpen1Execute();
     // Files dropped onto the frame: the first one is opened as a clock.
     void WMDropFiles(const QStringList& Paths);
@@ -288,6 +292,7 @@ private:
     int TileMode1 = TileHorizontal;
     TInAppWindowMenu* SystemMenu1 = nullptr;
     TCitySearchBox* CitySearch1 = nullptr; // made at its first use
+    std::shared_ptr<TZoneCatalogSource> ZoneCatalogs_;
     bool SettingsUnreadable1 = false; // never overwrite a file we could not read
     QRect PendingOuter1;              // re-applied once the window manager has framed us
     int PendingTries1 = 0;

@@ -2,8 +2,6 @@
 #include "app/TCitySearchBox.h"
 #include "app/TMainForm.h"
 #include "clock/TMDIChild.h"
-#include "datetime/ProcessLocale.h"
-#include "platform/locale/ILocaleDatabase.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,7 +9,7 @@
 void TMainForm::FileNewCity1Execute()
 {
     if (!CitySearch1) {
-        CitySearch1 = new TCitySearchBox([] { return ProcessLocale::Database().GetUserDefaultLocaleName(); }, MdiArea1);
+        CitySearch1 = new TCitySearchBox(ZoneCatalogs_, MdiArea1);
         connect(CitySearch1, &TCitySearchBox::CityPicked, this, &TMainForm::NewClockForCity);
     }
     CitySearch1->Open();

@@ -4,6 +4,7 @@
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
+#include "datetime/TZoneCatalogSource.h"
 #include "datetime/UnixTime.h"
 #include "dialogs/Form3Lists.h"
 #include "dialogs/TForm3ComboBox.h"
@@ -96,6 +97,10 @@ TForm3::TForm3(const TForm3Services& Services, QWidget* Parent)
         OwnFontChooser3 = std::make_unique<TFontChooser>();
         Services3.FontChooser = OwnFontChooser3.get();
     }
+    if (!Services3.Zones)
+        Services3.Zones = std::make_shared<TZoneCatalogSource>([this] {
+            return (Services3.Locales ? *Services3.Locales : ProcessLocale::Database()).GetUserDefaultLocaleName();
+        });
     MemoDate3 = ToStringList(Form3Lists::DateFormats);
     MemoTime3 = ToStringList(Form3Lists::TimeFormats);
 
@@ -144,12 +149,7 @@ void TForm3::CreateControls()
 
     TimeZoneLabel = new QLabel(QStringLiteral("Time Zone"), this);
     TimeZoneLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    TimeZoneSearch = new TZoneSearchField(
-        *Services3.Now,
-        [this] {
-            return (Services3.Locales ? *Services3.Locales : ProcessLocale::Database()).GetUserDefaultLocaleName();
-        },
-        this);
+    TimeZoneSearch = new TZoneSearchField(*Services3.Now, Services3.Zones, this);
 
     CreateFormatControls(QStringLiteral("[Date] Format"), RBtnComboDate3, RBtnEditDate3, DateChoice3, ComboBoxDate3,
                          BtnFontDate3, EditDate3, &TForm3::EditDate3RightButtonClick);

@@ -27,6 +27,7 @@ class QPushButton;
 class QRadioButton;
 class TForm3ComboBox;
 class TForm3NumberBox;
+class TZoneCatalogSource;
 class TZoneSearchField;
 
 // What the properties dialog uses of the rest of the system; anything left
@@ -39,6 +40,9 @@ struct TForm3Services {
     IFontChooser* FontChooser = nullptr;
     IWindowSystem* WindowSystem = nullptr; // the work area the dialog is sized from
     std::function<void(const QString& PageReference)> OpenHelp;
+    // The run's zone catalog, shared with the frame's city search; null: the
+    // dialog's own.
+    std::shared_ptr<TZoneCatalogSource> Zones;
 };
 
 // The clock properties dialog: name, time difference, locale, date and time

@@ -2,6 +2,7 @@
 
 #include "datetime/INowSource.h"
 #include "datetime/TZoneCatalog.h"
+#include "datetime/TZoneCatalogSource.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -94,10 +95,10 @@ public:
 
 } // namespace
 
-TZoneSearchField::TZoneSearchField(const INowSource& Now, std::function<QString()> UserLocale, QWidget* Parent)
+TZoneSearchField::TZoneSearchField(const INowSource& Now, std::shared_ptr<TZoneCatalogSource> Zones, QWidget* Parent)
     : QLineEdit(Parent)
     , Now_(Now)
-    , UserLocale_(std::move(UserLocale))
+    , Zones_(std::move(Zones))
 {
     setObjectName(QStringLiteral("TimeZoneSearch"));
     setPlaceholderText(QStringLiteral("City, country, zone or abbreviation"));
@@ -122,11 +123,8 @@ TZoneSearchField::~TZoneSearchField() = default;
 
 TZoneCatalog& TZoneSearchField::Catalog()
 {
-    // Reading the names of every zone takes a few dozen milliseconds: only
-    // when the zones are first needed.
-    if (!Catalog_)
-        Catalog_ = std::make_unique<TZoneCatalog>(UserLocale_ ? UserLocale_() : QString());
-    return *Catalog_;
+    // Built by the first search of the run: it takes a few dozen milliseconds.
+    return Zones_->Catalog();
 }
 
 QString TZoneSearchField::ShownText(const QString& Id)

@@ -10,6 +10,7 @@ class INowSource;
 class QCompleter;
 class QStandardItemModel;
 class TZoneCatalog;
+class TZoneCatalogSource;
 
 // A search field for a clock's time zone: typing lists the cities and zones
 // whose names hold the text, each with its current offset from UTC; the
@@ -18,9 +19,8 @@ class TZoneCatalog;
 class TZoneSearchField : public QLineEdit {
     Q_OBJECT
 public:
-    // UserLocale names the language searched besides English ("ja-JP"); it is
-    // asked when the zones are first needed.
-    TZoneSearchField(const INowSource& Now, std::function<QString()> UserLocale, QWidget* Parent = nullptr);
+    // Zones is the run's catalog, shared with the other search fields.
+    TZoneSearchField(const INowSource& Now, std::shared_ptr<TZoneCatalogSource> Zones, QWidget* Parent = nullptr);
     ~TZoneSearchField() override;
 
     // The zone kept, an IANA id; empty for a fixed offset. An id the
@@ -62,8 +62,7 @@ private:
     void ShowMatches(const QString& Text);
 
     const INowSource& Now_;
-    std::function<QString()> UserLocale_;
-    std::unique_ptr<TZoneCatalog> Catalog_;
+    std::shared_ptr<TZoneCatalogSource> Zones_;
     QStandardItemModel* Rows_ = nullptr;
     QCompleter* Completer_ = nullptr;
     QString Zone_;
