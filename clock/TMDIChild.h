@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clock/data/DataFileClaims.h"
-#include "clock/data/TClockData.h"
+#include "datetime/TClockData.h"
 #include "datetime/TCompiledFormat.h"
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"

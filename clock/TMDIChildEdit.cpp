@@ -2,7 +2,7 @@
 // properties dialog, shown modally, and on "Ok" the edited data back in.
 #include "clock/TMDIChild.h"
 
-#include "dialogs/ClockEdit.h"
+#include "shell/ClockEdit.h"
 
 #include <QCoreApplication>
 

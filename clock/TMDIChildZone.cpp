@@ -2,7 +2,7 @@
 // its offset from this PC kept in the offset, the caption and the tag.
 #include "clock/TMDIChild.h"
 
-#include "clock/data/OffsetText.h"
+#include "datetime/OffsetText.h"
 #include "datetime/INowSource.h"
 #include "datetime/UnixTime.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/TForm3.h"
 
-#include "clock/data/TClockData.h"
+#include "datetime/TClockData.h"
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"

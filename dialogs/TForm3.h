@@ -3,7 +3,7 @@
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
 #include "datetime/TZoneOffset.h"
-#include "dialogs/ClockEdit.h"
+#include "shell/ClockEdit.h"
 #include "dialogs/TFontPreviewEdit.h"
 #include "platform/IFontChooser.h"
 

@@ -2,7 +2,7 @@
 // the user confirms.
 #include "dialogs/TForm3.h"
 
-#include "clock/data/OffsetText.h"
+#include "datetime/OffsetText.h"
 #include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TForm3NumberBox.h"
 

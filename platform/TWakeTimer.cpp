@@ -56,10 +56,10 @@ public:
     {
         // A zero it_value disarms: the epoch's first millisecond stands for it.
         const qint64 at = std::max<qint64>(DeadlineUtcMs, 1);
-        itimerspec spec{};
-        spec.it_value.tv_sec = time_t(at / 1000);
-        spec.it_value.tv_nsec = long(at % 1000) * 1000000L;
-        Armed_ = ::timerfd_settime(Fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+        itimerspec deadline{};
+        deadline.it_value.tv_sec = time_t(at / 1000);
+        deadline.it_value.tv_nsec = long(at % 1000) * 1000000L;
+        Armed_ = ::timerfd_settime(Fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &deadline, nullptr) == 0;
     }
     void Disarm() override
     {

@@ -1,7 +1,7 @@
 #include "clock/data/ClockDataFile.h"
 
 #include "clock/data/ColorText.h"
-#include "clock/data/OffsetText.h"
+#include "datetime/OffsetText.h"
 #include "common/TIniFile.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"

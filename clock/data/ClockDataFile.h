@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock/data/TClockData.h"
+#include "datetime/TClockData.h"
 #include "datetime/TDateTime.h"
 
 #include <QString>

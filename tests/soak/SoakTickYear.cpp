@@ -71,7 +71,7 @@ private:
     const TOffsetTable& Zone_;
 };
 
-struct TClockSpec {
+struct TClockSetup {
     const char* Zone;    // empty: a fixed offset from this PC
     int OffsetMinutes;   // of a fixed-offset clock
     LCID Locale;
@@ -81,7 +81,7 @@ struct TClockSpec {
 
 // Every clock shows minutes or less: a seconds clock would make the year 31
 // million wake-ups; the ticker's tests drive those through minutes.
-const TClockSpec Specs[] = {
+const TClockSetup Setups[] = {
     {"Europe/Berlin", 0, 1031, u"dddd, d. mmmm yyyy", u"hh:nn"},
     {"America/New_York", 0, 1033, u"m/d/yyyy", u"h:nn AM/PM"},
     {"Australia/Lord_Howe", 0, 2057, u"dd/mm/yyyy", u"h:nn ampm"},
@@ -116,7 +116,7 @@ double ResidentMb()
 }
 
 struct TWatched {
-    const TClockSpec* Spec;
+    const TClockSetup* Setup;
     TMDIChild* Clock;
     std::unique_ptr<TOffsetTable> Zone; // null for a fixed offset
     qint64 LastNext = 0;
@@ -145,17 +145,17 @@ int main(int argc, char** argv)
     TClockTicker ticker(&now, std::move(wakeOwned));
 
     std::vector<TWatched> watched;
-    for (const TClockSpec& spec : Specs) {
+    for (const TClockSetup& setup : Setups) {
         auto* clock = new TMDIChild({nullptr, &now, nullptr, nullptr, nullptr, &ticker});
-        clock->SetLocale(spec.Locale);
-        const QString date = QString::fromUtf16(spec.Date), time = QString::fromUtf16(spec.Time);
+        clock->SetLocale(setup.Locale);
+        const QString date = QString::fromUtf16(setup.Date), time = QString::fromUtf16(setup.Time);
         clock->SetLineFormat(TMDIChild::LineDate, {true, date, false, {}, date});
         clock->SetLineFormat(TMDIChild::LineTime, {true, time, false, {}, time});
-        if (*spec.Zone)
-            clock->SetTimeZone(QString::fromLatin1(spec.Zone));
+        if (*setup.Zone)
+            clock->SetTimeZone(QString::fromLatin1(setup.Zone));
         else
-            clock->SetOffset(spec.OffsetMinutes / 1440.0);
-        watched.push_back({&spec, clock, *spec.Zone ? std::make_unique<TOffsetTable>(spec.Zone, from, to) : nullptr});
+            clock->SetOffset(setup.OffsetMinutes / 1440.0);
+        watched.push_back({&setup, clock, *setup.Zone ? std::make_unique<TOffsetTable>(setup.Zone, from, to) : nullptr});
     }
 
     long long wakes = 0, compared = 0, mismatches = 0;
@@ -164,7 +164,7 @@ int main(int argc, char** argv)
     auto check = [&](qint64 UtcMs, bool Counting) {
         for (TWatched& w : watched) {
             const int seconds = w.Zone ? w.Zone->At(UtcMs).first
-                                       : pcZone.At(UtcMs).first + w.Spec->OffsetMinutes * 60;
+                                       : pcZone.At(UtcMs).first + w.Setup->OffsetMinutes * 60;
             const TDateTime local = UnixTime::ToDateTime(UtcMs + seconds * 1000LL);
             const TFormatSettings& fs = w.Clock->FormatSettings();
             const QString date = Reference::RenderDateTime(w.Clock->ClockData().DateFormat.InEffect, local, fs);
@@ -176,7 +176,7 @@ int main(int argc, char** argv)
                     continue;
                 if (++mismatches <= 10)
                     std::printf("mismatch %s at %s UTC%s: shows \"%s\", expected \"%s\"\n",
-                                *w.Spec->Zone ? w.Spec->Zone : "fixed offset",
+                                *w.Setup->Zone ? w.Setup->Zone : "fixed offset",
                                 qPrintable(QDateTime::fromMSecsSinceEpoch(UtcMs, Qt::UTC).toString(Qt::ISODateWithMs)),
                                 Counting ? "" : " (just before a wake-up)", qPrintable(shown), qPrintable(expected));
             }
@@ -218,7 +218,7 @@ int main(int argc, char** argv)
                 months, watched.size(), wakes, compared, mismatches, seconds, rssStart, rssEnd);
     bool fewer = false;
     for (const TWatched& w : watched) {
-        std::printf("  %-20s %-20s ticks %8lld  visible changes %8lld\n", *w.Spec->Zone ? w.Spec->Zone : "fixed",
+        std::printf("  %-20s %-20s ticks %8lld  visible changes %8lld\n", *w.Setup->Zone ? w.Setup->Zone : "fixed",
                     qPrintable(w.Clock->ClockData().TimeFormat.InEffect), w.Ticks, w.Changes);
         fewer = fewer || w.Ticks < w.Changes;
     }

@@ -1,6 +1,6 @@
 #include "clock/data/ClockDataFile.h"
 #include "clock/data/DataFileName.h"
-#include "clock/data/OffsetText.h"
+#include "datetime/OffsetText.h"
 #include "common/EPendulorError.h"
 #include "common/TIniFile.h"
 #include "datetime/ProcessLocale.h"

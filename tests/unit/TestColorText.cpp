@@ -1,5 +1,5 @@
 #include "clock/data/ColorText.h"
-#include "clock/data/TClockData.h"
+#include "datetime/TClockData.h"
 
 #include <QTest>
 

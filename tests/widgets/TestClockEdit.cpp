@@ -1,6 +1,6 @@
 // A clock's edit through the dialog's values: the clock's data in, the data
 // the dialog gives back out, and the rules the answer is made with.
-#include "dialogs/ClockEdit.h"
+#include "shell/ClockEdit.h"
 #include "dialogs/TForm3.h"
 #include "widgets/doubles/TSettableNow.h"
 

@@ -1,7 +1,7 @@
 #include "app/MainUnit.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
-#include "clock/data/OffsetText.h"
+#include "datetime/OffsetText.h"
 #include "datetime/RenderDateTime.h"
 #include "dialogs/Form3Lists.h"
 #include "dialogs/TForm3.h"

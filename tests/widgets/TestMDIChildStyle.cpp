@@ -1,6 +1,6 @@
 #include "clock/TMDIChild.h"
 #include "clock/TToolWindowStyle.h"
-#include "clock/data/TClockData.h"
+#include "datetime/TClockData.h"
 #include "common/EPendulorError.h"
 #include "platform/TFontChooser.h"
 #include "platform/TFontChooserDialog.h"

@@ -1,7 +1,7 @@
 #include "app/TCitySearchBox.h"
 #include "app/TMainForm.h"
 #include "clock/TMDIChild.h"
-#include "clock/data/OffsetText.h"
+#include "datetime/OffsetText.h"
 #include "dialogs/TZoneSearchField.h"
 #include "widgets/doubles/TFrameFixture.h"
 

@@ -1,4 +1,4 @@
-#include "clock/data/OffsetText.h"
+#include "datetime/OffsetText.h"
 
 #include "common/TIniFile.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/ClockEdit.h"
+#include "shell/ClockEdit.h"
 
 #include "common/Trimmed.h"
 #include "platform/TStyleService.h"

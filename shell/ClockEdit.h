@@ -4,7 +4,7 @@
 // with the rules that turn the dialog's answers into clock data. No widgets:
 // the clock window sees the dialog through this header alone.
 
-#include "clock/data/TClockData.h"
+#include "datetime/TClockData.h"
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
 #include "platform/IFontChooser.h"
