@@ -100,6 +100,7 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     CreateActions();
     CreateMenus();
     CreateTabBar();
+    CreateTimeStrip(layout);
     for (QWidget* bar : {static_cast<QWidget*>(MainMenu1), static_cast<QWidget*>(FormTabsBar1),
                          static_cast<QWidget*>(FormTabsBar1->Tabs())})
         bar->installEventFilter(this);
@@ -231,8 +232,10 @@ void TMainForm::OpenClockFile(const QString& FileName)
     connect(child, &QObject::destroyed, this, [this] {
         UpdateLayoutActions();
         SyncTabs();
+        RefreshMomentShading();
     });
     SyncTabs();
+    RefreshMomentShading();
 }
 
 void TMainForm::ShowOpenedClock(QMdiSubWindow* Clock)

@@ -2,6 +2,8 @@
 
 #include "app/data/TFrameSettings.h"
 #include "clock/IClockFrame.h"
+#include "datetime/INowSource.h"
+#include "datetime/WorkingShade.h"
 #include "platform/IOpenFileDialog.h"
 
 #include <QList>
@@ -18,6 +20,7 @@
 #include <optional>
 
 class QAction;
+class QBoxLayout;
 class QActionGroup;
 class QListWidget;
 class QMdiArea;
@@ -35,6 +38,7 @@ class TInAppWindowMenu;
 class TCitySearchBox;
 class TZoneCatalogSource;
 class TFormTabsBar;
+class TTimeStrip;
 struct TForm4Services;
 
 // What the frame asks of the platform. A null member means the real one;
@@ -314,6 +318,22 @@ private:
     QPointer<QMdiSubWindow> LastOpenedClock; // activated when a set has opened
     TClockTicker* ClockTicker1 = nullptr; // the one wake-up of all clock windows
     TDataFileClaims ClockFileClaims;
+
+    // The time slider (TMainFormMoment.cpp): View > "Time Slider" shows the
+    // strip under the clocks; a moment chosen there is shown by every clock.
+    void CreateTimeStrip(QBoxLayout* Layout);
+    void TimeSlider1Click();
+    void ShowMoment(std::optional<qint64> UtcMs);
+    void CopyMoment();
+    void RefreshMomentShading();
+    std::vector<TShade> MomentShades(qint64 FirstUtcMs, int Steps) const;
+    // The frame's title without the moment it may show; the settings keep this.
+    QString Caption() const;
+    void SetCaption(const QString& Caption);
+    QAction* TimeSlider1 = nullptr;
+    TTimeStrip* TimeStrip1 = nullptr;
+    TSystemNow PcNow1;    // this PC's clock and zone rules, for the slider
+    QString MomentTitle1; // what the title adds while a moment is shown
 };
 
 extern TMainForm* MainForm;

@@ -78,7 +78,9 @@ void TMainForm::ApplyFrameSettings(const TFrameSettings& Settings)
     }
 
     SetAlphaBlendValue(Settings.AlphaBlendValue);
-    setWindowTitle(Settings.Caption);
+    SetCaption(Settings.Caption);
+    TimeSlider1->setChecked(Settings.ShowTimeSlider);
+    TimeSlider1Click();
     StyleName = Settings.StyleName;
 
     ListBox1->clear();
@@ -211,8 +213,9 @@ TFrameSettings TMainForm::FrameSettings() const
                                                                     : TRememberedLayout::None,
                                      TileMode1);
     s.AlphaBlendValue = AlphaBlendValue();
-    s.Caption = windowTitle();
+    s.Caption = Caption();
     s.StyleName = StyleName;
+    s.ShowTimeSlider = TimeSlider1->isChecked();
     // The files the clocks write (or wrote), numbered where names repeat.
     for (const TMDIChild* clock : ClockWindows())
         s.ClockFiles.append(clock->DataFilePath());

@@ -33,7 +33,7 @@ void TMainForm::PlaceShortCut(int FolderNumber, const QString& Kind)
 {
     const TSystemNow Now;
     const TShellShortCuts ShortCuts(ShellOpen(), Now, ProcessLocale::SystemSettings());
-    ShortCuts.PlaceShortCut(FolderNumber, Kind, QCoreApplication::applicationFilePath(), windowTitle());
+    ShortCuts.PlaceShortCut(FolderNumber, Kind, QCoreApplication::applicationFilePath(), Caption());
 }
 
 void TMainForm::SendTo1Click()

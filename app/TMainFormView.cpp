@@ -381,9 +381,9 @@ void TMainForm::LocateCenter1Click()
 
 void TMainForm::SetTitle1Click()
 {
-    QString title = windowTitle();
+    QString title = Caption();
     if (MessageBoxes().InputQuery(windowTitle(), QStringLiteral("New Title"), title))
-        setWindowTitle(title);
+        SetCaption(title);
 }
 
 void TMainForm::WMSysCommand(int Command)

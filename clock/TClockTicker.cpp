@@ -74,6 +74,20 @@ void TClockTicker::Tick()
     TickAndArm(true, NowMs());
 }
 
+void TClockTicker::ShowMoment(const TNowReading& Moment)
+{
+    Moment_ = Moment;
+    TickAndArm(true, NowMs());
+}
+
+void TClockTicker::ShowNow()
+{
+    if (!Moment_)
+        return;
+    Moment_.reset();
+    TickAndArm(true, NowMs());
+}
+
 void TClockTicker::Stop()
 {
     Stopped_ = true;
@@ -107,10 +121,11 @@ void TClockTicker::TickAndArm(bool All, qint64 NowMs)
             continue;
         try {
             entry.Clock->Timer1Timer();
-            entry.Due = entry.Clock->NextChange();
+            // A moment's lines stand still: nothing to wake for.
+            entry.Due = Moment_ ? NoDeadline : entry.Clock->NextChange();
             // A clock whose own time lags behind the ticker's would be due
             // again at once, for ever: it looks again a second later.
-            if (entry.Due <= NowMs)
+            if (!Moment_ && entry.Due <= NowMs)
                 entry.Due = NowMs + CountingWakeCapMs;
         } catch (...) {
             entry.Due = NowMs + CountingWakeCapMs;
@@ -134,5 +149,8 @@ void TClockTicker::Arm(qint64 NowMs)
     for (const TEntry& entry : Clocks_)
         next = std::min(next, entry.Due);
     Deadline_ = next;
-    Wake_->ArmAt(next, NowMs);
+    if (next == NoDeadline)
+        Wake_->Disarm();
+    else
+        Wake_->ArmAt(next, NowMs);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datetime/INowSource.h"
 #include "platform/IWakeTimer.h"
 
 #include <QHash>
@@ -7,9 +8,9 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
-class INowSource;
 class TMDIChild;
 
 // One wake-up for a set of clock windows: the ticker sleeps until the
@@ -44,6 +45,14 @@ public:
     // once all have ticked.
     void Tick();
 
+    // A chosen moment: every clock ticks once at this PC's reading Moment and
+    // then stands still (no wake-ups) until ShowNow; clocks added or marked
+    // due meanwhile show it too. ShowNow ticks every clock at once.
+    void ShowMoment(const TNowReading& Moment);
+    void ShowNow();
+    // The reading the clocks show: the chosen moment, or nullopt for now.
+    const std::optional<TNowReading>& Moment() const { return Moment_; }
+
     // Stop: no wake-ups until Start, for tests and benchmarks that tick by hand.
     void Stop();
     void Start();
@@ -71,4 +80,5 @@ private:
     QHash<TMDIChild*, std::size_t> Index_; // place of each clock in Clocks_
     qint64 Deadline_ = NoDeadline;
     bool Stopped_ = false;
+    std::optional<TNowReading> Moment_;
 };

@@ -15,6 +15,7 @@
 #include "platform/IFontChooser.h"
 #include "platform/IStyleService.h"
 #include "platform/TFontChooser.h"
+#include "platform/StyleTable.h"
 #include "platform/TStyleService.h"
 
 #include <QAction>
@@ -308,11 +309,22 @@ QColor TMDIChild::ColorOf(std::uint32_t Color) const
 void TMDIChild::ApplyLineColor(TLine Line)
 {
     const TLineStyle& s = LineData(Line);
-    const QColor own = ColorOf(s.FontColor);
+    // A chosen moment tints the time line, so that no one takes it for now.
+    const bool mark = Line == LineTime && MomentMark2;
+    const bool follow = s.seFont && !mark;
+    const QColor own = mark ? ReadableOn(ColorOf(clHighlight), ColorOf(clBtnFace)) : ColorOf(s.FontColor);
     if (Services2.Style)
-        Services2.Style->SetFontElement(*Label(Line), s.seFont, own);
+        Services2.Style->SetFontElement(*Label(Line), follow, own);
     else
-        TStyleService::ApplyFontElement(*Label(Line), s.seFont, own);
+        TStyleService::ApplyFontElement(*Label(Line), follow, own);
+}
+
+void TMDIChild::SetMomentMark(bool Shown)
+{
+    if (MomentMark2 == Shown)
+        return;
+    MomentMark2 = Shown;
+    ApplyLineColor(LineTime);
 }
 
 void TMDIChild::SetClockName(const QString& Name)
@@ -456,7 +468,7 @@ void TMDIChild::UpdateAccessibleName()
 
 void TMDIChild::Timer1Timer()
 {
-    const TClockReading now = ReadClock();
+    const TClockReading now = ReadShown();
     ChildDateTime = now.Local;
     const QString& dateFormat = ClockData_.DateFormat.InEffect;
     const QString& timeFormat = ClockData_.TimeFormat.InEffect;
@@ -468,8 +480,24 @@ void TMDIChild::Timer1Timer()
     CompiledTime.Render(TimeBuffer2, ChildDateTime);
     SetLineText(LabelDate2, DateBuffer2);
     SetLineText(LabelTime2, TimeBuffer2);
+    ShownOffsetMs2 = now.Offset.OffsetMs;
     NextChange2 = NextLineChange(now.UtcMs, now.Offset, now.PcOffsetUntilMs, CompiledDate.Changes(),
                                  CompiledTime.Changes());
+}
+
+TClockReading TMDIChild::ReadShown()
+{
+    const std::optional<TNowReading>& moment = Ticker2 ? Ticker2->Moment() : std::nullopt;
+    if (!moment) {
+        SetMomentMark(false);
+        return ReadClock(NowSource().Read());
+    }
+    // A zone clock's offset, caption and tag stay as at now: a new clock
+    // takes them from now before it shows the moment.
+    if (Zone_.IsKnown() && !ZoneShown_)
+        ReadClock(NowSource().Read());
+    SetMomentMark(true);
+    return ClockTimeAt(*moment, Zone_, ClockData_.OffsetTime);
 }
 
 void TMDIChild::TickSoon()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/data/DataFileClaims.h"
+#include "datetime/ClockTime.h"
 #include "datetime/TClockData.h"
 #include "datetime/TCompiledFormat.h"
 #include "datetime/TDateTime.h"
@@ -78,6 +79,8 @@ public:
     // The instant (ms since 1970, UTC) after the latest tick at which a line
     // can change next.
     qint64 NextChange() const { return NextChange2; }
+    // The offset from UTC of the time the clock shows (ms).
+    qint64 ShownOffsetMs() const { return ShownOffsetMs2; }
     void FormResize();
     // Writes the clock data file while SaveDataFiles is set; throws when the
     // file cannot be written.
@@ -180,13 +183,12 @@ private:
     // by the clock's zone, which keeps the offset, caption and tag current
     // (TMDIChildZone.cpp).
     TDateTime ClockTime();
-    struct TClockReading {
-        TDateTime Local = 0;    // the clock's time
-        qint64 UtcMs = 0;       // the same moment
-        TOffsetPeriod Offset;   // the clock's time minus UTC, and until when
-        qint64 PcOffsetUntilMs = 0; // this PC's next transition
-    };
-    TClockReading ReadClock();
+    // The clock at this PC's reading Pc; a zone clock's offset, caption and
+    // tag follow the zone (call it with now only: a chosen moment never moves them).
+    TClockReading ReadClock(const TNowReading& Pc);
+    // The clock's lines at the ticker's chosen moment, or now.
+    TClockReading ReadShown();
+    void SetMomentMark(bool Shown);
     // The ticker ticks this clock at once (its formats, offset or zone changed).
     void TickSoon();
     void FollowZone(int SecondsFromPc);
@@ -230,4 +232,6 @@ private:
     QList<QPointer<QMdiSubWindow>> HeldCaptions2;
     QPointer<TClockTicker> Ticker2; // the frame's may go before its clocks
     qint64 NextChange2 = 0;
+    qint64 ShownOffsetMs2 = 0;
+    bool MomentMark2 = false; // the time line shows a chosen moment, not now
 };

@@ -2,9 +2,9 @@
 // its offset from this PC kept in the offset, the caption and the tag.
 #include "clock/TMDIChild.h"
 
+#include "datetime/ClockTime.h"
 #include "datetime/OffsetText.h"
 #include "datetime/INowSource.h"
-#include "datetime/UnixTime.h"
 
 #include <QWidget>
 
@@ -27,26 +27,17 @@ void TMDIChild::SetTimeZone(const QString& Id)
 
 TDateTime TMDIChild::ClockTime()
 {
-    return ReadClock().Local;
+    return ReadClock(NowSource().Read()).Local;
 }
 
-TMDIChild::TClockReading TMDIChild::ReadClock()
+TClockReading TMDIChild::ReadClock(const TNowReading& Pc)
 {
-    const TNowReading reading = NowSource().Read();
-    TClockReading r;
-    r.UtcMs = reading.UtcMs;
-    r.PcOffsetUntilMs = reading.LocalOffsetUntilMs;
-    if (!Zone_.IsKnown()) {
-        const qint64 pcMs = reading.LocalOffsetSeconds * 1000LL;
-        r.Local = UnixTime::ToDateTime(reading.UtcMs + pcMs) + ClockData_.OffsetTime;
-        r.Offset = {pcMs + std::llround(ClockData_.OffsetTime * UnixTime::MsPerDay), reading.LocalOffsetUntilMs};
-        return r;
+    const TClockReading r = ClockTimeAt(Pc, Zone_, ClockData_.OffsetTime);
+    if (Zone_.IsKnown()) {
+        const int fromPc = int(r.Offset.OffsetMs / 1000) - Pc.LocalOffsetSeconds;
+        if (!ZoneShown_ || fromPc != ZoneFromPc_)
+            FollowZone(fromPc);
     }
-    const int zone = Zone_.SecondsAt(reading.UtcMs);
-    if (!ZoneShown_ || zone - reading.LocalOffsetSeconds != ZoneFromPc_)
-        FollowZone(zone - reading.LocalOffsetSeconds);
-    r.Local = UnixTime::ToDateTime(reading.UtcMs + zone * 1000LL);
-    r.Offset = {zone * 1000LL, Zone_.HoldsUntil()};
     return r;
 }
 

@@ -22,6 +22,9 @@ public:
     // The same moment in UTC. A source that knows only local time reads as a
     // PC whose local time is UTC.
     virtual TNowReading Read() const;
+    // This PC's reading at another instant: its offset from UTC then. A
+    // source that knows no zone rules keeps the offset of now.
+    virtual TNowReading ReadAt(qint64 UtcMs) const;
 };
 
 // The PC's local time.
@@ -29,6 +32,7 @@ class TSystemNow final : public INowSource {
 public:
     TDateTime Now() const override;
     TNowReading Read() const override;
+    TNowReading ReadAt(qint64 UtcMs) const override;
 
 private:
     mutable long long LastZoneCheck_ = 0; // seconds since 1970 of the last zone refresh

@@ -10,6 +10,8 @@
 constexpr quint32 clBlack = 0x00000000;
 constexpr quint32 clWindowText = 0xFF000008;
 constexpr quint32 clAppWorkSpace = 0xFF00000C;
+constexpr quint32 clHighlight = 0xFF00000D;
+constexpr quint32 clBtnFace = 0xFF00000F;
 constexpr quint32 clNone = 0x1FFFFFFF;
 constexpr quint32 clDefault = 0x20000000;
 

@@ -25,6 +25,11 @@ TNowReading INowSource::Read() const
     return {UnixTime::FromDateTime(Now()), 0};
 }
 
+TNowReading INowSource::ReadAt(qint64 UtcMs) const
+{
+    return {UtcMs, Read().LocalOffsetSeconds};
+}
+
 // Reads the system clock and the local time of the same moment.
 static TLocalReading ReadClock(long long& LastZoneCheck)
 {
@@ -68,4 +73,15 @@ TNowReading TSystemNow::Read() const
         ZoneSeconds_ = offset;
     }
     return {ms, offset, ZoneUntilMs_};
+}
+
+TNowReading TSystemNow::ReadAt(qint64 UtcMs) const
+{
+    // Asked only when a moment other than now is chosen: the tz database's
+    // cost does not matter here.
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(UtcMs, Qt::UTC);
+    const QTimeZone::OffsetData next = zone.nextTransition(at);
+    return {UtcMs, zone.offsetFromUtc(at),
+            next.atUtc.isValid() ? next.atUtc.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max()};
 }

@@ -1,6 +1,8 @@
 #include "platform/StyleTable.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -134,4 +136,47 @@ QPalette StylePalette(const TStyleDefinition& S)
     p.setColor(QPalette::Disabled, QPalette::Base, StyleColor(S.Window));
     p.setColor(QPalette::Disabled, QPalette::Highlight, StyleColor(S.InactiveHighlight));
     return p;
+}
+
+namespace {
+
+// WCAG 2 relative luminance and contrast ratio.
+double LinearChannel(int Value)
+{
+    const double c = Value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double RelativeLuminance(const QColor& C)
+{
+    return 0.2126 * LinearChannel(C.red()) + 0.7152 * LinearChannel(C.green()) + 0.0722 * LinearChannel(C.blue());
+}
+
+double ContrastRatio(const QColor& A, const QColor& B)
+{
+    const double a = RelativeLuminance(A), b = RelativeLuminance(B);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor Mixed(const QColor& From, const QColor& To, int Percent)
+{
+    const auto mix = [Percent](int A, int B) { return (A * (100 - Percent) + B * Percent + 50) / 100; };
+    return QColor(mix(From.red(), To.red()), mix(From.green(), To.green()), mix(From.blue(), To.blue()));
+}
+
+} // namespace
+
+QColor ReadableOn(const QColor& Colour, const QColor& Ground)
+{
+    const QColor colour = Colour.toRgb();
+    if (ContrastRatio(colour, Ground) >= 4.5)
+        return colour;
+    const QColor towards = ContrastRatio(Qt::black, Ground) >= ContrastRatio(Qt::white, Ground) ? QColor(Qt::black)
+                                                                                              : QColor(Qt::white);
+    for (int percent = 5; percent < 100; percent += 5) {
+        const QColor mixed = Mixed(colour, towards, percent);
+        if (ContrastRatio(mixed, Ground) >= 4.5)
+            return mixed;
+    }
+    return towards;
 }

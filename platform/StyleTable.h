@@ -21,3 +21,8 @@ const TFamilyLook& FamilyLook(TStyleFamily Family);
 QPalette StylePalette(const TStyleDefinition& Style);
 
 inline QColor StyleColor(std::uint32_t Rgb) { return QColor::fromRgb(QRgb(0xFF000000u | Rgb)); }
+
+// Colour as near as it can stay to itself while reading on Ground: mixed
+// towards black or white (whichever reads better) until its contrast, judged
+// as drawn in 8 bits a channel, is at least 4.5:1.
+QColor ReadableOn(const QColor& Colour, const QColor& Ground);

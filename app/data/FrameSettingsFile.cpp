@@ -54,6 +54,7 @@ TFrameSettings ReadFrameSettings(const TIniFile& Ini, const TFrameDefaults& Defa
     s.AlphaBlendValue = Ini.ReadInteger(Option, u"AlphaBlendValue", 255) & 0xFF;
     s.Caption = Ini.ReadString(Option, u"Caption", Defaults.Caption);
     s.StyleName = Ini.ReadString(Option, u"StyleName", QStringLiteral("Windows"));
+    s.ShowTimeSlider = Ini.ReadBool(Option, u"TimeSlider", false);
 
     for (const QString& key : Ini.ReadSection(DataFile))
         s.ClockFiles.append(Ini.ReadString(DataFile, key, QString()));
@@ -96,6 +97,9 @@ void WriteFrameSettings(TIniFile& ini, const TFrameSettings& S, const TProgramSt
     ini.WriteInteger(Option, u"AlphaBlendValue", S.AlphaBlendValue);
     ini.WriteString(Option, u"Caption", S.Caption);
     ini.WriteString(Option, u"StyleName", S.StyleName);
+    // Files of before never held it: they read and write as they did.
+    if (S.ShowTimeSlider)
+        ini.WriteString(Option, u"TimeSlider", QStringLiteral("1"));
 
     for (qsizetype i = 0; i < S.ClockFiles.size(); ++i)
         ini.WriteString(DataFile, QStringLiteral("FileName%1").arg(i), S.ClockFiles[i]);

@@ -29,6 +29,7 @@ struct TFrameSettings {
     int AlphaBlendValue = 255; // 0..255
     QString Caption;
     QString StyleName = QStringLiteral("Windows");
+    bool ShowTimeSlider = false; // written only while true
     QStringList ClockFiles; // the open clock files, in the frame's list order
 
     friend bool operator==(const TFrameSettings&, const TFrameSettings&) = default;

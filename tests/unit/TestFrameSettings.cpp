@@ -33,6 +33,7 @@ QString Field(const TFrameSettings& S, const QString& Name)
         {"AlphaBlendValue", QString::number(S.AlphaBlendValue)},
         {"Caption", S.Caption},
         {"StyleName", S.StyleName},
+        {"ShowTimeSlider", B(S.ShowTimeSlider)},
         {"ClockFiles", S.ClockFiles.join(u'|')},
     };
     for (const auto& [Key, Value] : Fields)
@@ -83,6 +84,7 @@ void TestFrameSettings::readsEachKeyOrItsDefault_data()
     QTest::newRow("empty: caption") << "" << "Caption" << "Pendulor";
     QTest::newRow("empty: style") << "" << "StyleName" << "Windows";
     QTest::newRow("empty: no clocks") << "" << "ClockFiles" << "";
+    QTest::newRow("empty: no time slider") << "" << "ShowTimeSlider" << "0";
 
     QTest::newRow("stored bounds") << "[POSITION]\nLeft=-50\nTop=20\nWidth=640\nHeight=480"
                                    << "Bounds" << "-50,20 640x480";
@@ -109,6 +111,8 @@ void TestFrameSettings::readsEachKeyOrItsDefault_data()
     QTest::newRow("negative opacity's low 8 bits") << "[OPTION]\nAlphaBlendValue=-1" << "AlphaBlendValue" << "255";
     QTest::newRow("empty caption stays empty") << "[OPTION]\nCaption=" << "Caption" << "";
     QTest::newRow("caption") << "[OPTION]\nCaption= World  Clock " << "Caption" << "World  Clock";
+    QTest::newRow("time slider") << "[OPTION]\nTimeSlider=1" << "ShowTimeSlider" << "1";
+    QTest::newRow("time slider off") << "[OPTION]\nTimeSlider=0" << "ShowTimeSlider" << "0";
     QTest::newRow("unknown style name is kept") << "[OPTION]\nStyleName=Nowhere" << "StyleName" << "Nowhere";
     QTest::newRow("clock files in their order, whatever the keys")
         << "[DATAFILE]\nFileName1=/b.dat\nX=/a.dat" << "ClockFiles" << "/b.dat|/a.dat";
@@ -176,6 +180,12 @@ void TestFrameSettings::writesTheFileInItsFixedOrder()
     const QString text = QString::fromUtf8(ReadBytes(path));
     QVERIFY(text.contains(u"ShowMenuBar=0\r\nShowTabs=1\r\nShowCloseButton=0\r\n"_s));
     QVERIFY(!text.contains(u"DATAFILE"_s));
+    QVERIFY(!text.contains(u"TimeSlider"_s));
+
+    // The time slider shown: its key ends the OPTION section.
+    s.ShowTimeSlider = true;
+    WriteFrameSettingsFile(path, s, ProgramStamp(path));
+    QVERIFY(QString::fromUtf8(ReadBytes(path)).endsWith(u"StyleName=Amethyst Kamri\r\nTimeSlider=1\r\n\r\n"_s));
 }
 
 void TestFrameSettings::roundTripKeepsEveryValue()
@@ -191,6 +201,7 @@ void TestFrameSettings::roundTripKeepsEveryValue()
     s.AlphaBlendValue = 0;
     s.Caption = QString(); // an empty caption survives: the key exists
     s.StyleName = u"日本語 Style"_s;
+    s.ShowTimeSlider = true;
     s.ClockFiles = {u"/d/a=b.dat"_s};
     WriteFrameSettingsFile(path, s, ProgramStamp(path));
     QCOMPARE(ReadFrameSettingsFile(path, Screen), s);

@@ -1,3 +1,4 @@
+#include "platform/StyleTable.h"
 #include "platform/TStyleService.h"
 
 #include <QApplication>
@@ -77,6 +78,8 @@ private Q_SLOTS:
             {"inactive caption", system(19), system(3)},
             // A clock's lines that follow the style, on the clock's button-face background.
             {"clock lines", system(8), system(15)},
+            // A chosen moment's time line, as the clock draws it.
+            {"moment mark", ReadableOn(system(13), system(15)), system(15)},
         };
         for (const TPair& pair : pairs) {
             const double ratio = Contrast(pair.Text, pair.Ground);
@@ -84,6 +87,9 @@ private Q_SLOTS:
                                                   .arg(QLatin1String(pair.What), pair.Text.name(), pair.Ground.name())
                                                   .arg(ratio, 0, 'f', 2)));
         }
+        // The mark must look unlike a line at now.
+        QVERIFY2(ReadableOn(system(13), system(15)) != system(8).toRgb(),
+                 qPrintable(QStringLiteral("the moment mark is the lines' own colour %1").arg(system(8).name())));
     }
 };
 
