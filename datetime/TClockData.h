@@ -2,9 +2,12 @@
 
 #include "datetime/TDateTime.h"
 #include "datetime/TFormatSettings.h"
+#include "datetime/WorkingDays.h"
 
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 // Colour values: 0x00BBGGRR for a plain colour, 0xFF0000nn for system colour nn.
 constexpr quint32 clBlack = 0x00000000;
@@ -62,6 +65,9 @@ struct TClockData {
     // that keeps a fixed offset from this PC. An id the tz database does not
     // know is kept, and the clock then runs on OffsetTime.
     QString TimeZone;
+    // The clock's own working hours; none: the default of its region, which
+    // follows the zone and the locale when they change.
+    std::optional<TWorkingHours> WorkingHours;
     LCID LocaleID = 1033;
     TLineStyle NameLine;
     TLineStyle DateLine;

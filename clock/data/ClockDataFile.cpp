@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdlib>
 
@@ -85,6 +86,65 @@ QString StoredOffsetText(TDateTime Offset)
     return std::abs(OffsetTag(Offset)) > 2359 ? QStringLiteral("+0000") : OffsetText(Offset);
 }
 
+QString MinuteText(int Minute)
+{
+    return QStringLiteral("%1:%2").arg(Minute / 60, 2, 10, QLatin1Char('0')).arg(Minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+// "09:30-18:00" as start and end minutes; nullopt for anything else.
+std::optional<std::pair<int, int>> ParseWorkHours(const QString& Text)
+{
+    static const QRegularExpression Span(QStringLiteral("^([0-9]{1,2}):([0-9]{2}) *- *([0-9]{1,2}):([0-9]{2})$"));
+    const QRegularExpressionMatch Match = Span.match(Text);
+    if (!Match.hasMatch())
+        return std::nullopt;
+    const auto Minute = [&Match](int HourGroup, int MinuteGroup) -> std::optional<int> {
+        const int H = Match.captured(HourGroup).toInt(), M = Match.captured(MinuteGroup).toInt();
+        return H < 24 && M < 60 ? std::optional<int>(H * 60 + M) : std::nullopt;
+    };
+    const std::optional<int> Start = Minute(1, 2), End = Minute(3, 4);
+    if (!Start || !End)
+        return std::nullopt;
+    return std::pair(*Start, *End);
+}
+
+// "Mon,Tue,Wed" as day bits; nullopt for an empty list or an unknown name.
+std::optional<quint8> ParseWorkDays(const QString& Text)
+{
+    quint8 Days = 0;
+    for (QStringView Name : QStringView(Text).split(u',')) {
+        const std::optional<int> Day = DayOfEnglishName(Name.trimmed());
+        if (!Day)
+            return std::nullopt;
+        Days |= DayBit(*Day);
+    }
+    return Days;
+}
+
+// A clock's own hours need both keys intact; anything less is the default.
+std::optional<TWorkingHours> ReadWorkingHours(const TIniFile& Ini)
+{
+    const std::optional<std::pair<int, int>> Span = ParseWorkHours(Ini.ReadString(u"NAME", u"WorkHours", QString()));
+    const std::optional<quint8> Days = ParseWorkDays(Ini.ReadString(u"NAME", u"WorkDays", QString()));
+    if (!Span || !Days)
+        return std::nullopt;
+    return TWorkingHours{Span->first, Span->second, *Days};
+}
+
+void WriteWorkingHours(TIniFile& Ini, const std::optional<TWorkingHours>& Hours)
+{
+    // Hours that could not be read back (no day at all) stay unwritten: the
+    // clock then has its region's default, as when they were never set.
+    if (!Hours || !IsValidWorkingHours(*Hours))
+        return;
+    Ini.WriteString(u"NAME", u"WorkHours", MinuteText(Hours->StartMinute) + u'-' + MinuteText(Hours->EndMinute));
+    QStringList Names;
+    for (int Day = 1; Day <= 7; ++Day)
+        if (Hours->Days & DayBit(Day))
+            Names.append(EnglishDayName(Day));
+    Ini.WriteString(u"NAME", u"WorkDays", Names.join(u','));
+}
+
 } // namespace
 
 void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData& Data)
@@ -101,6 +161,7 @@ void ReadClockData(const TIniFile& Ini, LCID DefaultLocaleID, TClockData& Data)
     ReadLineStyle(Ini, u"NAME", 26, LineAlignLeft, D.NameLine);
     D.OffsetTime = ParseOffsetText(Ini.ReadString(u"NAME", u"Offset", DefaultOffsetText));
     D.TimeZone = Ini.ReadString(u"NAME", u"TimeZone", QString());
+    D.WorkingHours = ReadWorkingHours(Ini);
 
     // The locale comes before the formats: their defaults are its own.
     D.LocaleID = static_cast<LCID>(Ini.ReadInteger(u"NAME", u"LocaleID", static_cast<int>(DefaultLocaleID)));
@@ -139,6 +200,7 @@ void WriteClockData(TIniFile& Ini, const TClockData& Data, const QString& Captio
     Ini.WriteString(u"NAME", u"Offset", StoredOffsetText(Data.OffsetTime));
     if (!Data.TimeZone.isEmpty())
         Ini.WriteString(u"NAME", u"TimeZone", Data.TimeZone);
+    WriteWorkingHours(Ini, Data.WorkingHours);
 
     WriteLineStyle(Ini, u"DATE", Data.DateLine);
     WriteLineFormat(Ini, u"DATE", Data.DateFormat);

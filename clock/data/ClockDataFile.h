@@ -22,7 +22,9 @@ void ReadClockDataFile(const QString& FileName, LCID DefaultLocaleID, TClockData
 void ReadClockData(const TIniFile& Ini, LCID DefaultLocaleID, TClockData& Data);
 
 // Replaces the file Path as a whole with Data. NAME/TimeZone is written only
-// for a clock with a zone, as the last key of NAME; an offset of more than
+// for a clock with a zone, after Offset; then WorkHours ("09:30-18:00") and
+// WorkDays ("Mon,Tue,Wed,Thu,Fri") only for a clock with hours of its own,
+// which read back as the default when either is absent or damaged. An offset of more than
 // 23:59 either way (a zone far from this PC) is written as +0000. Caption is the window's caption
 // (FILE/Caption); Moment is the time of writing (FILE/LastClose, rendered in
 // the system settings). An existing file keeps its encoding. Throws

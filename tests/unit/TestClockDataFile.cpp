@@ -17,6 +17,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(TWorkingHours)
+
 namespace {
 
 QByteArray Utf16(const QString& Text, bool BigEndian)
@@ -30,6 +32,19 @@ QByteArray Utf16(const QString& Text, bool BigEndian)
 }
 
 QString B(bool V) { return V ? u"1"_s : u"0"_s; }
+
+// "570-1080 Mon,Sun" (start and end minute, days) or "default".
+QString HoursText(const std::optional<TWorkingHours>& Hours)
+{
+    if (!Hours)
+        return u"default"_s;
+    const QStringList Names = {u"Mon"_s, u"Tue"_s, u"Wed"_s, u"Thu"_s, u"Fri"_s, u"Sat"_s, u"Sun"_s};
+    QStringList Days;
+    for (int Day = 0; Day < 7; ++Day)
+        if (Hours->Days & (1u << Day))
+            Days.append(Names[Day]);
+    return u"%1-%2 %3"_s.arg(Hours->StartMinute).arg(Hours->EndMinute).arg(Days.join(u','));
+}
 
 // One field of a record as text, so that a table can name what it checks.
 QString Field(const TClockData& D, const QString& Name)
@@ -54,6 +69,7 @@ QString Field(const TClockData& D, const QString& Name)
         {"Offset", OffsetText(D.OffsetTime)},
         {"DateFormat", D.DateFormat.InEffect},
         {"TimeFormat", D.TimeFormat.InEffect},
+        {"WorkingHours", HoursText(D.WorkingHours)},
     };
     for (const auto& [Key, Value] : Fields)
         if (Name == QLatin1String(Key))
@@ -480,6 +496,112 @@ private Q_SLOTS:
         QVERIFY(Back.TimeZone.isEmpty());
         WriteClockDataFile(Path, Back, u"-0530"_s, 45953.5);
         QCOMPARE(ReadBytes(Path), First);
+    }
+
+    // Own working hours follow TimeZone (or Offset for a fixed-offset
+    // clock), Monday first, and come back as written.
+    void workingHoursKeys_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<TWorkingHours>("hours");
+        QTest::addColumn<QString>("expected"); // the keys from Offset to the end of NAME
+
+        QTest::newRow("zone clock")
+            << u"Asia/Riyadh"_s << TWorkingHours{9 * 60 + 30, 18 * 60, 0x47}
+            << u"Offset=-1400\r\nTimeZone=Asia/Riyadh\r\nWorkHours=09:30-18:00\r\nWorkDays=Mon,Tue,Wed,Sun\r\n\r\n[DATE]"_s;
+        QTest::newRow("fixed offset, a night shift")
+            << QString() << TWorkingHours{22 * 60, 6 * 60 + 5, 0x3F}
+            << u"Offset=-1400\r\nWorkHours=22:00-06:05\r\nWorkDays=Mon,Tue,Wed,Thu,Fri,Sat\r\n\r\n[DATE]"_s;
+        QTest::newRow("from midnight round the clock")
+            << u"Europe/Berlin"_s << TWorkingHours{0, 0, 0x40}
+            << u"Offset=-1400\r\nTimeZone=Europe/Berlin\r\nWorkHours=00:00-00:00\r\nWorkDays=Sun\r\n\r\n[DATE]"_s;
+    }
+    void workingHoursKeys()
+    {
+        QFETCH(QString, zone);
+        QFETCH(TWorkingHours, hours);
+        QFETCH(QString, expected);
+        TClockData Clock = UnusualClock();
+        Clock.TimeZone = zone;
+        Clock.OffsetTime = -14 / 24.0;
+        Clock.WorkingHours = hours;
+        const QString Path = PathOf(u"hours.dat"_s);
+        WriteClockDataFile(Path, Clock, OffsetText(Clock.OffsetTime), 45953.5);
+        const QByteArray Bytes = ReadBytes(Path);
+        QVERIFY2(Bytes.contains(expected.toUtf8()), Bytes.constData());
+        QCOMPARE(Load(Path), Clock);
+    }
+
+    // Damaged hours are the default; the rest of the file loads as ever.
+    void workingHoursRead_data()
+    {
+        QTest::addColumn<QString>("keys"); // lines of NAME after Caption
+        QTest::addColumn<QString>("hours");
+
+        const auto Keys = [](const QString& Hours, const QString& Days) {
+            return u"WorkHours="_s + Hours + u"\r\nWorkDays="_s + Days;
+        };
+        QTest::newRow("own hours") << Keys(u"09:30-18:00"_s, u"Mon,Tue,Wed,Thu,Fri"_s) << u"570-1080 Mon,Tue,Wed,Thu,Fri"_s;
+        QTest::newRow("a night shift") << Keys(u"22:00-06:00"_s, u"Sun"_s) << u"1320-360 Sun"_s;
+        QTest::newRow("one-digit hours") << Keys(u"9:05-17:30"_s, u"Fri"_s) << u"545-1050 Fri"_s;
+        QTest::newRow("blanks, letter case, any order")
+            << Keys(u"08:00 - 16:00"_s, u"sun , SAT,Mon"_s) << u"480-960 Mon,Sat,Sun"_s;
+        QTest::newRow("keys in other case") << u"workhours=10:00-11:00\r\nWORKDAYS=Wed"_s << u"600-660 Wed"_s;
+        QTest::newRow("hours 25 and no end") << Keys(u"25:00-99"_s, u"Mon"_s) << u"default"_s;
+        QTest::newRow("24:00") << Keys(u"09:00-24:00"_s, u"Mon"_s) << u"default"_s;
+        QTest::newRow("minute 60") << Keys(u"09:60-17:00"_s, u"Mon"_s) << u"default"_s;
+        QTest::newRow("seconds") << Keys(u"09:00:00-17:00:00"_s, u"Mon"_s) << u"default"_s;
+        QTest::newRow("a word after") << Keys(u"09:00-17:00 CET"_s, u"Mon"_s) << u"default"_s;
+        QTest::newRow("full-width digits") << Keys(u"０９:００-17:00"_s, u"Mon"_s) << u"default"_s;
+        QTest::newRow("hours empty") << Keys(QString(), u"Mon"_s) << u"default"_s;
+        QTest::newRow("Funday") << Keys(u"09:00-17:00"_s, u"Funday"_s) << u"default"_s;
+        QTest::newRow("one day of two unknown") << Keys(u"09:00-17:00"_s, u"Mon,Funday"_s) << u"default"_s;
+        QTest::newRow("an empty day") << Keys(u"09:00-17:00"_s, u"Mon,,Tue"_s) << u"default"_s;
+        QTest::newRow("days empty") << Keys(u"09:00-17:00"_s, QString()) << u"default"_s;
+        QTest::newRow("full day names") << Keys(u"09:00-17:00"_s, u"Monday"_s) << u"default"_s;
+        QTest::newRow("hours without days") << u"WorkHours=09:00-17:00"_s << u"default"_s;
+        QTest::newRow("days without hours") << u"WorkDays=Mon"_s << u"default"_s;
+        QTest::newRow("neither") << QString() << u"default"_s;
+    }
+    void workingHoursRead()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, hours);
+        const TClockData D = LoadText(u"[NAME]\r\nCaption=Riyadh\r\n"_s + keys + u"\r\nLocaleID=1041\r\n"_s
+                                      u"[DATE]\r\nFontSize=31\r\n"_s);
+        QCOMPARE(Field(D, u"WorkingHours"_s), hours);
+        QCOMPARE(D.Name, u"Riyadh"_s);
+        QCOMPARE(D.LocaleID, LCID(1041));
+        QCOMPARE(D.DateLine.FontSize, 31);
+    }
+
+    // Hours the dialog cannot give (no day at all) are not written: they
+    // would read back as the default anyway.
+    void unworkableHoursAreNotWritten()
+    {
+        TClockData Clock = UnusualClock();
+        Clock.WorkingHours = TWorkingHours{9 * 60, 17 * 60, 0};
+        const QString Path = PathOf(u"no days.dat"_s);
+        WriteClockDataFile(Path, Clock, u"-0530"_s, 45953.5);
+        QVERIFY(!ReadBytes(Path).contains("Work"));
+        QVERIFY(!Load(Path).WorkingHours);
+    }
+
+    // A file written before working hours existed reads without them and is
+    // written back byte for byte.
+    void fileOfBeforeKeepsItsBytes()
+    {
+        const TDateTime Moment = 45953.5;
+        QString Text = QString::fromUtf8(ReadBytes(QStringLiteral(PENDULOR_TEST_DATA "/clock_written.dat")));
+        Text.replace(u"{FilePath}"_s, QDir::toNativeSeparators(Dir.path()));
+        Text.replace(u"{LastClose}"_s, RenderDateTime(u"", Moment, ProcessLocale::SystemSettings()));
+        const QString Path = PathOf(u"Tokyo： 東京.dat"_s);
+        WriteBytes(Path, Text.toUtf8());
+
+        const TClockData D = Load(Path);
+        QVERIFY(!D.WorkingHours);
+        WriteClockDataFile(Path, D, u"-0530"_s, Moment);
+        QCOMPARE(ReadBytes(Path), Text.toUtf8());
     }
 
     void storedOffset_data()
