@@ -186,6 +186,10 @@ void TTimeStrip::DayPicked(QDate Day)
 {
     const qint64 shown = Moment().value_or(BaseNow());
     Base_ = LocalDayTime(Day, LocalMinuteOfDay(shown, Pc_), Pc_);
+    {
+        const QSignalBlocker blocker(Slider_);
+        Slider_->setValue(0); // the slider moves around the picked day
+    }
     Show(Base_);
     RefreshShading();
     Q_EMIT MomentChanged(Base_);

@@ -21,7 +21,7 @@ QString UtcOffsetText(qint64 OffsetMs)
 {
     const qint64 minutes = std::llabs(OffsetMs) / 60000;
     return QStringLiteral("UTC%1%2:%3")
-        .arg(OffsetMs < 0 ? u'-' : u'+')
+        .arg(QChar(OffsetMs < 0 ? u'-' : u'+'))
         .arg(minutes / 60, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
