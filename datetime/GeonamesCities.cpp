@@ -42,12 +42,15 @@ constexpr int CityStrings = 7;
 struct TCityFields {
     const char* Text[CityStrings]; // id, name, state code, state, country code, country, zone
     guint32 Population = 0;
+    gdouble Latitude = 0;
+    gdouble Longitude = 0;
 };
 
 // The fields straight from the city's serialised form, which GLib documents:
 // the strings one after another, each ending in a nul, the end of each given
 // by a framing offset at the back of the record (last string's first), then
-// the population aligned to 4 bytes. Unpacking the tuple through
+// the population aligned to 4 bytes and the two coordinates aligned to 8.
+// Unpacking the tuple through
 // g_variant_get costs ten times as much. False when the bytes do not fit.
 bool ReadSerialised(GeonamesCity* City, TCityFields& Fields)
 {
@@ -71,9 +74,13 @@ bool ReadSerialised(GeonamesCity* City, TCityFields& Fields)
         Start = End;
     }
     const gsize PopulationAt = (Start + 3) & ~gsize(3);
-    if (PopulationAt + sizeof(guint32) > Framing)
+    const gsize LatitudeAt = (PopulationAt + sizeof(guint32) + 7) & ~gsize(7);
+    const gsize LongitudeAt = LatitudeAt + sizeof(gdouble);
+    if (LongitudeAt + sizeof(gdouble) > Framing)
         return false;
     std::memcpy(&Fields.Population, Data + PopulationAt, sizeof(guint32));
+    std::memcpy(&Fields.Latitude, Data + LatitudeAt, sizeof(gdouble));
+    std::memcpy(&Fields.Longitude, Data + LongitudeAt, sizeof(gdouble));
     return true;
 }
 
@@ -105,10 +112,9 @@ std::vector<TGeonamesCity> ReadGeonamesCities(const QString& Language)
         TCityFields Fields;
         const bool Known = g_variant_is_of_type(Raw, G_VARIANT_TYPE(CityType));
         if (Known && !ReadSerialised(Raw, Fields)) {
-            gdouble Latitude, Longitude;
             const gchar** T = Fields.Text;
             g_variant_get(Raw, CityTypeFields, &T[0], &T[1], &T[2], &T[3], &T[4], &T[5], &T[6], &Fields.Population,
-                          &Latitude, &Longitude);
+                          &Fields.Latitude, &Fields.Longitude);
         }
         if (Known) {
             const auto& [Id, Name, StateCode, State, CountryCode, Country, Zone] = Fields.Text;
@@ -116,6 +122,8 @@ std::vector<TGeonamesCity> ReadGeonamesCities(const QString& Language)
             City.CountryCode = QString::fromLatin1(CountryCode);
             City.TimeZone = QString::fromLatin1(Zone);
             City.Population = Fields.Population;
+            City.Latitude = Fields.Latitude;
+            City.Longitude = Fields.Longitude;
             City.State = QString::fromUtf8(State);
             if (!Local.isEmpty()) {
                 City.LocalName = Local.value(QByteArray(Id));
@@ -129,6 +137,8 @@ std::vector<TGeonamesCity> ReadGeonamesCities(const QString& Language)
             City.CountryCode = QString::fromUtf8(geonames_city_get_country_code(Raw));
             City.TimeZone = QString::fromUtf8(geonames_city_get_timezone(Raw));
             City.Population = geonames_city_get_population(Raw);
+            City.Latitude = geonames_city_get_latitude(Raw);
+            City.Longitude = geonames_city_get_longitude(Raw);
         }
         geonames_city_free(Raw);
         if (City.LocalName == City.Name)

@@ -15,6 +15,8 @@ struct TGeonamesCity {
     QString CountryCode; // ISO 3166 ("IN")
     QString TimeZone;    // as GeoNames has it; may be a former id (Europe/Kiev)
     quint32 Population = 0;
+    double Latitude = 0;  // degrees, north positive
+    double Longitude = 0; // degrees, east positive
 };
 
 // Every city of libgeonames. Language: a BCP 47 name ("ja-JP"); names and

@@ -22,12 +22,15 @@ QHash<QString, QString> ParseTzLinks(QByteArrayView ZiText)
     return Links;
 }
 
+QString SystemTzFolder()
+{
+    const QString Folder = qEnvironmentVariable("TZDIR");
+    return Folder.isEmpty() ? QStringLiteral("/usr/share/zoneinfo") : Folder;
+}
+
 QHash<QString, QString> SystemTzLinks()
 {
-    QString Folder = qEnvironmentVariable("TZDIR");
-    if (Folder.isEmpty())
-        Folder = QStringLiteral("/usr/share/zoneinfo");
-    QFile File(Folder + QStringLiteral("/tzdata.zi"));
+    QFile File(SystemTzFolder() + QStringLiteral("/tzdata.zi"));
     if (!File.open(QIODevice::ReadOnly))
         return {};
     return ParseTzLinks(File.readAll());

@@ -9,6 +9,9 @@
 // it names now.
 QHash<QString, QString> ParseTzLinks(QByteArrayView ZiText);
 
+// The folder of the system's tz database: $TZDIR, else /usr/share/zoneinfo.
+QString SystemTzFolder();
+
 // The links of the system's tz database ($TZDIR or /usr/share/zoneinfo); an
 // empty table when it cannot be read.
 QHash<QString, QString> SystemTzLinks();

@@ -174,7 +174,9 @@ private Q_SLOTS:
                               && Read.State == QString::fromUtf8(geonames_city_get_state(City))
                               && Read.CountryCode == QString::fromUtf8(geonames_city_get_country_code(City))
                               && Read.TimeZone == QString::fromUtf8(geonames_city_get_timezone(City))
-                              && Read.Population == geonames_city_get_population(City) && Read.LocalName.isEmpty();
+                              && Read.Population == geonames_city_get_population(City) && Read.LocalName.isEmpty()
+                              && Read.Latitude == geonames_city_get_latitude(City)
+                              && Read.Longitude == geonames_city_get_longitude(City);
             geonames_city_free(City);
             QVERIFY2(Same, qPrintable(QString::number(i) + u' ' + Read.Name));
         }
