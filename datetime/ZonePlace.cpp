@@ -168,6 +168,16 @@ std::optional<TGeoPlace> ClockPlace(const QString& ClockName, const QString& Zon
 TCityPlaces::TCityPlaces(const std::vector<TGeonamesCity>& Cities, const QHash<QString, QString>& Links)
     : Links_(Links)
 {
+    // Every name of every city first, with its people; then, by name and
+    // zone, only the most populous city stays and each name's text is kept
+    // once.
+    struct TCandidate {
+        TEntry Entry;
+        quint32 Population = 0;
+    };
+    std::vector<TCandidate> Candidates;
+    Candidates.reserve(Cities.size() * 2);
+    std::string AllNames;
     QHash<QString, quint16> ZoneIndex;
     std::vector<std::string> CityNames;
     for (const TGeonamesCity& City : Cities) {
@@ -186,22 +196,37 @@ TCityPlaces::TCityPlaces(const std::vector<TGeonamesCity>& Cities, const QHash<Q
                 || std::find(CityNames.begin(), CityNames.end(), Folded) != CityNames.end())
                 continue;
             TEntry Entry;
-            Entry.NameAt = quint32(Names_.size());
+            Entry.NameAt = quint32(AllNames.size());
             Entry.NameSize = quint16(Folded.size());
             Entry.Zone = *Index;
             Entry.Latitude = Microdegrees(City.Latitude);
             Entry.Longitude = Microdegrees(City.Longitude);
-            Entry.Population = City.Population;
-            Names_ += Folded;
-            Entries_.push_back(Entry);
+            AllNames += Folded;
+            Candidates.push_back({Entry, City.Population});
             CityNames.push_back(std::move(Folded));
         }
     }
+    const auto Name = [&AllNames](const TEntry& E) { return std::string_view(AllNames).substr(E.NameAt, E.NameSize); };
+    std::sort(Candidates.begin(), Candidates.end(), [&Name](const TCandidate& A, const TCandidate& B) {
+        return std::tuple(Name(A.Entry), A.Entry.Zone, B.Population)
+               < std::tuple(Name(B.Entry), B.Entry.Zone, A.Population);
+    });
+    for (const TCandidate& Each : Candidates) {
+        TEntry Entry = Each.Entry;
+        const std::string_view Text = Name(Entry);
+        const bool SameName = !Entries_.empty() && NameOf(Entries_.back()) == Text;
+        if (SameName && Entries_.back().Zone == Entry.Zone)
+            continue; // a smaller city of the same name in the same zone
+        if (SameName) {
+            Entry.NameAt = Entries_.back().NameAt;
+        } else {
+            Entry.NameAt = quint32(Names_.size());
+            Names_ += Text;
+        }
+        Entries_.push_back(Entry);
+    }
     Names_.shrink_to_fit();
     Entries_.shrink_to_fit();
-    std::sort(Entries_.begin(), Entries_.end(), [this](const TEntry& A, const TEntry& B) {
-        return std::tuple(NameOf(A), A.Zone, B.Population) < std::tuple(NameOf(B), B.Zone, A.Population);
-    });
 }
 
 std::optional<TGeoPlace> TCityPlaces::Find(QStringView Name, const QString& ZoneId) const

@@ -38,7 +38,8 @@ std::optional<TGeoPlace> ZonePrincipalPlace(const QString& ZoneId);
 std::optional<TGeoPlace> ClockPlace(const QString& ClockName, const QString& ZoneId);
 
 // Every city's place under each of its names, kept compact: one text of
-// names and a sorted array of fixed-size entries, no string per city.
+// names and a sorted array of 16-byte entries, no string per city. Of cities
+// of one name in one zone only the most populous is kept.
 class TCityPlaces {
 public:
     // Links: the tz database's former ids to the ids they name now.
@@ -57,7 +58,6 @@ private:
         quint16 Zone = 0;         // into Zones_
         qint32 Latitude = 0;      // microdegrees: GeoNames gives five decimals
         qint32 Longitude = 0;
-        quint32 Population = 0;
     };
 
     std::string_view NameOf(const TEntry& Entry) const { return {Names_.data() + Entry.NameAt, Entry.NameSize}; }
@@ -65,5 +65,5 @@ private:
     QHash<QString, QString> Links_;
     QStringList Zones_;               // ids as the links name them now
     std::string Names_;               // folded, UTF-8, one after another
-    std::vector<TEntry> Entries_;     // by name, zone, most people first
+    std::vector<TEntry> Entries_;     // by name and zone, one per pair
 };

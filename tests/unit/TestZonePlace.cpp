@@ -176,7 +176,9 @@ private Q_SLOTS:
         QVERIFY(!Places.Find(u"Delhi", u"Europe/Berlin"_s));
         QVERIFY(!Places.Find(u"Del", u"Asia/Kolkata"_s));
         QVERIFY(!Places.Find(u"Delhi Cantonment", u"Asia/Kolkata"_s));
-        QCOMPARE(Places.Names(), std::size_t(6));
+        // Four names of the two Indian cities and one Delhi of New York: the
+        // smaller one of the zone is not kept.
+        QCOMPARE(Places.Names(), std::size_t(5));
     }
 };
 
