@@ -186,6 +186,9 @@ void TMDIChild::CreateLabels()
         // opaque: a changed line is then painted on its own, not composed
         // with every clock window around it, when all clocks tick at once.
         label->setBackgroundRole(QPalette::Button);
+        // A button-face ground alone would make the text ButtonText: the
+        // line's colour (its own, the style's or a moment's) is WindowText.
+        label->setForegroundRole(QPalette::WindowText);
         label->setAutoFillBackground(true);
         label->installEventFilter(this);
         label->setObjectName(Line == LineName ? QStringLiteral("LabelName2")
@@ -325,12 +328,16 @@ void TMDIChild::SetMomentMark(bool Shown)
         return;
     MomentMark2 = Shown;
     ApplyLineColor(LineTime);
+
 }
 
 void TMDIChild::SetClockName(const QString& Name)
 {
     SetLineText(LabelName2, Name);
+    const bool renamed = ClockData_.Name != Name;
     ClockData_.Name = Name;
+    if (renamed)
+        FindPlace();
 }
 
 void TMDIChild::SetOffset(TDateTime Offset)
@@ -481,6 +488,7 @@ void TMDIChild::Timer1Timer()
     SetLineText(LabelDate2, DateBuffer2);
     SetLineText(LabelTime2, TimeBuffer2);
     ShownOffsetMs2 = now.Offset.OffsetMs;
+    ShowSun(now.UtcMs);
     NextChange2 = NextLineChange(now.UtcMs, now.Offset, now.PcOffsetUntilMs, CompiledDate.Changes(),
                                  CompiledTime.Changes());
 }
@@ -514,6 +522,7 @@ void TMDIChild::FormResize()
     LabelName2->setGeometry(0, 0, width, h);
     LabelDate2->setGeometry(0, h, width, height - 2 * h);
     LabelTime2->setGeometry(0, height - h, width, h);
+    PlaceSunMark();
 }
 
 TDataFileClaims::TClockId TMDIChild::ClaimId() const

@@ -2,6 +2,7 @@
 
 #include "clock/data/DataFileClaims.h"
 #include "datetime/ClockTime.h"
+#include "datetime/SolarPosition.h"
 #include "datetime/TClockData.h"
 #include "datetime/TCompiledFormat.h"
 #include "datetime/TDateTime.h"
@@ -26,6 +27,7 @@ class QLabel;
 class QMenu;
 class IClockEditor;
 class TClockTicker;
+class TSunMark;
 struct TClockEditOpening;
 struct TClockEditResult;
 struct TFontChoice;
@@ -234,4 +236,13 @@ private:
     qint64 NextChange2 = 0;
     qint64 ShownOffsetMs2 = 0;
     bool MomentMark2 = false; // the time line shows a chosen moment, not now
+
+    // Day and night at the clock's place (TMDIChildSun.cpp): a zone clock
+    // named after a city of its zone is there, else at the zone's main city.
+    void FindPlace();
+    void PlaceSunMark();
+    void ShowSun(qint64 UtcMs);
+    std::optional<TGeoPlace> Place2; // none for a fixed-offset clock
+    TSunMark* SunMark2 = nullptr;    // shown while the clock has a place
+    qint64 SunMinute2 = 0;           // the minute the mark was worked out for
 };

@@ -15,6 +15,7 @@ void TMDIChild::SetTimeZone(const QString& Id)
     ClockData_.TimeZone = Id;
     Zone_ = TZoneOffset(Id);
     ZoneShown_ = false;
+    FindPlace();
     TickSoon();
     if (Id.isEmpty())
         Client2->setToolTip(QString());

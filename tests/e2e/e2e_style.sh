@@ -31,7 +31,7 @@ open_dialog() {
   xdotool windowactivate --sync "$win" >/dev/null 2>&1
   xdotool key --clearmodifiers alt+v
   sleep 0.4
-  xdotool key Up Return
+  xdotool key Up Up Return # "Select Style...", above "Time Slider"
   for _ in $(seq 50); do
     dialog="$(xdotool getactivewindow 2>/dev/null)"
     [ -n "$dialog" ] && [ "$dialog" != "$win" ] && return 0

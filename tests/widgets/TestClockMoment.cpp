@@ -1,6 +1,7 @@
 #include "app/MainUnit.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
+#include "clock/TSunMark.h"
 #include "datetime/UnixTime.h"
 #include "widgets/doubles/TFakeWakeTimer.h"
 #include "widgets/doubles/TSettableNow.h"
@@ -125,6 +126,57 @@ private Q_SLOTS:
         QCOMPARE(plain->LabelTime2->text(), u"04:00:00"_s);
         QCOMPARE(newYork->LabelTime2->text(), u"16:30:00"_s);
         QCOMPARE(newYork->ClockData().OffsetTime, 9.0 / 24);
+    }
+
+    // New York on 2026-12-11: sunrise 12:09:55Z, sunset 21:28:39Z (PyEphem
+    // 4.1.4, almanac horizon, zone.tab's place of New York).
+    void theSunAtTheShownMoment_data()
+    {
+        QTest::addColumn<QString>("instant");
+        QTest::addColumn<bool>("up");
+        QTest::newRow("before sunrise") << u"2026-12-11T12:05:00Z"_s << false;
+        QTest::newRow("after sunrise") << u"2026-12-11T12:15:00Z"_s << true;
+        QTest::newRow("before sunset") << u"2026-12-11T21:24:00Z"_s << true;
+        QTest::newRow("after sunset") << u"2026-12-11T21:33:00Z"_s << false;
+    }
+    void theSunAtTheShownMoment()
+    {
+        QFETCH(QString, instant);
+        QFETCH(bool, up);
+        TMDIChild* newYork = NewClock(u"America/New_York"_s);
+        auto* mark = newYork->findChild<TSunMark*>();
+        QVERIFY(mark && mark->isVisible());
+        Ticker->ShowMoment(PcAt(Utc(qPrintable(instant))));
+        QCOMPARE(mark->IsUp(), up);
+        // A clock with a fixed offset has no place, and no mark.
+        QVERIFY(!NewClock(QString(), 9.0 / 24)->findChild<TSunMark*>());
+        newYork->SetTimeZone(QString());
+        QVERIFY(!newYork->findChild<TSunMark*>());
+    }
+
+    // What the time line is drawn in: a line's own colour, and a moment's
+    // mark over it, reach the pixels, not only the palette.
+    void theMarkAndOwnColoursAreDrawn()
+    {
+        TMDIChild* clock = NewClock();
+        TLineStyle red = clock->LineStyle(TMDIChild::LineTime);
+        red.seFont = false;
+        red.FontColor = 0x000000FF; // 0x00BBGGRR
+        clock->SetLineStyle(TMDIChild::LineTime, red);
+        const auto drawn = [clock](const QColor& Colour) {
+            const QImage image = clock->LabelTime2->grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == Colour)
+                        return true;
+            return false;
+        };
+        QVERIFY(drawn(QColor(Qt::red)));
+        Ticker->ShowMoment(PcAt(Utc("2027-03-14T07:30:00Z")));
+        QVERIFY(!drawn(QColor(Qt::red)));
+        QVERIFY(drawn(TimeColour(clock)));
+        Ticker->ShowNow();
+        QVERIFY(drawn(QColor(Qt::red)));
     }
 
     void nowIsBackAtOnceAndTwiceIsHarmless()

@@ -1023,7 +1023,7 @@ void TestMainForm::menusCarryTheirCaptionsAndShortcuts()
              (QStringList{"Horizontal Spread", "Vertical Spread", "&Cascade", "-", "Rotate"}));
     QCOMPARE(captions(frame.View1), (QStringList{"TitleBar", "MenuBar", "WindowTab", "CloseButton", "-",
                                                  "Locate Center", "Stay OnTop", "-", "Set Title...", "-",
-                                                 "Select Style..."}));
+                                                 "Select Style...", "-", "&Time Slider"}));
     QCOMPARE(captions(frame.Help1), (QStringList{"Help", "About", "Properties", "-", "Donation", "HomeSite",
                                                  "-", "Set DateTime"}));
     QCOMPARE(captions(frame.PopupMenu1),
@@ -1033,6 +1033,7 @@ void TestMainForm::menusCarryTheirCaptionsAndShortcuts()
     QCOMPARE(frame.FileOpen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(frame.Exit1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
     QCOMPARE(frame.ShowHelp1->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(frame.View1->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     // Shown as "Alt+Enter"; the keypad's Enter and the main Return key both work.
     QCOMPARE(frame.Properties1->shortcut().toString(QKeySequence::PortableText), QStringLiteral("Alt+Enter"));
     QVERIFY(frame.Properties1->shortcuts().contains(QKeySequence(Qt::ALT | Qt::Key_Return)));
