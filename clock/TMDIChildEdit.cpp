@@ -54,6 +54,7 @@ void TMDIChild::TakeEdit(const TClockEditResult& Edited)
     ChildDateTime = ClockTime();
     if (Zone_.IsKnown())
         SetOffset(ClockData_.OffsetTime); // the caption shows the zone's offset, as after any edit
+    ClockData_.WorkingHours = edited.WorkingHours;
 
     ClockData_.DateFormat = edited.DateFormat;
     SetLineStyle(LineDate, edited.DateLine);

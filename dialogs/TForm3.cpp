@@ -6,9 +6,11 @@
 #include "datetime/RenderDateTime.h"
 #include "datetime/TZoneCatalogSource.h"
 #include "datetime/UnixTime.h"
+#include "datetime/WorkingDays.h"
 #include "dialogs/Form3Lists.h"
 #include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TForm3NumberBox.h"
+#include "dialogs/TWorkingHoursBox.h"
 #include "dialogs/TZoneSearchField.h"
 #include "platform/IWindowSystem.h"
 #include "platform/TFontChooser.h"
@@ -164,6 +166,12 @@ void TForm3::CreateControls()
         Samples->setMinimumContentsLength(12);
     }
 
+    WorkingHoursButton = new QPushButton(QStringLiteral("&Working Hours..."), this);
+    // Its width takes no part in sharing the width among the columns, so
+    // that every other control stays where it was; FitGrid still keeps its
+    // text whole.
+    WorkingHoursButton->setSizePolicy(QSizePolicy::Ignored, WorkingHoursButton->sizePolicy().verticalPolicy());
+    WorkingHoursBox = new TWorkingHoursBox(this);
     BtnOk3 = new QPushButton(QStringLiteral("Ok"), this);
     BtnOk3->setDefault(true);
     BtnCancel3 = new QPushButton(QStringLiteral("Cancel"), this);
@@ -216,6 +224,7 @@ void TForm3::PlaceControls()
     Place(ComboBoxTime3, 7, 1, 1, 2);
     Place(BtnFontTime3, 7, 3, 2, 1);
     Place(EditTime3, 8, 1, 1, 2);
+    Place(WorkingHoursButton, 9, 0); // a cell of its own: no other control moves for it
     Place(BtnOk3, 9, 1);
     Place(BtnCancel3, 9, 2);
     for (int Column = 0; Column < GridColumns; ++Column)
@@ -230,7 +239,7 @@ void TForm3::SetTabOrder()
     QWidget* const Order[] = {EditName3, NumberBoxHH3, NumberBoxMM3, BtnFontName3, ComboBoxLang3,
                               RBtnComboDate3, RBtnEditDate3, ComboBoxDate3, EditDate3, BtnFontDate3,
                               RBtnComboTime3, RBtnEditTime3, ComboBoxTime3, EditTime3, BtnFontTime3,
-                              BtnOk3, BtnCancel3};
+                              WorkingHoursButton, BtnOk3, BtnCancel3};
     for (std::size_t i = 1; i < std::size(Order); ++i)
         setTabOrder(Order[i - 1], Order[i]);
     setTabOrder(ComboBoxLang3, TimeZoneSearch);
@@ -252,6 +261,7 @@ void TForm3::ConnectHandlers()
     connect(BtnFontName3, &QPushButton::clicked, this, &TForm3::BtnFontName3Click);
     connect(BtnFontDate3, &QPushButton::clicked, this, &TForm3::BtnFontDate3Click);
     connect(BtnFontTime3, &QPushButton::clicked, this, &TForm3::BtnFontTime3Click);
+    connect(WorkingHoursButton, &QPushButton::clicked, this, &TForm3::WorkingHoursButtonClick);
     connect(BtnOk3, &QPushButton::clicked, this, [this] { done(1); });
     connect(BtnCancel3, &QPushButton::clicked, this, [this] { done(2); });
 }
@@ -283,7 +293,10 @@ void TForm3::FitGrid()
             continue;
         int Row = 0, Column = 0, RowSpan = 0, ColumnSpan = 0;
         Grid3->getItemPosition(i, &Row, &Column, &RowSpan, &ColumnSpan);
-        const QSize Need = Grid3->itemAt(i)->sizeHint();
+        QSize Need = Grid3->itemAt(i)->sizeHint();
+        if (const QWidget* Control = Grid3->itemAt(i)->widget();
+            !Control->isHidden() && Control->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored)
+            Need.setWidth(Control->sizeHint().width());
         Width = qMax(Width, (Need.width() - (ColumnSpan - 1) * Grid3->horizontalSpacing() + ColumnSpan - 1) / ColumnSpan);
         Height = qMax(Height, (Need.height() - (RowSpan - 1) * Grid3->verticalSpacing() + RowSpan - 1) / RowSpan);
     }
@@ -426,6 +439,13 @@ LCID TForm3::SelectedLocaleID() const
     if (ComboBoxLang3->currentIndex() < 0)
         return 0;
     return LCID(Form3Lists::RowLocaleID(ComboBoxLang3->currentText()).value_or(0));
+}
+
+LCID TForm3::EditedLocaleID() const
+{
+    // With no row selected (the clock's id is on none and the user picked
+    // none) the clock keeps its locale rather than falling back to 0.
+    return ComboBoxLang3->currentIndex() >= 0 ? SelectedLocaleID() : Opening_.Data.LocaleID;
 }
 
 void TForm3::Show(QComboBox* Box, QStringList& Memo, const TFormatSettings& Settings, const QString& Short,
@@ -599,4 +619,14 @@ void TForm3::TimeZoneSearchPick(const QString& Id, const QString& Place)
         ShowingZoneOffset_ = false;
     }
     ComboBoxLang3Click(); // the samples show the zone's time
+}
+
+void TForm3::WorkingHoursButtonClick()
+{
+    const QString Zone = TimeZone();
+    const LCID Locale = EditedLocaleID();
+    WorkingHoursBox->Load(WorkingHours_, DefaultWorkingHours(Zone, Locale), WorkingRegion(Zone, Locale),
+                          LocaleFirstDayOfWeek(Locale));
+    if (WorkingHoursBox->exec() == QDialog::Accepted)
+        WorkingHours_ = WorkingHoursBox->Chosen();
 }

@@ -27,6 +27,7 @@ class QPushButton;
 class QRadioButton;
 class TForm3ComboBox;
 class TForm3NumberBox;
+class TWorkingHoursBox;
 class TZoneCatalogSource;
 class TZoneSearchField;
 
@@ -78,6 +79,7 @@ private:
     friend class TestEditClock;
     friend class TestTimeZoneRow;
     friend class TestFrameClose;
+    friend class TestWorkingHoursBox;
     friend struct TForm3Bench;
 
     // Shows the dialog modally: 1 for "Ok", 2 for "Cancel" or a closed window.
@@ -95,6 +97,8 @@ private:
     int SelectLocaleRow(LCID Id);
     // The id behind the selected locale row; 0 for a group header or no row.
     LCID SelectedLocaleID() const;
+    // The locale "Ok" gives the clock: the selected row's, or with no row the clock's own.
+    LCID EditedLocaleID() const;
     // Puts Settings' own formats in lines 0 and 1, renders every line with
     // ChildDateTime3 and Settings as written (no separator replacement), and
     // selects the first line equal to ListFormat in any letter case (no row
@@ -133,6 +137,9 @@ private:
     void EditTime3RightButtonClick();
     // The user picked a zone (or "(fixed offset)") in the time zone search.
     void TimeZoneSearchPick(const QString& Id, const QString& Place);
+    // Edits the clock's working hours in their own box, against the default
+    // of the zone and locale the dialog holds now.
+    void WorkingHoursButtonClick();
 
     // Components.
     QLabel* Label1 = nullptr;
@@ -155,6 +162,8 @@ private:
     TForm3ComboBox* ComboBoxTime3 = nullptr;
     QPushButton* BtnFontTime3 = nullptr;
     TFontPreviewEdit* EditTime3 = nullptr;
+    QPushButton* WorkingHoursButton = nullptr;
+    TWorkingHoursBox* WorkingHoursBox = nullptr;
     QPushButton* BtnOk3 = nullptr;
     QPushButton* BtnCancel3 = nullptr;
     // The fonts held by the three font choosers.
@@ -205,6 +214,7 @@ private:
     TClockEditOpening Opening_;      // the clock of the edit in progress
     int OpenedHours_ = 0;            // the boxes as LoadClock left them
     int OpenedMinutes_ = 0;
+    std::optional<TWorkingHours> WorkingHours_; // as the edit has them; none: the default
 };
 
 // The single instance, made hidden at start-up and reused until exit.

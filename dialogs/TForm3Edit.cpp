@@ -46,6 +46,7 @@ void TForm3::LoadClock(const TClockEditOpening& Opening)
     OpenedMinutes_ = NumberBoxMM3->value();
     // After the boxes, whose change makes the dialog's clock a fixed one.
     SetTimeZone(Clock.TimeZone);
+    WorkingHours_ = Clock.WorkingHours;
     ChildDateTime3 = Opening.ChildDateTime;
 
     SelectLocaleRow(Clock.LocaleID);
@@ -75,12 +76,10 @@ TClockEditResult TForm3::EditedClock()
     EditName3->SetPreviewFont(FontDialogName3.Font);
     Clock.NameLine = ChosenLineStyle(Clock.NameLine, FontDialogName3, S, Opening_.NameFont.Color);
 
-    // With no row selected (the clock's id is on none and the user picked
-    // none) the clock keeps its locale rather than falling back to 0.
-    if (ComboBoxLang3->currentIndex() >= 0)
-        Clock.LocaleID = SelectedLocaleID();
+    Clock.LocaleID = EditedLocaleID();
 
     Clock.TimeZone = TimeZone();
+    Clock.WorkingHours = WorkingHours_;
     const int Hours = NumberBoxHH3->value();
     const int Minutes = NumberBoxMM3->value();
     if (Hours != OpenedHours_ || Minutes != OpenedMinutes_) {

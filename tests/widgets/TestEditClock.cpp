@@ -363,6 +363,22 @@ private Q_SLOTS:
         QCOMPARE(ChildDateTime, TestNow + 9 / 24.0);
     }
 
+    // The clock takes the hours the dialog gives back, own or the default.
+    void okStoresTheWorkingHours()
+    {
+        TClockData data = Tokyo();
+        data.WorkingHours = TWorkingHours{22 * 60, 6 * 60, 0x41};
+        TMDIChild* child = NewClock(data);
+        const TWorkingHours night{21 * 60, 5 * 60, 0x03};
+        QVERIFY(Edit(child, [&](TForm3& f) {
+            QVERIFY(f.WorkingHours_ == data.WorkingHours);
+            f.WorkingHours_ = night;
+        }));
+        QVERIFY(child->ClockData().WorkingHours == night);
+        QVERIFY(Edit(child, [](TForm3& f) { f.WorkingHours_.reset(); }));
+        QVERIFY(!child->ClockData().WorkingHours);
+    }
+
     void cancelChangesNothing_data()
     {
         QTest::addColumn<int>("button");
@@ -389,6 +405,7 @@ private Q_SLOTS:
             f.ComboBoxLang3Click();
             f.RBtnEditDate3->click();
             f.EditDate3->setText(QStringLiteral("d"));
+            f.WorkingHours_ = TWorkingHours{8 * 60, 16 * 60, 0x1F};
         }, TButton(button)));
         QCOMPARE(Fonts.Calls, 2);
         QCOMPARE(child->ClockData(), before);

@@ -573,7 +573,7 @@ private Q_SLOTS:
             Form->EditName3, Form->NumberBoxHH3, Form->NumberBoxMM3, Form->BtnFontName3, Form->ComboBoxLang3,
             Form->RBtnComboDate3, Form->RBtnEditDate3, Form->ComboBoxDate3, Form->EditDate3, Form->BtnFontDate3,
             Form->RBtnComboTime3, Form->RBtnEditTime3, Form->ComboBoxTime3, Form->EditTime3, Form->BtnFontTime3,
-            Form->BtnOk3, Form->BtnCancel3};
+            Form->WorkingHoursButton, Form->BtnOk3, Form->BtnCancel3};
         QList<QWidget*> Chain;
         QWidget* W = Form->EditName3;
         do {
