@@ -625,8 +625,12 @@ void TForm3::WorkingHoursButtonClick()
 {
     const QString Zone = TimeZone();
     const LCID Locale = EditedLocaleID();
-    WorkingHoursBox->Load(WorkingHours_, DefaultWorkingHours(Zone, Locale), WorkingRegion(Zone, Locale),
-                          LocaleFirstDayOfWeek(Locale));
-    if (WorkingHoursBox->exec() == QDialog::Accepted)
-        WorkingHours_ = WorkingHoursBox->Chosen();
+    const TWorkingHours regional = DefaultWorkingHours(Zone, Locale);
+    WorkingHoursBox->Load(WorkingHours_, regional, WorkingRegion(Zone, Locale), LocaleFirstDayOfWeek(Locale));
+    if (WorkingHoursBox->exec() != QDialog::Accepted)
+        return;
+    // Hours set to the region's own are the default: the file stays without
+    // them, and they follow the zone as the default does.
+    const std::optional<TWorkingHours> chosen = WorkingHoursBox->Chosen();
+    WorkingHours_ = chosen == regional ? std::nullopt : chosen;
 }

@@ -57,7 +57,7 @@ TClockEditOpening OpeningOf(const TClockData& Data)
 }
 
 // What the user does in the box once it shows.
-enum class TBoxAction { Confirm, SetOwn, ChooseDefault, SetOwnThenCancel };
+enum class TBoxAction { Confirm, SetOwn, ChooseDefault, SetOwnThenCancel, TypeTheDefault };
 
 // Hours of the user's own: 07:45 to 15:15 on Monday and Tuesday.
 const TWorkingHours Typed{7 * 60 + 45, 15 * 60 + 15, Mon | Tue};
@@ -140,6 +140,9 @@ private Q_SLOTS:
             << None << true << int(TBoxAction::SetOwn) << TOptionalHours(Typed);
         QTest::newRow("set to the default")
             << TOptionalHours(Own) << true << int(TBoxAction::ChooseDefault) << None;
+        // Typed in by hand, Tokyo's own 09:00-17:00, Monday to Friday: no hours of its own.
+        QTest::newRow("own hours that are the region's")
+            << TOptionalHours(Own) << true << int(TBoxAction::TypeTheDefault) << None;
         QTest::newRow("the box cancelled")
             << TOptionalHours(Own) << true << int(TBoxAction::SetOwnThenCancel) << TOptionalHours(Own);
     }
@@ -156,6 +159,13 @@ private Q_SLOTS:
                 case TBoxAction::Confirm: break;
                 case TBoxAction::SetOwn: SetOwnHours(Box); break;
                 case TBoxAction::ChooseDefault: Box.UseDefaultBox->setChecked(true); break;
+                case TBoxAction::TypeTheDefault:
+                    Box.UseDefaultBox->setChecked(false);
+                    Box.StartEdit->setTime(QTime(9, 0));
+                    Box.EndEdit->setTime(QTime(17, 0));
+                    for (int Day = 0; Day < 7; ++Day)
+                        Box.DayBoxes[std::size_t(Day)]->setChecked(Day < 5);
+                    break;
                 case TBoxAction::SetOwnThenCancel:
                     SetOwnHours(Box);
                     Press(Box, QDialogButtonBox::Cancel);
