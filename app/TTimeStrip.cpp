@@ -23,9 +23,9 @@ constexpr int Steps = 2 * StepsEachWay + 1;
 
 // The shading of the slider's track, a quarter hour a column, drawn under
 // the slider so that each column sits below the handle's place for it:
-// every clock at work in the highlight colour, every clock awake in the same
-// at 40 %, otherwise hatched in the text colour. Lightness and pattern tell
-// them apart, not hue.
+// every clock at work solid in the highlight colour, every clock awake in a
+// half-tone of it, otherwise hatched in the text colour. Density and pattern
+// tell them apart, not hue, and each reads on a light or a dark ground.
 class TShadeBand final : public QWidget {
 public:
     TShadeBand(const QSlider& Slider, const std::vector<TShade>& Shades, QWidget* Parent)
@@ -33,7 +33,7 @@ public:
     {
         setFixedHeight(fontMetrics().height() / 2 + 2);
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAccessibleName(QStringLiteral("Working hours: solid, all at work; light, all awake; hatched, otherwise"));
+        setAccessibleName(QStringLiteral("Working hours: solid, all at work; half-tone, all awake; hatched, otherwise"));
     }
 
 protected:
@@ -50,8 +50,7 @@ protected:
         const auto x = [&](double Step) { return left + Step * span / (Steps - 1); };
         QPainter painter(this);
         const QColor work = palette().color(QPalette::Highlight);
-        QColor awake = work;
-        awake.setAlphaF(0.4);
+        const QBrush awake(work, Qt::Dense4Pattern);
         const QBrush other(palette().color(QPalette::WindowText), Qt::BDiagPattern);
         for (int i = 0; i < Steps; ++i) {
             const QRectF column(QPointF(x(i - 0.5), 0), QPointF(x(i + 0.5), height()));
