@@ -24,8 +24,9 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QMenuBar;
+class IFontChooser;
 class IMessageBoxes;
-class IShell;
+class INowSource;
 class TShellOpen;
 class IWindowSystem;
 class IStyleService;
@@ -37,14 +38,17 @@ class TZoneCatalogSource;
 class TFormTabsBar;
 struct TForm4Services;
 
-// What the frame asks of the platform. A null member means the real one;
-// tests put doubles in.
+// What the frame asks of the platform, every member required: the
+// constructor refuses a set with one missing. The application's come from
+// TDesktopServices; tests put doubles in.
 struct TFrameServices {
     IWindowSystem* WindowSystem = nullptr;
     IMessageBoxes* MessageBoxes = nullptr;
     IStyleService* Styles = nullptr;
     const TShellOpen* ShellOpen = nullptr; // the shell gateway of the whole application
     IOpenFileDialog* OpenDialog = nullptr;
+    const INowSource* Now = nullptr;     // the PC's clock, for the frame and its clocks
+    IFontChooser* FontChooser = nullptr; // the font dialog of the clock windows
     // Ends the process at once, without close queries (Clear Restart).
     std::function<void()> Terminate = {};
 };
@@ -56,8 +60,9 @@ class TMainForm : public QMainWindow, public IClockFrame {
 
 public:
     // Runs FormCreate: derives the per-user paths, reads and applies the
-    // settings file. The frame is not shown.
-    explicit TMainForm(const TFrameServices& Services = {}, QWidget* Parent = nullptr);
+    // settings file. The frame is not shown. Throws std::invalid_argument
+    // when a service is missing.
+    explicit TMainForm(const TFrameServices& Services, QWidget* Parent = nullptr);
     ~TMainForm() override;
 
     // Menu bar and its items.
@@ -218,10 +223,10 @@ public:
     // The settings of File > Open's dialog.
     TOpenDialogOptions OpenDialog1;
 
-    IMessageBoxes& MessageBoxes() const;
-    const TShellOpen& ShellOpen() const;
-    IWindowSystem& WindowSystem() const;
-    IStyleService* Styles() const { return Services1.Styles; }
+    IMessageBoxes& MessageBoxes() const { return *Services1.MessageBoxes; }
+    const TShellOpen& ShellOpen() const { return *Services1.ShellOpen; }
+    IWindowSystem& WindowSystem() const { return *Services1.WindowSystem; }
+    IStyleService& Styles() const { return *Services1.Styles; }
 
     // The frame's state as the settings file stores it.
     TFrameSettings FrameSettings() const;
@@ -254,7 +259,6 @@ private:
     void ShowOpenedClock(QMdiSubWindow* Clock);
     void ActivateLastOpenedClock();
     QStringList ReadSavedClockSet();
-    IOpenFileDialog& OpenDialog() const;
     bool DataFolderUsable() const;
     void ReportUnwritableFolder();
     // Lets pending messages run, gives each clock the focus in list order, repaints.
@@ -307,8 +311,6 @@ private:
     std::optional<QPoint> PressScreen1; // where the left button went down on the surface
     bool DragFromBar1 = false; // the press was on the free part of the menu or tab bar
     QStringList CommandLine1; // parameters 1..n
-    std::unique_ptr<IShell> OwnShell1; // only when no gateway was handed in
-    std::unique_ptr<TShellOpen> OwnShellOpen1;
     bool OpeningClocks1 = false; // a close asked for meanwhile waits for the end
     bool CloseDeferred1 = false;
     QPointer<QMdiSubWindow> LastOpenedClock; // activated when a set has opened

@@ -15,7 +15,7 @@
 TForm4Services TMainForm::StyleDialogServices()
 {
     TForm4Services services;
-    services.Styles = Styles();
+    services.Styles = &Styles();
     services.WindowSystem = &WindowSystem();
     services.SetOpacity = [this](int Opacity) { SetAlphaBlendValue(Opacity); };
     services.StyleClicked = [this](const QString& Name) {
@@ -27,8 +27,8 @@ TForm4Services TMainForm::StyleDialogServices()
 
 void TMainForm::Style1Click()
 {
-    IStyleService* styles = Styles();
-    if (!Form4 || !styles)
+    IStyleService* styles = &Styles();
+    if (!Form4)
         return;
     try {
         QStringList names;

@@ -7,11 +7,11 @@
 // platform, so painting is measured without an X server.
 
 #include "app/MainUnit.h"
+#include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "platform/TIconCachingStyle.h"
-#include "platform/TStyleService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,11 +35,11 @@ char* Argv[] = {Arg0, Arg1, Arg2, nullptr};
 struct TApp {
     QApplication App{Argc, Argv};
     QTemporaryDir Home;
-    std::unique_ptr<TStyleService> Styles;
+    std::unique_ptr<TDesktopServices> Desktop;
     TApp()
     {
         qputenv("XDG_DATA_HOME", Home.path().toUtf8());
-        Styles = std::make_unique<TStyleService>();
+        Desktop = std::make_unique<TDesktopServices>();
         QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
         SaveDataFiles = false; // closing writes nothing
     }
@@ -54,9 +54,7 @@ TApp& App()
 // A shown frame, tiled in columns, with Count clocks showing seconds.
 std::unique_ptr<TMainForm> Frame(int Count)
 {
-    TFrameServices services;
-    services.Styles = App().Styles.get();
-    auto frame = std::make_unique<TMainForm>(services);
+    auto frame = std::make_unique<TMainForm>(App().Desktop->Frame());
     frame->SetCommandLine({});
     frame->setGeometry(0, 0, 1500, 950);
     frame->show();
@@ -106,9 +104,7 @@ void BM_Reopen(benchmark::State& State)
     App();
     SaveClockSet(int(State.range(0)));
     for (auto _ : State) {
-        TFrameServices services;
-        services.Styles = App().Styles.get();
-        auto frame = std::make_unique<TMainForm>(services);
+        auto frame = std::make_unique<TMainForm>(App().Desktop->Frame());
         frame->SetCommandLine({});
         frame->setGeometry(0, 0, 1500, 950);
         frame->show();
@@ -160,14 +156,14 @@ void BM_StyleChange(benchmark::State& State)
 {
     App();
     auto frame = Frame(int(State.range(0)));
-    const QStringList names = App().Styles->StyleNames();
+    const QStringList names = App().Desktop->Styles().StyleNames();
     int next = 1;
     for (auto _ : State) {
-        App().Styles->ActivateStyle(names[next]);
+        App().Desktop->Styles().ActivateStyle(names[next]);
         QCoreApplication::processEvents();
         next = next == 1 ? 2 : 1;
     }
-    App().Styles->ActivateStyle(names[0]);
+    App().Desktop->Styles().ActivateStyle(names[0]);
     PerClock(State);
 }
 

@@ -4,11 +4,7 @@
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
 #include "shell/TShellOpen.h"
-#include "widgets/doubles/TFakeMessageBoxes.h"
-#include "widgets/doubles/TFakeOpenFileDialog.h"
-#include "widgets/doubles/TFakeShell.h"
-#include "widgets/doubles/TFakeStyleService.h"
-#include "widgets/doubles/TFakeWindowSystem.h"
+#include "widgets/doubles/TFrameDoubles.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,34 +24,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Notes, at each hand-over, which files exist: the steps of Clear Restart
-// must have happened in their order by the time the new instance starts.
-class TWitnessShell final : public TFakeShell {
-public:
-    QStringList Watched;
-    QList<QStringList> Existing; // per call, the watched files then present
-
-    TShellResult StartProgram(const QString& Program, const QStringList& Arguments) override
-    {
-        QStringList present;
-        for (const QString& path : std::as_const(Watched))
-            if (QFile::exists(path))
-                present << path;
-        Existing << present;
-        return TFakeShell::StartProgram(Program, Arguments);
-    }
-};
-
-// One frame over an empty per-user folder, with every platform service doubled.
-struct TClockSetFixture {
+// One frame over an empty per-user folder, with every platform service
+// doubled; its shell gateway takes the executable to be in Home/bin.
+struct TClockSetFixture : TFrameDoubles {
     QTemporaryDir Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Boxes;
-    TFakeStyleService Styles;
-    TWitnessShell Shell;
-    TShellOpen Gateway{Shell, TMessageDialogs(Boxes), Home.filePath(QStringLiteral("bin/Pendulor"))};
-    TFakeOpenFileDialog Dialog;
-    int Terminations = 0;
+    TShellOpen BinGateway{Shell, TMessageDialogs(Boxes), Home.filePath(QStringLiteral("bin/Pendulor"))};
     std::unique_ptr<TMainForm> Frame;
 
     TClockSetFixture()
@@ -108,13 +81,8 @@ struct TClockSetFixture {
 
     TMainForm& Make(const QStringList& CommandLine = {})
     {
-        TFrameServices services;
-        services.WindowSystem = &Screen;
-        services.MessageBoxes = &Boxes;
-        services.Styles = &Styles;
-        services.ShellOpen = &Gateway;
-        services.OpenDialog = &Dialog;
-        services.Terminate = [this] { ++Terminations; };
+        TFrameServices services = Services();
+        services.ShellOpen = &BinGateway;
         Frame = std::make_unique<TMainForm>(services);
         Frame->SetCommandLine(CommandLine);
         return *Frame;
@@ -291,7 +259,7 @@ void TestClockSet::aSetActivatesOnlyItsLastClock()
     QVERIFY(QTest::qWaitForWindowExposed(f.Frame.get()));
     QCoreApplication::processEvents();
     if (way == u"open") {
-        f.Dialog.Chosen = paths;
+        f.OpenDialog.Chosen = paths;
         f.Frame->FileOpen1Execute();
     }
 
@@ -515,7 +483,7 @@ void TestClockSet::fileOpenSetsUpTheDialogAndOpensEveryChoice()
 {
     TClockSetFixture f;
     TMainForm& frame = f.MakeShown();
-    f.Dialog.Chosen = {f.WriteClock(f.Home.filePath("p/One.dat"), "One"), f.Home.filePath("p"),
+    f.OpenDialog.Chosen = {f.WriteClock(f.Home.filePath("p/One.dat"), "One"), f.Home.filePath("p"),
                        f.WriteClock(f.Home.filePath("p/Two.txt"), "Two")};
     TEventProbe probe;
     probe.Arm(frame);
@@ -523,8 +491,8 @@ void TestClockSet::fileOpenSetsUpTheDialogAndOpensEveryChoice()
     QVERIFY(frame.PopupMenu1->actions().contains(frame.FileOpen1));
     frame.FileOpen1->trigger();
 
-    QCOMPARE(f.Dialog.Shown.size(), 1);
-    const TOpenDialogOptions& shown = f.Dialog.Shown[0];
+    QCOMPARE(f.OpenDialog.Shown.size(), 1);
+    const TOpenDialogOptions& shown = f.OpenDialog.Shown[0];
     QCOMPARE(shown.InitialDir, DataFolder);
     QCOMPARE(shown.InitialDir, f.Folder());
     QCOMPARE(shown.DefaultExt, QStringLiteral("dat"));
@@ -562,7 +530,7 @@ void TestClockSet::fileOpenCascadeRule()
         frame.FileNew1Execute();
     frame.LastAction1 = frame.WindowTileVertical1;
     for (int i = 0; i < chosen; ++i)
-        f.Dialog.Chosen << f.WriteClock(f.Home.filePath(QStringLiteral("c%1.dat").arg(i)), QString::number(i));
+        f.OpenDialog.Chosen << f.WriteClock(f.Home.filePath(QStringLiteral("c%1.dat").arg(i)), QString::number(i));
 
     frame.FileOpen1Execute();
     QCOMPARE(frame.MDIChildCount(), clocksBefore + chosen);

@@ -5,9 +5,7 @@
 #include "common/EPendulorError.h"
 #include "dialogs/TForm4.h"
 #include "platform/TStyleService.h"
-#include "widgets/doubles/TFakeMessageBoxes.h"
-#include "widgets/doubles/TFakeStyleService.h"
-#include "widgets/doubles/TFakeWindowSystem.h"
+#include "widgets/doubles/TFrameDoubles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,18 +27,16 @@
 namespace {
 
 // A frame with its style dialog over an empty per-user folder, on the real
-// style service or on a fake one.
-struct TStyleFixture {
+// style service or on the doubles' fake one.
+struct TStyleFixture : TFrameDoubles {
     QTemporaryDir Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Boxes;
-    TFakeStyleService Fake;
-    IStyleService* Styles;
+    TFakeStyleService& Fake = TFrameDoubles::Styles;
+    IStyleService* Active;
     std::unique_ptr<TMainForm> Frame;
     std::unique_ptr<TForm4> Dialog;
 
     explicit TStyleFixture(IStyleService* Real = nullptr)
-        : Styles(Real ? Real : &Fake)
+        : Active(Real ? Real : &Fake)
     {
         qputenv("XDG_DATA_HOME", Home.path().toUtf8());
         Make();
@@ -54,7 +50,9 @@ struct TStyleFixture {
     void Make()
     {
         Dialog.reset();
-        Frame = std::make_unique<TMainForm>(TFrameServices{&Screen, &Boxes, Styles});
+        TFrameServices services = Services();
+        services.Styles = Active;
+        Frame = std::make_unique<TMainForm>(services);
         Frame->SetCommandLine({});
         Dialog = std::make_unique<TForm4>(Frame->StyleDialogServices(), Frame.get());
         Form4 = Dialog.get();

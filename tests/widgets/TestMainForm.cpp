@@ -137,6 +137,8 @@ private Q_SLOTS:
     void titleBarOffAndOnRestoresTheBounds();
     void menusCarryTheirCaptionsAndShortcuts();
     void destroyingTheFrameRunsNoHandlerOfItsOwn();
+    void aServiceMissingIsRefused_data();
+    void aServiceMissingIsRefused();
 };
 
 void TestMainForm::firstRunUsesTheDefaults()
@@ -1054,6 +1056,42 @@ void TestMainForm::destroyingTheFrameRunsNoHandlerOfItsOwn()
     QObject::connect(frame.WindowCascade1, &QAction::enabledChanged, [&handled] { ++handled; });
     f.Frame.reset();
     QCOMPARE(handled, 0);
+}
+
+namespace {
+
+// Each service of the frame, and how to leave it out of a set.
+const struct {
+    const char* Name;
+    void (*Remove)(TFrameServices&);
+} FrameServices[] = {
+    {"WindowSystem", [](TFrameServices& S) { S.WindowSystem = nullptr; }},
+    {"MessageBoxes", [](TFrameServices& S) { S.MessageBoxes = nullptr; }},
+    {"Styles", [](TFrameServices& S) { S.Styles = nullptr; }},
+    {"ShellOpen", [](TFrameServices& S) { S.ShellOpen = nullptr; }},
+    {"OpenDialog", [](TFrameServices& S) { S.OpenDialog = nullptr; }},
+    {"Now", [](TFrameServices& S) { S.Now = nullptr; }},
+    {"FontChooser", [](TFrameServices& S) { S.FontChooser = nullptr; }},
+    {"Terminate", [](TFrameServices& S) { S.Terminate = nullptr; }},
+};
+
+} // namespace
+
+void TestMainForm::aServiceMissingIsRefused_data()
+{
+    QTest::addColumn<int>("missing");
+    for (int i = 0; i < int(std::size(FrameServices)); ++i)
+        QTest::newRow(FrameServices[i].Name) << i;
+}
+
+void TestMainForm::aServiceMissingIsRefused()
+{
+    QFETCH(int, missing);
+    TFrameFixture f;
+    TFrameServices services = f.Services();
+    FrameServices[missing].Remove(services);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TMainForm{services});
+    QVERIFY(f.Boxes.Shown.isEmpty()); // refused before anything was read or said
 }
 
 int main(int argc, char** argv)

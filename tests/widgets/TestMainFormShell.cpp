@@ -4,10 +4,7 @@
 #include "common/EPendulorError.h"
 #include "shell/MessageDialogs.h"
 #include "shell/TShellOpen.h"
-#include "tests/widgets/doubles/TFakeMessageBoxes.h"
-#include "tests/widgets/doubles/TFakeShell.h"
-#include "tests/widgets/doubles/TFakeStyleService.h"
-#include "tests/widgets/doubles/TFakeWindowSystem.h"
+#include "tests/widgets/doubles/TFrameDoubles.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,10 +22,7 @@ class TestMainFormShell : public QObject {
 
 private:
     std::optional<QTemporaryDir> Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Boxes;
-    TFakeStyleService Styles;
-    TFakeShell Shell;
+    std::unique_ptr<TFrameDoubles> Doubles;
     std::unique_ptr<TShellOpen> Gateway;
     std::unique_ptr<TMainForm> Frame;
 
@@ -39,17 +33,20 @@ private Q_SLOTS:
     {
         Home.emplace();
         qputenv("XDG_DATA_HOME", Home->path().toUtf8());
-        Boxes = TFakeMessageBoxes();
-        Shell = TFakeShell();
-        Shell.Folders[FolderSendTo] = Home->path() + QStringLiteral("/sendto/");
-        Gateway = std::make_unique<TShellOpen>(Shell, TMessageDialogs(Boxes, QStringLiteral("Pendulor")));
-        Frame = std::make_unique<TMainForm>(TFrameServices{&Screen, &Boxes, &Styles, Gateway.get()});
+        Doubles = std::make_unique<TFrameDoubles>();
+        Doubles->Shell.Folders[FolderSendTo] = Home->path() + QStringLiteral("/sendto/");
+        Gateway = std::make_unique<TShellOpen>(Doubles->Shell,
+                                               TMessageDialogs(Doubles->Boxes, QStringLiteral("Pendulor")));
+        TFrameServices Services = Doubles->Services();
+        Services.ShellOpen = Gateway.get();
+        Frame = std::make_unique<TMainForm>(Services);
         Frame->SetCommandLine({});
     }
     void cleanup()
     {
         Frame.reset();
         Gateway.reset();
+        Doubles.reset();
         qunsetenv("XDG_DATA_HOME");
     }
 
@@ -66,8 +63,8 @@ private Q_SLOTS:
         QFile Memo(DataFolder() + QStringLiteral("/MyMemo.txt"));
         QVERIFY(Memo.open(QIODevice::ReadOnly));
         QVERIFY(Memo.readAll().startsWith(".LOG\r\n"));
-        QCOMPARE(Shell.Calls.size(), 1);
-        QCOMPARE(Shell.Calls.first().Target, QUrl::fromLocalFile(Memo.fileName()).toString(QUrl::FullyEncoded));
+        QCOMPARE(Doubles->Shell.Calls.size(), 1);
+        QCOMPARE(Doubles->Shell.Calls.first().Target, QUrl::fromLocalFile(Memo.fileName()).toString(QUrl::FullyEncoded));
     }
 
     void a_memo_that_cannot_be_written_ends_before_the_editor()
@@ -77,19 +74,19 @@ private Q_SLOTS:
         QVERIFY(Blocker.open(QIODevice::WriteOnly));
         Blocker.close();
         QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->MyMemo1Click());
-        QVERIFY(Shell.Calls.isEmpty());
+        QVERIFY(Doubles->Shell.Calls.isEmpty());
     }
 
     void shortcut_items_name_the_file_after_the_title()
     {
         Frame->setWindowTitle(QStringLiteral("World Clock"));
-        Boxes.Answers = {TMessageAnswer::No};
+        Doubles->Boxes.Answers = {TMessageAnswer::No};
         Frame->SendTo1->trigger();
         QVERIFY(QFileInfo(Home->path() + QStringLiteral("/sendto/World Clock.desktop")).isFile());
-        QCOMPARE(Boxes.Texts(TKind::Plain).value(0),
+        QCOMPARE(Doubles->Boxes.Texts(TKind::Plain).value(0),
                  QStringLiteral("Created Successfully.\r\n\r\nFolder: SendTo\r\nShortCut: World Clock.desktop"));
-        QCOMPARE(Boxes.Texts(TKind::Ask).value(0), QStringLiteral("Open SendTo Folder?"));
-        QCOMPARE(Shell.SavedLinks.value(0).Target, QCoreApplication::applicationFilePath());
+        QCOMPARE(Doubles->Boxes.Texts(TKind::Ask).value(0), QStringLiteral("Open SendTo Folder?"));
+        QCOMPARE(Doubles->Shell.SavedLinks.value(0).Target, QCoreApplication::applicationFilePath());
     }
 
     void a_title_with_a_slash_reaches_the_error_handler_with_nothing_written()
@@ -97,7 +94,7 @@ private Q_SLOTS:
         Frame->setWindowTitle(QStringLiteral("Tokyo/Paris"));
         QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->SendTo1Click());
         QVERIFY(!QFileInfo::exists(Home->path() + QStringLiteral("/sendto")));
-        QVERIFY(Boxes.Shown.isEmpty());
+        QVERIFY(Doubles->Boxes.Shown.isEmpty());
     }
 };
 

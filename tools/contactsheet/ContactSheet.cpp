@@ -2,6 +2,7 @@
 // middle one active) and its tab bar, and the properties dialog beside it.
 // Writes one PNG per style into the folder given as the only argument.
 #include "app/MainUnit.h"
+#include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
@@ -41,10 +42,9 @@ int main(int argc, char** argv)
         ini.write("[POSITION]\r\nWidth=640\r\nHeight=400\r\nLeft=0\r\nTop=0\r\n");
     ini.close();
 
-    TStyleService styles;
-    TFrameServices services;
-    services.Styles = &styles;
-    TMainForm frame(services);
+    TDesktopServices desktop;
+    TStyleService& styles = desktop.Styles();
+    TMainForm frame(desktop.Frame());
     frame.SetCommandLine({});
     frame.show();
     QCoreApplication::processEvents();
