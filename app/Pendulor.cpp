@@ -80,10 +80,8 @@ int main(int argc, char** argv)
     TMainForm frame(desktop.Frame());
     // The properties dialog, made once after the frame, hidden, and reused by
     // every clock; the frame deletes it.
-    TForm3Services form3Services;
-    form3Services.OpenHelp = [&desktop](const QString& Page) { desktop.ShellOpen().OpenHelpTopic(Page); };
-    form3Services.Zones = frame.ZoneCatalogs(); // one catalog for the dialog and the city search
-    Form3 = new TForm3(form3Services, &frame);
+    // One zone catalog for the dialog and the city search.
+    Form3 = new TForm3(desktop.PropertiesDialog(frame.ZoneCatalogs()), &frame);
     Form4 = new TForm4(frame.StyleDialogServices(), &frame);
     std::unique_ptr<TStartupTrace> trace;
     if (qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP"))

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 TDesktopServices::TDesktopServices()
     : ShellOpen_(Shell_, TMessageDialogs(Boxes_))
 {
@@ -19,5 +21,17 @@ TFrameServices TDesktopServices::Frame()
         .FontChooser = &FontChooser_,
         // Leaves the loop without asking any window to close.
         .Terminate = [] { QCoreApplication::exit(0); },
+    };
+}
+
+TForm3Services TDesktopServices::PropertiesDialog(std::shared_ptr<TZoneCatalogSource> Zones)
+{
+    return {
+        .Now = &Now_,
+        .Conventions = [](LCID Locale) { return TFormatSettings::Create(Locale); },
+        .FontChooser = &FontChooser_,
+        .WindowSystem = &WindowSystem_,
+        .OpenHelp = [this](const QString& Page) { ShellOpen_.OpenHelpTopic(Page); },
+        .Zones = std::move(Zones),
     };
 }

@@ -3,6 +3,7 @@
 #include "app/TMainForm.h"
 #include "app/TUnattendedMessageBoxes.h"
 #include "datetime/INowSource.h"
+#include "dialogs/TForm3.h"
 #include "platform/TFontChooser.h"
 #include "platform/TLinuxShell.h"
 #include "platform/TQtMessageBoxes.h"
@@ -10,6 +11,8 @@
 #include "platform/TStyleService.h"
 #include "platform/TWindowSystem.h"
 #include "shell/TShellOpen.h"
+
+#include <memory>
 
 // The real services of one run, made once at start-up and handed down as
 // complete sets: the frame and the windows it makes never pick a service of
@@ -21,11 +24,12 @@ public:
     TDesktopServices& operator=(const TDesktopServices&) = delete;
 
     TFrameServices Frame();
+    // The properties dialog's, over the run's one zone catalog.
+    TForm3Services PropertiesDialog(std::shared_ptr<TZoneCatalogSource> Zones);
 
     // The frame's boxes: the session's end switches them to the log.
     TUnattendedMessageBoxes& MessageBoxes() { return Boxes_; }
     TStyleService& Styles() { return Styles_; }
-    const TShellOpen& ShellOpen() const { return ShellOpen_; }
 
 private:
     TStyleService Styles_;

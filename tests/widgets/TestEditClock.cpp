@@ -9,6 +9,7 @@
 #include "dialogs/TForm3NumberBox.h"
 #include "platform/TStyleService.h"
 #include "widgets/doubles/TFakeFontChooser.h"
+#include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QAction>
@@ -87,6 +88,7 @@ class TestEditClock : public QObject {
     TFakeFontChooser Fonts;
     std::unique_ptr<TStyleService> Styles;
     std::unique_ptr<QMdiArea> Area;
+    TForm3Doubles DialogDoubles;
     std::unique_ptr<TForm3> Dialog; // reused by every test, as the application does
 
     TMDIChild* NewClock(const TClockData& Data = Tokyo())
@@ -134,7 +136,7 @@ private Q_SLOTS:
         Area->resize(900, 700);
         Area->show();
         QVERIFY(QTest::qWaitForWindowExposed(Area.get()));
-        TForm3Services services;
+        TForm3Services services = DialogDoubles.Services();
         services.Now = &FixedNow;
         services.FontChooser = &Fonts;
         Dialog = std::make_unique<TForm3>(services, Area.get());

@@ -11,6 +11,7 @@
 #include "clock/data/ClockDataFile.h"
 #include "dialogs/TForm3.h"
 #include "shell/TShellOpen.h"
+#include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TFrameDoubles.h"
 
 #include <QCloseEvent>
@@ -451,8 +452,8 @@ void TestFrameClose::signalWithThePropertiesDialogOpenDropsItsChanges()
     TCloseFixture f;
     TMainForm& frame = f.MakeShown();
     TMDIChild* clock = f.NewClock(QStringLiteral("Lima"));
-    TForm3Services services;
-    auto dialog = std::make_unique<TForm3>(services, &frame);
+    TForm3Doubles doubles;
+    auto dialog = std::make_unique<TForm3>(doubles.Services(), &frame);
     Form3 = dialog.get();
     auto forget = qScopeGuard([] { Form3 = nullptr; });
     TTerminationSignals termination;

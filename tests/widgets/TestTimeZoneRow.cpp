@@ -6,6 +6,7 @@
 #include "dialogs/TZoneSearchField.h"
 #include "platform/locale/TIcuLocaleDatabase.h"
 #include "widgets/doubles/TFakeFontChooser.h"
+#include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QAbstractItemView>
@@ -53,6 +54,7 @@ class TestTimeZoneRow : public QObject {
     TSettableNow FixedNow;
     TFakeFontChooser Fonts;
     std::unique_ptr<QMdiArea> Area;
+    TForm3Doubles DialogDoubles;
     std::unique_ptr<TForm3> Dialog;
 
     TZoneSearchField& Field() { return *Dialog->TimeZoneSearch; }
@@ -112,7 +114,7 @@ private Q_SLOTS:
         Area->resize(900, 700);
         Area->show();
         QVERIFY(QTest::qWaitForWindowExposed(Area.get()));
-        TForm3Services services;
+        TForm3Services services = DialogDoubles.Services();
         services.Now = &FixedNow;
         services.FontChooser = &Fonts;
         Dialog = std::make_unique<TForm3>(services, Area.get());
@@ -181,9 +183,10 @@ private Q_SLOTS:
         qputenv("LANG", "ja_JP.UTF-8");
         const TIcuLocaleDatabase japanese; // the process locale as it reads the environment
         qputenv("LANG", lang);
-        TForm3Services services;
+        TForm3Services services = DialogDoubles.Services();
         services.Now = &FixedNow;
-        services.Locales = &japanese;
+        services.Conventions = [&japanese](LCID Locale) { return TFormatSettings::Create(Locale, japanese); };
+        services.Zones = TForm3Doubles::ZonesIn(japanese);
         services.FontChooser = &Fonts;
         TForm3 form(services);
         form.show();

@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     frame.MdiArea1->setActiveSubWindow(windows.value(1));
 
     // The dialog as a London clock in English (United Kingdom) opens it.
-    TForm3 dialog;
+    TForm3 dialog(desktop.PropertiesDialog(frame.ZoneCatalogs()));
     TClockEditOpening london;
     london.Data.Name = QStringLiteral("London");
     london.Data.LocaleID = 2057;
