@@ -81,6 +81,17 @@ struct TStyleFixture : TFrameDoubles {
 
 QColor WindowOf(const QWidget& Widget) { return Widget.palette().color(QPalette::Window); }
 
+// Each service of the dialog, and how to leave it out of a set.
+const struct {
+    const char* Name;
+    void (*Remove)(TForm4Services&);
+} DialogServices[] = {
+    {"Styles", [](TForm4Services& S) { S.Styles = nullptr; }},
+    {"WindowSystem", [](TForm4Services& S) { S.WindowSystem = nullptr; }},
+    {"SetOpacity", [](TForm4Services& S) { S.SetOpacity = nullptr; }},
+    {"StyleClicked", [](TForm4Services& S) { S.StyleClicked = nullptr; }},
+};
+
 } // namespace
 
 class TestForm4 : public QObject {
@@ -90,11 +101,7 @@ class TestForm4 : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { Real = std::make_unique<TStyleService>(); }
-    void init()
-    {
-        Real->ActivateStyle(QStringLiteral("Windows"));
-        Form4 = nullptr;
-    }
+    void init() { Real->ActivateStyle(QStringLiteral("Windows")); }
 
     void madeToTheWorkArea()
     {
@@ -408,6 +415,21 @@ private Q_SLOTS:
             QCOMPARE(Dialog.TopRow(), 0);
         });
         QCOMPARE(StyleName, QStringLiteral("Hidden"));
+    }
+
+    void aServiceMissingIsRefused_data()
+    {
+        QTest::addColumn<int>("missing");
+        for (int i = 0; i < int(std::size(DialogServices)); ++i)
+            QTest::newRow(DialogServices[i].Name) << i;
+    }
+    void aServiceMissingIsRefused()
+    {
+        QFETCH(int, missing);
+        TStyleFixture f;
+        TForm4Services services = f.Frame->StyleDialogServices();
+        DialogServices[missing].Remove(services);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TForm4{services});
     }
 };
 
