@@ -5,8 +5,6 @@
 #include "app/TPendulorApplication.h"
 #include "app/TSessionEnd.h"
 #include "app/TTerminationSignals.h"
-#include "dialogs/TForm3.h"
-#include "dialogs/TForm4.h"
 #include "platform/TIconCachingStyle.h"
 
 #include <QDateTime>
@@ -78,11 +76,7 @@ int main(int argc, char** argv)
     // Every new clock window asks the application style for five icons.
     QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
     TMainForm frame(desktop.Frame());
-    // The properties dialog, made once after the frame, hidden, and reused by
-    // every clock; the frame deletes it.
-    // One zone catalog for the dialog and the city search.
-    Form3 = new TForm3(desktop.PropertiesDialog(frame.ZoneCatalogs()), &frame);
-    Form4 = new TForm4(frame.StyleDialogServices(), &frame);
+    desktop.MakeDialogs(frame);
     std::unique_ptr<TStartupTrace> trace;
     if (qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP"))
         trace = std::make_unique<TStartupTrace>(frame, sinceStart);

@@ -1,5 +1,7 @@
 #include "app/TDesktopServices.h"
 
+#include "dialogs/TForm4.h"
+
 #include <QCoreApplication>
 
 #include <utility>
@@ -34,4 +36,11 @@ TForm3Services TDesktopServices::PropertiesDialog(std::shared_ptr<TZoneCatalogSo
         .OpenHelp = [this](const QString& Page) { ShellOpen_.OpenHelpTopic(Page); },
         .Zones = std::move(Zones),
     };
+}
+
+void TDesktopServices::MakeDialogs(TMainForm& Frame)
+{
+    // One zone catalog for the dialog and the frame's city search.
+    Form3 = new TForm3(PropertiesDialog(Frame.ZoneCatalogs()), &Frame);
+    Form4 = new TForm4(Frame.StyleDialogServices(), &Frame);
 }

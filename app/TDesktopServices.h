@@ -26,6 +26,9 @@ public:
     TFrameServices Frame();
     // The properties dialog's, over the run's one zone catalog.
     TForm3Services PropertiesDialog(std::shared_ptr<TZoneCatalogSource> Zones);
+    // The properties dialog and the style dialog (Form3, Form4), made hidden
+    // right after the frame and reused until exit; the frame deletes them.
+    void MakeDialogs(TMainForm& Frame);
 
     // The frame's boxes: the session's end switches them to the log.
     TUnattendedMessageBoxes& MessageBoxes() { return Boxes_; }

@@ -28,8 +28,6 @@ TForm4Services TMainForm::StyleDialogServices()
 void TMainForm::Style1Click()
 {
     IStyleService* styles = &Styles();
-    if (!Form4)
-        return;
     try {
         QStringList names;
         for (int i = 0; i < ListBox1->count(); ++i)

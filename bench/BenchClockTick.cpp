@@ -13,6 +13,7 @@
 #include "clock/TMDIChild.h"
 #include "datetime/INowSource.h"
 #include "datetime/RenderDateTime.h"
+#include "widgets/doubles/TClockDoubles.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,7 +54,8 @@ void BM_TickUnchanged(benchmark::State& State)
 {
     App();
     TSteppingNow now;
-    TMDIChild child(TClockServices{.Now = &now});
+    TClockDoubles doubles(now);
+    TMDIChild child(doubles.Services());
     child.InitNewClock();
     UseSeconds(child);
     for (auto _ : State)
@@ -64,7 +66,8 @@ void BM_TickChanged(benchmark::State& State)
 {
     App();
     TSteppingNow now;
-    TMDIChild child(TClockServices{.Now = &now});
+    TClockDoubles doubles(now);
+    TMDIChild child(doubles.Services());
     child.InitNewClock();
     UseSeconds(child);
     for (auto _ : State) {
@@ -117,8 +120,10 @@ void BM_MakeClock(benchmark::State& State)
 {
     QMdiArea& area = Area();
     TSteppingNow now;
+    TClockDoubles doubles(now);
     for (auto _ : State) {
-        auto* child = new TMDIChild(TClockServices{.Now = &now});
+        TClockTicker ticker(&now); // made and gone with the clock, as its own would be
+        auto* child = new TMDIChild(doubles.Services(ticker));
         area.addSubWindow(child);
         child->show();
         child->InitNewClock();
@@ -146,7 +151,8 @@ void BM_TickChangedShown(benchmark::State& State)
 {
     QMdiArea& area = Area();
     TSteppingNow now;
-    auto* child = new TMDIChild(TClockServices{.Now = &now});
+    TClockDoubles doubles(now);
+    auto* child = new TMDIChild(doubles.Services());
     area.addSubWindow(child);
     child->show();
     child->InitNewClock();
@@ -179,9 +185,10 @@ void WakeFifty(benchmark::State& State, bool Every)
     auto owned = std::make_unique<TManualWake>();
     TManualWake& wake = *owned;
     TClockTicker ticker(&now, std::move(owned));
+    TClockDoubles doubles(now);
     std::vector<std::unique_ptr<TMDIChild>> clocks;
     for (int i = 0; i < 50; ++i) {
-        clocks.push_back(std::make_unique<TMDIChild>(TClockServices{.Now = &now, .Ticker = &ticker}));
+        clocks.push_back(std::make_unique<TMDIChild>(doubles.Services(ticker)));
         clocks.back()->InitNewClock();
         if (i % 10 == 0)
             UseSeconds(*clocks.back());

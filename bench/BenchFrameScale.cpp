@@ -55,6 +55,7 @@ TApp& App()
 std::unique_ptr<TMainForm> Frame(int Count)
 {
     auto frame = std::make_unique<TMainForm>(App().Desktop->Frame());
+    App().Desktop->MakeDialogs(*frame);
     frame->SetCommandLine({});
     frame->setGeometry(0, 0, 1500, 950);
     frame->show();
@@ -105,6 +106,9 @@ void BM_Reopen(benchmark::State& State)
     SaveClockSet(int(State.range(0)));
     for (auto _ : State) {
         auto frame = std::make_unique<TMainForm>(App().Desktop->Frame());
+        State.PauseTiming(); // the dialogs are made once per run, not per clock
+        App().Desktop->MakeDialogs(*frame);
+        State.ResumeTiming();
         frame->SetCommandLine({});
         frame->setGeometry(0, 0, 1500, 950);
         frame->show();

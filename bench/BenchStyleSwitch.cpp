@@ -41,7 +41,7 @@ struct TScene {
     QTemporaryDir Home;
     std::unique_ptr<TDesktopServices> Desktop;
     std::unique_ptr<TMainForm> Frame;
-    std::unique_ptr<TForm4> Dialog;
+    TForm4* Dialog = nullptr; // the frame's
     TPaintCounter Counter;
 
     TScene()
@@ -56,6 +56,7 @@ struct TScene {
         ini.close();
         Desktop = std::make_unique<TDesktopServices>();
         Frame = std::make_unique<TMainForm>(Desktop->Frame());
+        Desktop->MakeDialogs(*Frame);
         Frame->SetCommandLine({});
         Frame->show();
         QCoreApplication::processEvents();
@@ -64,7 +65,7 @@ struct TScene {
         Frame->WindowCascade1Execute();
         for (TMDIChild* clock : Frame->ClockWindows())
             clock->installEventFilter(&Counter);
-        Dialog = std::make_unique<TForm4>(Frame->StyleDialogServices(), Frame.get());
+        Dialog = Form4;
         QStringList names = Desktop->Styles().StyleNames();
         Dialog->FillStyleList(names);
         Dialog->SelectStyle(Desktop->Styles().ActiveStyleName());

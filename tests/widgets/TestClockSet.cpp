@@ -84,6 +84,7 @@ struct TClockSetFixture : TFrameDoubles {
         TFrameServices services = Services();
         services.ShellOpen = &BinGateway;
         Frame = std::make_unique<TMainForm>(services);
+        MakeDialogs(*Frame);
         Frame->SetCommandLine(CommandLine);
         return *Frame;
     }

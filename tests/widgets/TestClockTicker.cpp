@@ -3,6 +3,7 @@
 #include "clock/TMDIChild.h"
 #include "common/EPendulorError.h"
 #include "datetime/UnixTime.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeWakeTimer.h"
 #include "widgets/doubles/TSettableNow.h"
 
@@ -58,12 +59,15 @@ class TestClockTicker : public QObject {
     Q_OBJECT
 
     TSettableNow Now{Moment(13, 7, 9)};
+    TClockDoubles Doubles{Now};
     std::unique_ptr<QMdiArea> Area;
 
     TMDIChild* NewClock(TClockTicker* Ticker, const INowSource* Source = nullptr,
                         const QString& TimeFormat = QStringLiteral("hh:nn:ss"))
     {
-        auto* clock = new TMDIChild({nullptr, Source ? Source : &Now, nullptr, nullptr, nullptr, Ticker});
+        TClockServices services = Doubles.Services(*Ticker);
+        services.Now = Source ? Source : &Now;
+        auto* clock = new TMDIChild(services);
         Area->addSubWindow(clock);
         clock->SetLocale(1033);
         clock->SetLineFormat(TMDIChild::LineDate, {true, QStringLiteral("yyyy/mm/dd"), false, {}, QStringLiteral("yyyy/mm/dd")});
@@ -231,9 +235,10 @@ private Q_SLOTS:
         QCOMPARE(clock->LabelTime2->text(), QStringLiteral("14:07:09"));
     }
 
-    void clockWithoutATickerTicksByItself()
+    void clockOnATickerOfItsOwnTicksByItself()
     {
-        TMDIChild* clock = NewClock(nullptr);
+        TClockTicker own(&Now); // as a clock shown on its own is given
+        TMDIChild* clock = NewClock(&own);
         QVERIFY(clock->Timer1);
         QVERIFY(clock->Timer1->IsActive());
         TTickerOnFake fake(Now);

@@ -33,7 +33,7 @@ struct TStyleFixture : TFrameDoubles {
     TFakeStyleService& Fake = TFrameDoubles::Styles;
     IStyleService* Active;
     std::unique_ptr<TMainForm> Frame;
-    std::unique_ptr<TForm4> Dialog;
+    TForm4* Dialog = nullptr; // the frame's
 
     explicit TStyleFixture(IStyleService* Real = nullptr)
         : Active(Real ? Real : &Fake)
@@ -43,26 +43,24 @@ struct TStyleFixture : TFrameDoubles {
     }
     ~TStyleFixture()
     {
-        Dialog.reset();
         Frame.reset();
         qunsetenv("XDG_DATA_HOME");
     }
     void Make()
     {
-        Dialog.reset();
         TFrameServices services = Services();
         services.Styles = Active;
         Frame = std::make_unique<TMainForm>(services);
+        MakeDialogs(*Frame);
         Frame->SetCommandLine({});
-        Dialog = std::make_unique<TForm4>(Frame->StyleDialogServices(), Frame.get());
-        Form4 = Dialog.get();
+        Dialog = Form4;
     }
     // Opens the dialog through the menu command; Act runs while it is shown.
     void Open(const std::function<void(TForm4&)>& Act)
     {
         bool shown = false;
         QTimer::singleShot(0, Frame.get(), [&] {
-            shown = QApplication::activeModalWidget() == Dialog.get();
+            shown = QApplication::activeModalWidget() == Dialog;
             if (shown)
                 Act(*Dialog);
             if (Dialog->isVisible())

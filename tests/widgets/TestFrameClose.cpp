@@ -11,7 +11,6 @@
 #include "clock/data/ClockDataFile.h"
 #include "dialogs/TForm3.h"
 #include "shell/TShellOpen.h"
-#include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TFrameDoubles.h"
 
 #include <QCloseEvent>
@@ -144,6 +143,7 @@ struct TCloseFixture : TFrameDoubles {
         services.MessageBoxes = &Unattended;
         services.ShellOpen = &UnattendedGateway;
         Frame = std::make_unique<TMainForm>(services);
+        MakeDialogs(*Frame);
         Frame->SetCommandLine({});
         Session = std::make_unique<TSessionEnd>(*Frame, Unattended, [this](int Status) { Exits << Status; });
         if (BeforeShowing)
@@ -450,12 +450,8 @@ void TestFrameClose::signalDuringTheCloseStartsNoSecondClose()
 void TestFrameClose::signalWithThePropertiesDialogOpenDropsItsChanges()
 {
     TCloseFixture f;
-    TMainForm& frame = f.MakeShown();
+    f.MakeShown();
     TMDIChild* clock = f.NewClock(QStringLiteral("Lima"));
-    TForm3Doubles doubles;
-    auto dialog = std::make_unique<TForm3>(doubles.Services(), &frame);
-    Form3 = dialog.get();
-    auto forget = qScopeGuard([] { Form3 = nullptr; });
     TTerminationSignals termination;
     QVERIFY(termination.Install({SIGTERM}));
     f.Session->Watch(termination);

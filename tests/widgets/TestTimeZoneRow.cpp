@@ -5,6 +5,7 @@
 #include "dialogs/TForm3NumberBox.h"
 #include "dialogs/TZoneSearchField.h"
 #include "platform/locale/TIcuLocaleDatabase.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeFontChooser.h"
 #include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TSettableNow.h"
@@ -53,6 +54,7 @@ class TestTimeZoneRow : public QObject {
 
     TSettableNow FixedNow;
     TFakeFontChooser Fonts;
+    TClockDoubles ClockDoubles{FixedNow};
     std::unique_ptr<QMdiArea> Area;
     TForm3Doubles DialogDoubles;
     std::unique_ptr<TForm3> Dialog;
@@ -80,7 +82,10 @@ class TestTimeZoneRow : public QObject {
 
     TMDIChild* NewClock(const TClockData& Data)
     {
-        auto* child = new TMDIChild({nullptr, &FixedNow, nullptr, &Fonts});
+        TClockServices services = ClockDoubles.Services();
+        services.FontChooser = &Fonts;
+        services.Properties = Dialog.get();
+        auto* child = new TMDIChild(services);
         Area->addSubWindow(child);
         child->SetClockData(Data);
         child->Timer1->Stop();
@@ -118,7 +123,6 @@ private Q_SLOTS:
         services.Now = &FixedNow;
         services.FontChooser = &Fonts;
         Dialog = std::make_unique<TForm3>(services, Area.get());
-        Form3 = Dialog.get();
     }
 
     void init()

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     TDesktopServices desktop;
     TStyleService& styles = desktop.Styles();
     TMainForm frame(desktop.Frame());
+    desktop.MakeDialogs(frame);
     frame.SetCommandLine({});
     frame.show();
     QCoreApplication::processEvents();
@@ -60,7 +61,7 @@ int main(int argc, char** argv)
     frame.MdiArea1->setActiveSubWindow(windows.value(1));
 
     // The dialog as a London clock in English (United Kingdom) opens it.
-    TForm3 dialog(desktop.PropertiesDialog(frame.ZoneCatalogs()));
+    TForm3& dialog = *Form3;
     TClockEditOpening london;
     london.Data.Name = QStringLiteral("London");
     london.Data.LocaleID = 2057;

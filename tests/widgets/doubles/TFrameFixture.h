@@ -43,6 +43,7 @@ struct TFrameFixture : TFrameDoubles {
     TMainForm& Make()
     {
         Frame = std::make_unique<TMainForm>(Services());
+        MakeDialogs(*Frame);
         Frame->SetCommandLine({});
         return *Frame;
     }
