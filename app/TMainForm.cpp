@@ -37,8 +37,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-TMainForm* MainForm = nullptr;
-
 namespace {
 
 // The services as given, once each is there.
@@ -61,7 +59,6 @@ const TFrameServices& Complete(const TFrameServices& Services)
 TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     : QMainWindow(Parent), Services1(Complete(Services))
 {
-    MainForm = this;
     ZoneCatalogs_ = std::make_shared<TZoneCatalogSource>(
         [] { return ProcessLocale::Database().GetUserDefaultLocaleName(); });
     ClockTicker1 = new TClockTicker(nullptr, {}, this);
@@ -122,8 +119,6 @@ TMainForm::~TMainForm()
     MdiArea1->disconnect(this);
     for (QMdiSubWindow* window : MdiArea1->subWindowList())
         window->disconnect(this);
-    if (MainForm == this)
-        MainForm = nullptr;
     if (auto* app = qobject_cast<TPendulorApplication*>(QCoreApplication::instance()))
         app->SetExceptionHandler({});
 }

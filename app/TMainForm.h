@@ -2,6 +2,7 @@
 
 #include "app/data/TFrameSettings.h"
 #include "clock/IClockFrame.h"
+#include "datetime/TDateTime.h"
 #include "platform/IOpenFileDialog.h"
 
 #include <QList>
@@ -316,6 +317,15 @@ private:
     QPointer<QMdiSubWindow> LastOpenedClock; // activated when a set has opened
     TClockTicker* ClockTicker1 = nullptr; // the one wake-up of all clock windows
     TDataFileClaims ClockFileClaims;
-};
 
-extern TMainForm* MainForm;
+    // The state of the frame's module, set at its creation (and by Clear
+    // Restart and the style dialog where noted).
+    QString IniFileName;          // full path of the application settings file
+    QString DataFolder;           // the per-user data folder
+    TDateTime StartTime = 0;      // moment the frame was created
+    LCID DefaultLocaleID = 1033;  // process locale; locale of new clocks
+    bool SaveDataFiles = true;    // clock windows write their files on closing only while true
+    QString StyleName = QStringLiteral("Windows"); // chosen visual style
+
+    friend class TMainFormTestAccess;
+};

@@ -1,5 +1,4 @@
 // View > "Select Style...": the style and transparency dialog.
-#include "app/MainUnit.h"
 #include "app/TMainForm.h"
 #include "dialogs/TForm4.h"
 #include "platform/IStyleService.h"

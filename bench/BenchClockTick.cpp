@@ -8,10 +8,10 @@
 // destroyed again. The changed tick is also measured with the events it causes
 // (layout requests, repaint) processed, on a shown window.
 
-#include "app/MainUnit.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "datetime/INowSource.h"
+#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "widgets/doubles/TClockDoubles.h"
 
@@ -79,7 +79,8 @@ void BM_TickChanged(benchmark::State& State)
 void BM_RenderOnly(benchmark::State& State)
 {
     App();
-    const TFormatSettings fs = TFormatSettings::Create(DefaultLocaleID);
+    // The conventions the clocks above render in: those of a clock on its own.
+    const TFormatSettings fs = TFormatSettings::Create(ProcessLocale::Identifier());
     const QString dateFormat = fs.ShortDateFormat;
     const QString timeFormat = QStringLiteral("hh:nn:ss");
     QString date, time;
@@ -94,7 +95,7 @@ void BM_RenderOnly(benchmark::State& State)
 void BM_NaiveTick(benchmark::State& State)
 {
     App();
-    const TFormatSettings fs = TFormatSettings::Create(DefaultLocaleID);
+    const TFormatSettings fs = TFormatSettings::Create(ProcessLocale::Identifier());
     const QString dateFormat = fs.ShortDateFormat;
     const QString timeFormat = QStringLiteral("hh:nn:ss");
     QLabel date, time;

@@ -9,6 +9,7 @@
 #include "app/MainUnit.h"
 #include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "platform/TIconCachingStyle.h"
@@ -41,7 +42,6 @@ struct TApp {
         qputenv("XDG_DATA_HOME", Home.path().toUtf8());
         Desktop = std::make_unique<TDesktopServices>();
         QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
-        SaveDataFiles = false; // closing writes nothing
     }
 };
 
@@ -56,6 +56,7 @@ std::unique_ptr<TMainForm> Frame(int Count)
 {
     auto frame = std::make_unique<TMainForm>(App().Desktop->Frame());
     App().Desktop->MakeDialogs(*frame);
+    TMainFormTestAccess::SetSaveDataFiles(*frame, false); // closing writes nothing
     frame->SetCommandLine({});
     frame->setGeometry(0, 0, 1500, 950);
     frame->show();

@@ -71,7 +71,6 @@ struct TScene {
         Dialog->SelectStyle(Desktop->Styles().ActiveStyleName());
         Dialog->show();
         QCoreApplication::processEvents();
-        SaveDataFiles = false;
     }
 };
 

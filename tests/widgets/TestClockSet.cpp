@@ -5,6 +5,7 @@
 #include "clock/TMDIChild.h"
 #include "shell/TShellOpen.h"
 #include "widgets/doubles/TFrameDoubles.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAction>
 #include <QDir>
@@ -40,7 +41,6 @@ struct TClockSetFixture : TFrameDoubles {
     {
         Frame.reset();
         qunsetenv("XDG_DATA_HOME");
-        SaveDataFiles = true;
     }
 
     QString IniPath() const { return GetIniFileName(QStringLiteral("Quorvane")); }
@@ -494,7 +494,7 @@ void TestClockSet::fileOpenSetsUpTheDialogAndOpensEveryChoice()
 
     QCOMPARE(f.OpenDialog.Shown.size(), 1);
     const TOpenDialogOptions& shown = f.OpenDialog.Shown[0];
-    QCOMPARE(shown.InitialDir, DataFolder);
+    QCOMPARE(shown.InitialDir, TMainFormTestAccess::DataFolder(frame));
     QCOMPARE(shown.InitialDir, f.Folder());
     QCOMPARE(shown.DefaultExt, QStringLiteral("dat"));
     QCOMPARE(shown.NameFilters, (QStringList{u"データファイル (*.dat)"_qs, u"すべてのファイル (*)"_qs}));
@@ -586,7 +586,7 @@ void TestClockSet::clearRestartWithoutClocksAsksNothing()
     frame.ClearRestart1->trigger();
 
     QVERIFY(f.Boxes.Shown.isEmpty());
-    QVERIFY(!SaveDataFiles);
+    QVERIFY(!TMainFormTestAccess::SaveDataFiles(frame));
     QVERIFY(!QFile::exists(f.IniPath()));
     VerifyRelaunchedOnce(f);
 }
@@ -606,7 +606,7 @@ void TestClockSet::clearRestartCancelChangesNothing()
     QCOMPARE(f.Boxes.Shown[0].Kind, TFakeMessageBoxes::TKind::Ask);
     QCOMPARE(f.Boxes.Shown[0].Caption, QStringLiteral("My Clocks"));
     QCOMPARE(f.Boxes.Shown[0].Text, QStringLiteral("Save current data BEFORE Clear Restart?"));
-    QVERIFY(SaveDataFiles);
+    QVERIFY(TMainFormTestAccess::SaveDataFiles(frame));
     QCOMPARE(f.ReadBytes(f.IniPath()), before);
     QVERIFY(f.Shell.Calls.isEmpty());
     QCOMPARE(f.Terminations, 0);
@@ -628,7 +628,7 @@ void TestClockSet::clearRestartNoThrowsTheClocksAway()
     f.Boxes.Answers = {TMessageAnswer::No};
 
     frame.ClearRestart1Click();
-    QVERIFY(!SaveDataFiles);
+    QVERIFY(!TMainFormTestAccess::SaveDataFiles(frame));
     QCOMPARE(f.Shell.Existing, QList<QStringList>{QStringList{}}); // settings gone, clock never written
     VerifyRelaunchedOnce(f);
     // Ended without close queries: the frame was never asked to close.
@@ -647,7 +647,7 @@ void TestClockSet::clearRestartYesSavesFirst()
     f.Boxes.Answers = {TMessageAnswer::Yes};
 
     frame.ClearRestart1Click();
-    QVERIFY(SaveDataFiles);
+    QVERIFY(TMainFormTestAccess::SaveDataFiles(frame));
     QVERIFY(!frame.isVisible());
     // The clock was written by the close, the settings file it wrote deleted again.
     QCOMPARE(f.Shell.Existing, QList<QStringList>{QStringList{f.InFolder("Saved.dat")}});

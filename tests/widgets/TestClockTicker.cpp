@@ -1,4 +1,3 @@
-#include "app/MainUnit.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "common/EPendulorError.h"
@@ -79,7 +78,6 @@ class TestClockTicker : public QObject {
 private Q_SLOTS:
     void init()
     {
-        SaveDataFiles = false; // closing a clock must write nothing here
         Now.Set(Moment(13, 7, 9));
         Area = std::make_unique<QMdiArea>();
         Area->resize(800, 600);

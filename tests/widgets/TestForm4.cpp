@@ -1,4 +1,3 @@
-#include "app/MainUnit.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
@@ -6,6 +5,7 @@
 #include "dialogs/TForm4.h"
 #include "platform/TStyleService.h"
 #include "widgets/doubles/TFrameDoubles.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -187,11 +187,11 @@ private Q_SLOTS:
             for (TMDIChild* clock : clocks)
                 QCOMPARE(clock->Label(TMDIChild::LineTime)->palette().color(QPalette::WindowText),
                          QColor(0xF0, 0xF0, 0xF0));
-            QCOMPARE(StyleName, QStringLiteral("Windows10 Dark"));
+            QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Windows10 Dark"));
             (ok ? Dialog.BtnOk4 : Dialog.BtnCancel4)->click();
         });
         QCOMPARE(Real->ActiveStyleName(), ok ? QStringLiteral("Windows10 Dark") : QStringLiteral("Windows"));
-        QCOMPARE(StyleName, Real->ActiveStyleName());
+        QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), Real->ActiveStyleName());
         QCOMPARE(WindowOf(*clocks.first()) == plain, !ok);
         QVERIFY(f.Frame->IsStyleChanged);
 
@@ -214,7 +214,7 @@ private Q_SLOTS:
         });
         QCOMPARE(f.Fake.Activated.mid(f.Fake.Activated.size() - 4),
                  QStringList({"Auric", "Windows", "Amethyst Kamri", "Carbon"}));
-        QCOMPARE(StyleName, QStringLiteral("Carbon"));
+        QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Carbon"));
         QVERIFY(f.Boxes.Shown.isEmpty());
     }
 
@@ -332,13 +332,13 @@ private Q_SLOTS:
             const QSignalBlocker quiet(Dialog.ListBox4);
             Dialog.ListBox4->setCurrentRow(f.Row(name));
             QVERIFY_THROWS_EXCEPTION(EPendulorError, Dialog.ListBox4Click());
-            QCOMPARE(StyleName, name); // noted although it failed
+            QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), name); // noted although it failed
             QVERIFY(f.Frame->IsStyleChanged);
             QCOMPARE(f.Fake.Active, QStringLiteral("Windows"));
             QVERIFY(Dialog.isVisible());
             Dialog.BtnOk4->click();
         });
-        QCOMPARE(StyleName, QStringLiteral("Windows")); // the active one again
+        QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Windows")); // the active one again
         QVERIFY(f.Boxes.Shown.isEmpty());
     }
 
@@ -352,10 +352,10 @@ private Q_SLOTS:
             QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain),
                      QList<QString>({QStringLiteral("E.Message=\"Style cannot be drawn: Auric\"")}));
             QVERIFY(Dialog.isVisible());
-            QCOMPARE(StyleName, QStringLiteral("Auric"));
+            QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Auric"));
             Dialog.BtnOk4->click();
         });
-        QCOMPARE(StyleName, QStringLiteral("Windows"));
+        QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Windows"));
     }
 
     // A click on the row that is already selected picks its style again:
@@ -382,7 +382,7 @@ private Q_SLOTS:
             clickRow(QStringLiteral("Auric"));
             const QString report = QStringLiteral("E.Message=\"Style cannot be drawn: Auric\"");
             QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain), QList<QString>({report, report}));
-            QCOMPARE(StyleName, QStringLiteral("Auric"));
+            QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Auric"));
             QVERIFY(Dialog.isVisible());
             Dialog.BtnOk4->click();
         });
@@ -399,7 +399,7 @@ private Q_SLOTS:
         });
         QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain),
                  QList<QString>({QStringLiteral("StyleManager SetStyle Error Auric")}));
-        QCOMPARE(StyleName, QStringLiteral("Auric"));
+        QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Auric"));
     }
 
     void anActiveStyleNotInTheListSelectsNothing()
@@ -412,7 +412,7 @@ private Q_SLOTS:
             QCOMPARE(Dialog.ListBox4->count(), 4);
             QCOMPARE(Dialog.TopRow(), 0);
         });
-        QCOMPARE(StyleName, QStringLiteral("Hidden"));
+        QCOMPARE(TMainFormTestAccess::StyleName(*f.Frame), QStringLiteral("Hidden"));
     }
 
     void aServiceMissingIsRefused_data()

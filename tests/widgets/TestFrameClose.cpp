@@ -130,7 +130,6 @@ struct TCloseFixture : TFrameDoubles {
         Session.reset();
         Frame.reset();
         qunsetenv("XDG_DATA_HOME");
-        SaveDataFiles = true;
     }
 
     QString IniPath() const { return GetIniFileName(QStringLiteral("Quorvane")); }

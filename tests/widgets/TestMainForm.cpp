@@ -11,6 +11,7 @@
 #include "platform/IWindowSystem.h"
 #include "widgets/doubles/TFakeMessageBoxes.h"
 #include "widgets/doubles/TFrameFixture.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 #include "widgets/doubles/TFakeStyleService.h"
 #include "widgets/doubles/TFakeWindowSystem.h"
 
@@ -158,11 +159,11 @@ void TestMainForm::firstRunUsesTheDefaults()
     QCOMPARE(frame.LastAction1, frame.WindowCascade1);
     QCOMPARE(frame.AlphaBlendValue(), 255);
     QCOMPARE(frame.windowTitle(), QStringLiteral("Pendulor"));
-    QCOMPARE(StyleName, QStringLiteral("Windows"));
+    QCOMPARE(TMainFormTestAccess::StyleName(frame), QStringLiteral("Windows"));
     QCOMPARE(frame.MDIChildCount(), 0);
     QVERIFY(!frame.IsStyleChanged);
-    QVERIFY(SaveDataFiles);
-    QCOMPARE(IniFileName, f.IniPath());
+    QVERIFY(TMainFormTestAccess::SaveDataFiles(frame));
+    QCOMPARE(TMainFormTestAccess::IniFileName(frame), f.IniPath());
     QVERIFY(QDir(f.Folder()).exists());
     QVERIFY(f.Boxes.Shown.isEmpty());
     // The style list: sorted, the active one selected, never shown.
@@ -220,8 +221,8 @@ void TestMainForm::settingsAreReadAsStored()
     QCOMPARE(f.Styles.Active, style);
     QCOMPARE(frame.ListBox1->currentItem()->text(), style);
     QCOMPARE(frame.ShowCloseButton1->isChecked(), closeButton);
-    if (option.startsWith("StyleName"))
-        QCOMPARE(StyleName, QString::fromLatin1(option.mid(10))); // kept as read, also when unknown
+    if (option.startsWith("StyleName")) // kept as read, also when unknown
+        QCOMPARE(TMainFormTestAccess::StyleName(frame), QString::fromLatin1(option.mid(10)));
     // A remembered layout of none must not fail when executed.
     frame.OpenClockFile(QString());
     frame.ExecuteLastAction();
@@ -365,9 +366,8 @@ void TestMainForm::dataFolderThatCannotBeMadePutsSettingsBesideTheExecutable()
     const QString beside = QCoreApplication::applicationDirPath() + u'/' +
                            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
                            QStringLiteral(".ini");
-    QCOMPARE(IniFileName, beside);
-    QCOMPARE(DataFolder, f.Folder()); // clocks are still addressed there
-    Q_UNUSED(frame);
+    QCOMPARE(TMainFormTestAccess::IniFileName(frame), beside);
+    QCOMPARE(TMainFormTestAccess::DataFolder(frame), f.Folder()); // clocks are still addressed there
 }
 
 void TestMainForm::pathsFollowTheDataHome_data()

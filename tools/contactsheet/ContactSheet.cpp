@@ -1,7 +1,6 @@
 // Renders one scene in every style on offer: the frame with three clocks (the
 // middle one active) and its tab bar, and the properties dialog beside it.
 // Writes one PNG per style into the folder given as the only argument.
-#include "app/MainUnit.h"
 #include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
@@ -99,6 +98,5 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    SaveDataFiles = false;
     return 0;
 }
