@@ -8,7 +8,6 @@
 #include "app/TPendulorApplication.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
-#include "clock/data/DataFileName.h"
 #include "dialogs/TForm3.h"
 #include "common/EPendulorError.h"
 #include "common/RequireService.h"
@@ -103,7 +102,6 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
     OpenDialog1.NameFilters = {QStringLiteral(u"データファイル (*.dat)"), QStringLiteral(u"すべてのファイル (*)")};
     OpenDialog1.MultiSelect = true;
     CreateActions();
-    CreateMenus();
     CreateTabBar();
     for (QWidget* bar : {static_cast<QWidget*>(MainMenu1), static_cast<QWidget*>(FormTabsBar1),
                          static_cast<QWidget*>(FormTabsBar1->Tabs())})
@@ -246,11 +244,6 @@ void TMainForm::ActivateLastOpenedClock()
     if (LastOpenedClock && !LastOpenedClock->isHidden())
         MdiArea1->setActiveSubWindow(LastOpenedClock);
     LastOpenedClock = nullptr;
-}
-
-QString TMainForm::NormalizeFileChar1(const QString& Name) const
-{
-    return ::NormalizeFileChar1(Name);
 }
 
 void TMainForm::FileNew1Execute()

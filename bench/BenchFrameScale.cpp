@@ -61,9 +61,10 @@ std::unique_ptr<TMainForm> Frame(int Count)
     frame->setGeometry(0, 0, 1500, 950);
     frame->show();
     QCoreApplication::processEvents();
+    QAction& fileNew = FrameAction(*frame, "FileNew1");
     for (int i = 0; i < Count; ++i)
-        frame->FileNew1Execute();
-    frame->WindowTileVertical1Execute();
+        fileNew.trigger();
+    FrameAction(*frame, "VerticalSpread1").trigger();
     const TLineFormat seconds{true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")};
     for (TMDIChild* clock : frame->ClockWindows())
         clock->SetLineFormat(TMDIChild::LineTime, seconds);
@@ -114,7 +115,7 @@ void BM_Reopen(benchmark::State& State)
         frame->setGeometry(0, 0, 1500, 950);
         frame->show();
         QCoreApplication::processEvents(); // the first showing reopens the set
-        if (frame->MDIChildCount() != State.range(0))
+        if (TMainFormTestAccess::MDIChildCount(*frame) != State.range(0))
             State.SkipWithError("the saved set was not reopened");
         State.PauseTiming();
         frame.reset();
@@ -151,7 +152,7 @@ void BM_Activate(benchmark::State& State)
     App();
     auto frame = Frame(int(State.range(0)));
     for (auto _ : State) {
-        frame->MdiArea1->setActiveSubWindow(frame->SubWindows().last());
+        TMainFormTestAccess::Area(*frame).setActiveSubWindow(TMainFormTestAccess::SubWindows(*frame).last());
         QCoreApplication::processEvents();
     }
     PerClock(State);

@@ -62,7 +62,7 @@ struct TScene {
         QCoreApplication::processEvents();
         for (int i = 0; i < Clocks; ++i)
             Frame->OpenClockFile(QString());
-        Frame->WindowCascade1Execute();
+        Frame->findChild<QAction*>(QStringLiteral("Cascade1"))->trigger(); // Window > Cascade
         for (TMDIChild* clock : Frame->ClockWindows())
             clock->installEventFilter(&Counter);
         Dialog = Form4;

@@ -12,6 +12,7 @@
 #include "dialogs/TForm3.h"
 #include "shell/TShellOpen.h"
 #include "widgets/doubles/TFrameDoubles.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -156,7 +157,7 @@ struct TCloseFixture : TFrameDoubles {
 
     TMDIChild* NewClock(const QString& Name)
     {
-        Frame->FileNew1Execute();
+        FrameAction(*Frame, "FileNew1").trigger();
         TMDIChild* clock = Frame->ClockWindows().first();
         clock->SetClockName(Name);
         return clock;
@@ -318,7 +319,7 @@ void TestFrameClose::clearRestartYesGoesOnWithoutTheSettings()
         QSKIP("the settings file cannot be made read-only here");
 
     f.Boxes.Answers = {TMessageAnswer::Yes, TMessageAnswer::Yes}; // save first; then close without settings
-    frame.ClearRestart1Click();
+    FrameAction(frame, "ClearRestart1").trigger();
 
     QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Ask).size(), 2);
     QCOMPARE(f.Terminations, 1);

@@ -5,6 +5,7 @@
 #include "shell/MessageDialogs.h"
 #include "shell/TShellOpen.h"
 #include "tests/widgets/doubles/TFrameDoubles.h"
+#include "tests/widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAction>
 #include <QDir>
@@ -52,14 +53,13 @@ private Q_SLOTS:
 
     void the_items_can_be_chosen()
     {
-        for (QAction* Item : {Frame->About1, Frame->MyMemo1, Frame->SendTo1, Frame->DeskTop1, Frame->StartMenu1,
-                              Frame->StartUp1})
-            QVERIFY2(Item->isEnabled(), qPrintable(Item->text()));
+        for (const char* Item : {"About1", "MyMemo1", "SendTo1", "DeskTop1", "StartMenu1", "StartUp1"})
+            QVERIFY2(FrameAction(*Frame, Item).isEnabled(), Item);
     }
 
     void my_memo_creates_the_memo_and_opens_it()
     {
-        Frame->MyMemo1->trigger();
+        FrameAction(*Frame, "MyMemo1").trigger();
         QFile Memo(DataFolder() + QStringLiteral("/MyMemo.txt"));
         QVERIFY(Memo.open(QIODevice::ReadOnly));
         QVERIFY(Memo.readAll().startsWith(".LOG\r\n"));
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QFile Blocker(DataFolder()); // a file where the folder should be
         QVERIFY(Blocker.open(QIODevice::WriteOnly));
         Blocker.close();
-        QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->MyMemo1Click());
+        QVERIFY_THROWS_EXCEPTION(EPendulorError, FrameAction(*Frame, "MyMemo1").trigger());
         QVERIFY(Doubles->Shell.Calls.isEmpty());
     }
 
@@ -81,7 +81,7 @@ private Q_SLOTS:
     {
         Frame->setWindowTitle(QStringLiteral("World Clock"));
         Doubles->Boxes.Answers = {TMessageAnswer::No};
-        Frame->SendTo1->trigger();
+        FrameAction(*Frame, "SendTo1").trigger();
         QVERIFY(QFileInfo(Home->path() + QStringLiteral("/sendto/World Clock.desktop")).isFile());
         QCOMPARE(Doubles->Boxes.Texts(TKind::Plain).value(0),
                  QStringLiteral("Created Successfully.\r\n\r\nFolder: SendTo\r\nShortCut: World Clock.desktop"));
@@ -92,7 +92,7 @@ private Q_SLOTS:
     void a_title_with_a_slash_reaches_the_error_handler_with_nothing_written()
     {
         Frame->setWindowTitle(QStringLiteral("Tokyo/Paris"));
-        QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->SendTo1Click());
+        QVERIFY_THROWS_EXCEPTION(EPendulorError, FrameAction(*Frame, "SendTo1").trigger());
         QVERIFY(!QFileInfo::exists(Home->path() + QStringLiteral("/sendto")));
         QVERIFY(Doubles->Boxes.Shown.isEmpty());
     }

@@ -53,11 +53,12 @@ int main(int argc, char** argv)
         frame.OpenClockFile(QString());
         frame.ClockWindows().first()->SetClockName(QString::fromUtf16(name));
     }
-    frame.ShowTabs1->setChecked(true);
-    frame.ShowTabs1Click();
-    frame.WindowTileVertical1Execute();
-    const QList<QMdiSubWindow*> windows = frame.MdiArea1->subWindowList();
-    frame.MdiArea1->setActiveSubWindow(windows.value(1));
+    // View > WindowTab on, then Window > Vertical Spread, as a user would.
+    if (auto* tabs = frame.findChild<QAction*>(QStringLiteral("ShowTabs1")); !tabs->isChecked())
+        tabs->trigger();
+    frame.findChild<QAction*>(QStringLiteral("VerticalSpread1"))->trigger();
+    auto* area = frame.findChild<QMdiArea*>();
+    area->setActiveSubWindow(area->subWindowList().value(1));
 
     // The dialog as a London clock in English (United Kingdom) opens it.
     TForm3& dialog = *Form3;
