@@ -4,13 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 
-QString IniFileName;
-QString DataFolder;
-TDateTime StartTime = 0;
-LCID DefaultLocaleID = 1033;
-bool SaveDataFiles = true;
-QString StyleName = QStringLiteral("Windows");
-
 namespace {
 
 // The per-user application-data folder; empty when it cannot be named, so

@@ -1,19 +1,10 @@
 #pragma once
 
-#include "datetime/TDateTime.h"
-#include "datetime/TFormatSettings.h"
-
 #include <QString>
 
-// Unit variables of the frame's module: one instance each, alive for the
-// whole run. Set by the frame's creation (and Clear Restart / the style
-// dialog where noted); read by the clock windows and the dialogs.
-extern QString IniFileName;      // full path of the application settings file
-extern QString DataFolder;       // the per-user data folder
-extern TDateTime StartTime;      // moment the frame was created
-extern LCID DefaultLocaleID;     // process locale; locale of new clocks
-extern bool SaveDataFiles;       // clock windows write their files on closing only while true
-extern QString StyleName;        // chosen visual style
+// The path functions of the frame's module. Its state (IniFileName,
+// DataFolder, StartTime, DefaultLocaleID, SaveDataFiles, StyleName) is the
+// frame's own (TMainForm); the clocks ask the frame for what they need.
 
 // The text after the last "\", "/" or ":" without the part from its last "." on.
 QString FileBaseName(const QString& Path);

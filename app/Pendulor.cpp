@@ -1,17 +1,11 @@
 // Entry point: the application object, the frame, the message loop.
 #include "app/InformationOptions.h"
+#include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "app/TSessionEnd.h"
 #include "app/TTerminationSignals.h"
-#include "app/TUnattendedMessageBoxes.h"
-#include "dialogs/TForm3.h"
-#include "dialogs/TForm4.h"
 #include "platform/TIconCachingStyle.h"
-#include "platform/TLinuxShell.h"
-#include "platform/TQtMessageBoxes.h"
-#include "platform/TStyleService.h"
-#include "shell/TShellOpen.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -78,31 +72,17 @@ int main(int argc, char** argv)
     }
     TPendulorApplication app(argc, argv);
     SubstituteFonts();
-    TStyleService styles;
+    TDesktopServices desktop;
     // Every new clock window asks the application style for five icons.
     QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
-    TLinuxShell shell;
-    TQtMessageBoxes qtBoxes;
-    TUnattendedMessageBoxes boxes(qtBoxes); // to the log once nobody can answer
-    const TShellOpen shellOpen(shell, TMessageDialogs(boxes));
-    TFrameServices services;
-    services.Styles = &styles;
-    services.MessageBoxes = &boxes;
-    services.ShellOpen = &shellOpen; // one gateway for the frame and the dialogs
-    TMainForm frame(services);
-    // The properties dialog, made once after the frame, hidden, and reused by
-    // every clock; the frame deletes it.
-    TForm3Services form3Services;
-    form3Services.OpenHelp = [&shellOpen](const QString& Page) { shellOpen.OpenHelpTopic(Page); };
-    form3Services.Zones = frame.ZoneCatalogs(); // one catalog for the dialog and the city search
-    Form3 = new TForm3(form3Services, &frame);
-    Form4 = new TForm4(frame.StyleDialogServices(), &frame);
+    TMainForm frame(desktop.Frame());
+    desktop.MakeDialogs(frame);
     std::unique_ptr<TStartupTrace> trace;
     if (qEnvironmentVariableIsSet("PENDULOR_TRACE_STARTUP"))
         trace = std::make_unique<TStartupTrace>(frame, sinceStart);
     frame.show();
     // Logout, shutdown and kill close the frame as the user would.
-    TSessionEnd sessionEnd(frame, boxes);
+    TSessionEnd sessionEnd(frame, desktop.MessageBoxes());
     TTerminationSignals termination;
     if (termination.Install())
         sessionEnd.Watch(termination);

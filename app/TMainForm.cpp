@@ -8,17 +8,14 @@
 #include "app/TPendulorApplication.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
-#include "clock/data/DataFileName.h"
 #include "dialogs/TForm3.h"
 #include "common/EPendulorError.h"
+#include "common/RequireService.h"
 #include "datetime/INowSource.h"
 #include "datetime/ProcessLocale.h"
 #include "datetime/TZoneCatalogSource.h"
-#include "platform/TLinuxShell.h"
 #include "platform/locale/ILocaleDatabase.h"
-#include "platform/TQtMessageBoxes.h"
 #include "platform/TStyleService.h"
-#include "platform/TWindowSystem.h"
 #include "shell/MessageDialogs.h"
 #include "shell/TShellOpen.h"
 
@@ -39,19 +36,31 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-TMainForm* MainForm = nullptr;
+namespace {
+
+// The services as given, once each is there.
+const TFrameServices& Complete(const TFrameServices& Services)
+{
+    const char* const Window = "The frame";
+    RequireService(Services.WindowSystem, Window, "a window system");
+    RequireService(Services.MessageBoxes, Window, "message boxes");
+    RequireService(Services.Styles, Window, "a style service");
+    RequireService(Services.ShellOpen, Window, "a shell gateway");
+    RequireService(Services.OpenDialog, Window, "an open dialog");
+    RequireService(Services.Now, Window, "a clock to read");
+    RequireService(Services.FontChooser, Window, "a font chooser");
+    RequireService(Services.Terminate, Window, "a way to end the process");
+    return Services;
+}
+
+} // namespace
 
 TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
-    : QMainWindow(Parent), Services1(Services)
+    : QMainWindow(Parent), Services1(Complete(Services))
 {
-    MainForm = this;
     ZoneCatalogs_ = std::make_shared<TZoneCatalogSource>(
         [] { return ProcessLocale::Database().GetUserDefaultLocaleName(); });
     ClockTicker1 = new TClockTicker(nullptr, {}, this);
-    if (!Services1.Styles) {
-        auto* styles = new TStyleService(this);
-        Services1.Styles = styles;
-    }
     if (auto* styles = dynamic_cast<TStyleService*>(Services1.Styles))
         connect(styles, &TStyleService::ActiveStyleChanged, this, [this, styles] {
             // The area caches its brush: take the new style's work-space colour.
@@ -88,17 +97,11 @@ TMainForm::TMainForm(const TFrameServices& Services, QWidget* Parent)
         connect(systemKey, &QShortcut::activated, this, [this] { SystemMenu1->popup(mapToGlobal(QPoint(0, 0))); });
     }
 
-    if (!Services1.ShellOpen) {
-        OwnShell1 = std::make_unique<TLinuxShell>();
-        OwnShellOpen1 = std::make_unique<TShellOpen>(*OwnShell1, TMessageDialogs(MessageBoxes()));
-        Services1.ShellOpen = OwnShellOpen1.get();
-    }
     CommandLine1 = QCoreApplication::arguments().mid(1);
     OpenDialog1.DefaultExt = QStringLiteral("dat");
     OpenDialog1.NameFilters = {QStringLiteral(u"データファイル (*.dat)"), QStringLiteral(u"すべてのファイル (*)")};
     OpenDialog1.MultiSelect = true;
     CreateActions();
-    CreateMenus();
     CreateTabBar();
     CreateTimeStrip(layout);
     for (QWidget* bar : {static_cast<QWidget*>(MainMenu1), static_cast<QWidget*>(FormTabsBar1),
@@ -115,32 +118,13 @@ TMainForm::~TMainForm()
     MdiArea1->disconnect(this);
     for (QMdiSubWindow* window : MdiArea1->subWindowList())
         window->disconnect(this);
-    if (MainForm == this)
-        MainForm = nullptr;
     if (auto* app = qobject_cast<TPendulorApplication*>(QCoreApplication::instance()))
         app->SetExceptionHandler({});
 }
 
-IMessageBoxes& TMainForm::MessageBoxes() const
-{
-    static TQtMessageBoxes Real;
-    return Services1.MessageBoxes ? *Services1.MessageBoxes : Real;
-}
-
-const TShellOpen& TMainForm::ShellOpen() const
-{
-    return *Services1.ShellOpen;
-}
-
-IWindowSystem& TMainForm::WindowSystem() const
-{
-    static TWindowSystem Real;
-    return Services1.WindowSystem ? *Services1.WindowSystem : Real;
-}
-
 void TMainForm::FormCreate()
 {
-    StartTime = TSystemNow().Now();
+    StartTime = Services1.Now->Now();
     setWindowTitle(AppName);
     DataFolder = GetDataFolder(MakerFolderName);
     IniFileName = DataFolderUsable() ? GetIniFileName(MakerFolderName) : IniBesideExecutable();
@@ -198,7 +182,12 @@ int TMainForm::MDIChildCount() const
 void TMainForm::OpenClockFile(const QString& FileName)
 {
     IsStyleChanged = true;
-    auto* child = new TMDIChild(TClockServices{.Frame = this, .Style = Services1.Styles, .Properties = Form3, .Ticker = ClockTicker1});
+    auto* child = new TMDIChild(TClockServices{.Frame = this,
+                                               .Now = Services1.Now,
+                                               .Style = Services1.Styles,
+                                               .FontChooser = Services1.FontChooser,
+                                               .Properties = Form3,
+                                               .Ticker = ClockTicker1});
     child->setAttribute(Qt::WA_DeleteOnClose);
     AddAtDefaultPlace(child);
     child->DataFileName2 = FileName;
@@ -258,11 +247,6 @@ void TMainForm::ActivateLastOpenedClock()
     if (LastOpenedClock && !LastOpenedClock->isHidden())
         MdiArea1->setActiveSubWindow(LastOpenedClock);
     LastOpenedClock = nullptr;
-}
-
-QString TMainForm::NormalizeFileChar1(const QString& Name) const
-{
-    return ::NormalizeFileChar1(Name);
 }
 
 void TMainForm::FileNew1Execute()

@@ -2,7 +2,7 @@
 
 #include "app/data/TFrameSettings.h"
 #include "clock/IClockFrame.h"
-#include "datetime/INowSource.h"
+#include "datetime/TDateTime.h"
 #include "datetime/WorkingShade.h"
 #include "platform/IOpenFileDialog.h"
 
@@ -21,14 +21,14 @@
 
 class QAction;
 class QBoxLayout;
-class QActionGroup;
 class QListWidget;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QMenuBar;
+class IFontChooser;
 class IMessageBoxes;
-class IShell;
+class INowSource;
 class TShellOpen;
 class IWindowSystem;
 class IStyleService;
@@ -41,14 +41,17 @@ class TFormTabsBar;
 class TTimeStrip;
 struct TForm4Services;
 
-// What the frame asks of the platform. A null member means the real one;
-// tests put doubles in.
+// What the frame asks of the platform, every member required: the
+// constructor refuses a set with one missing. The application's come from
+// TDesktopServices; tests put doubles in.
 struct TFrameServices {
     IWindowSystem* WindowSystem = nullptr;
     IMessageBoxes* MessageBoxes = nullptr;
     IStyleService* Styles = nullptr;
     const TShellOpen* ShellOpen = nullptr; // the shell gateway of the whole application
     IOpenFileDialog* OpenDialog = nullptr;
+    const INowSource* Now = nullptr;     // the PC's clock, for the frame and its clocks
+    IFontChooser* FontChooser = nullptr; // the font dialog of the clock windows
     // Ends the process at once, without close queries (Clear Restart).
     std::function<void()> Terminate = {};
 };
@@ -60,175 +63,31 @@ class TMainForm : public QMainWindow, public IClockFrame {
 
 public:
     // Runs FormCreate: derives the per-user paths, reads and applies the
-    // settings file. The frame is not shown.
-    explicit TMainForm(const TFrameServices& Services = {}, QWidget* Parent = nullptr);
+    // settings file. The frame is not shown. Throws std::invalid_argument
+    // when a service is missing.
+    explicit TMainForm(const TFrameServices& Services, QWidget* Parent = nullptr);
     ~TMainForm() override;
-
-    // Menu bar and its items.
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* File1 = nullptr;
-    QAction* FileNew1 = nullptr;
-    QAction* FileNewCity1 = nullptr; // "New for a City...": a clock in one step
-    QAction* FileOpen1 = nullptr;
-    QAction* MyMemo1 = nullptr;
-    QMenu* ShortCut1 = nullptr;
-    QAction* SendTo1 = nullptr;
-    QAction* DeskTop1 = nullptr;
-    QAction* StartMenu1 = nullptr;
-    QAction* StartUp1 = nullptr;
-    QAction* ClearRestart1 = nullptr;
-    QAction* Exit1 = nullptr; // File > "E&xit" and the context menu's
-    QMenu* Window1 = nullptr;
-    QAction* HorizontalSpread1 = nullptr; // menu items call the handlers directly
-    QAction* VerticalSpread1 = nullptr;
-    QAction* Cascade1 = nullptr;
-    QAction* Rotate1 = nullptr;
-    QMenu* View1 = nullptr;
-    QAction* ShowTitleBar1 = nullptr;
-    QAction* ShowMenuBar1 = nullptr;
-    QAction* ShowTabs1 = nullptr;
-    QAction* ShowCloseButton1 = nullptr;
-    QAction* LocateCenter1 = nullptr;
-    QAction* StayOnTop1 = nullptr;
-    QAction* SetTitle1 = nullptr;
-    QAction* Style1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* ShowHelp1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* Properties1 = nullptr;
-    QAction* Donation1 = nullptr;
-    QAction* HomeSite1 = nullptr;
-    QAction* SetDateTime1 = nullptr;
-
-    // The frame's context menu: FileNew1, FileOpen1, "Show MenuBar", Exit1.
-    QMenu* PopupMenu1 = nullptr;
-    QAction* PopupShowMenuBar1 = nullptr;
-
-    // Layout actions: enabled only while a clock window exists; triggering
-    // one runs its Execute handler.
-    QAction* WindowCascade1 = nullptr;
-    QAction* WindowTileHorizontal1 = nullptr;
-    QAction* WindowTileVertical1 = nullptr;
-
-    TFormTabsBar* FormTabsBar1 = nullptr; // one tab per clock window, hidden at creation
-    QListWidget* ListBox1 = nullptr; // hidden, sorted: the style names on offer
-    QMdiArea* MdiArea1 = nullptr;    // the client area holding the clock windows
-
-    // Fields.
-    QAction* LastAction1 = nullptr; // remembered layout, or none
-    int LastTileMode1 = -1;
-    short ResizeCursor1 = 0;
-    bool IsStyleChanged = false;
-
-    static constexpr int TileHorizontal = 0;
-    static constexpr int TileVertical = 1;
-    int TileMode() const { return TileMode1; }
-
-    // The frame's opacity, 0 (invisible) to 255 (opaque).
-    int AlphaBlendValue() const { return AlphaBlendValue1; }
-    void SetAlphaBlendValue(int Value);
-
-    // Clock windows in the frame's list order: most recently activated first.
-    QList<TMDIChild*> ClockWindows() const;
-    QList<QMdiSubWindow*> SubWindows() const;
-    int MDIChildCount() const;
-
-    // Apply operations: make the screen match the current check marks.
-    void ShowTitleBar1Click();
-    void SetTitleBar(bool Show);
-    void AddSystemMenuItem();
-    void ShowMenuBar1Click();
-    void ShowCloseButton1Click();
-    void StayOnTop1Click();
-    void ShowTabs1Click();
-    void FormResize();
-    void View1Click(); // refreshes the View marks from the screen
-
-    // Layout commands.
-    void WindowCascade1Execute();
-    void WindowTileHorizontal1Execute();
-    void WindowTileVertical1Execute();
-    void ExecuteLastAction(); // runs LastAction1 when set and enabled
-    void Rotate1Click();
-
-    // View commands.
-    void LocateCenter1Click();
-    void SetTitle1Click();
-
-    // A command of the window menu (Alt+Space); 9001 toggles the menu bar.
-    void WMSysCommand(int Command);
-
-    // A mouse move over the frame's bare surface (Client in frame, Screen in
-    // screen coordinates): sets the edge cursor; with the left button down
-    // it moves the frame, or sizes a frame without title bar from its edge.
-    void FormMouseMove(Qt::MouseButtons Buttons, const QPoint& Client, const QPoint& Screen);
-    // The edge code of the screen point X, Y on the frame's outer bounds;
-    // sets ResizeCursor1 except on the rows between the tests.
-    int GetResizeEdge(int X, int Y, int Left, int Width, int Top, int Height);
-
-    // View > "Select Style...": the style dialog; "Cancel" restores the style
-    // and the opacity of before. StyleName holds the active style afterwards.
-    void Style1Click();
-    // What the style dialog changes in the frame.
-    TForm4Services StyleDialogServices();
-
-    void FileNew1Execute();
-    // File > "New for a City...": the city search over the frame; a pick
-    // makes a new clock named after the city, with its zone.
-    void FileNewCity1Execute();
-    void NewClockForCity(const QString& Name, const QString& Zone);
-    TCitySearchBox* CitySearch() const { return CitySearch1; }
-    // The run's zone and city catalog, for the frame's city search and the
-    // properties dialog alike.
-    const std::shared_ptr<TZoneCatalogSource>& ZoneCatalogs() const { return ZoneCatalogs_; }
-    void FileOpen1Execute();
-    // Files dropped onto the frame: the first one is opened as a clock.
-    void WMDropFiles(const QStringList& Paths);
-    void ClearRestart1Click();
-    // Help > About, File > My Memo and the File > ShortCut items.
-    void About1Click();
-    void MyMemo1Click();
-    void SendTo1Click();
-    void DeskTop1Click();
-    void StartMenu1Click();
-    void StartUp1Click();
-    void Exit1Click();
-    void FileExit1Execute();
-
-    // Application-wide handler of errors that reach the event loop.
-    void ExceptionEvent(QObject* Sender, const std::exception& E);
-
-    // The clock name as a file name (forbidden characters become full-width).
-    QString NormalizeFileChar1(const QString& Name) const;
-
-    // At a showing of the frame: while no clock has been made yet, reopens the
-    // clocks of the command line or of the last run, then applies the tabs.
-    void ShowingChanged();
-    // The parameters after the executable's name (the application's by default).
-    void SetCommandLine(const QStringList& Parameters) { CommandLine1 = Parameters; }
 
     // The only maker of clock windows: empty name = a new clock.
     void OpenClockFile(const QString& FileName);
+    // The parameters after the executable's name (the application's by default).
+    void SetCommandLine(const QStringList& Parameters) { CommandLine1 = Parameters; }
+    // Clock windows in the frame's list order: most recently activated first.
+    QList<TMDIChild*> ClockWindows() const;
 
-    // The system menu of the frame (Alt+Space), holding "Show MenuBar(&B)".
-    TInAppWindowMenu* SystemMenu() const { return SystemMenu1; }
-
-    // Runs the close sequence and reports whether the frame may close.
-    // Used by closeEvent; public so tests can drive it without a close.
+    // Runs the close sequence and reports whether the frame may close: for
+    // closeEvent, and for the session's end, which saves without closing.
     bool FormCloseQuery();
     // While the clocks of the last run are being reopened a close waits.
     bool IsOpeningClocks() const { return OpeningClocks1; }
+    // Application-wide handler of errors that reach the event loop.
+    void ExceptionEvent(QObject* Sender, const std::exception& E);
 
-    // The settings of File > Open's dialog.
-    TOpenDialogOptions OpenDialog1;
-
-    IMessageBoxes& MessageBoxes() const;
-    const TShellOpen& ShellOpen() const;
-    IWindowSystem& WindowSystem() const;
-    IStyleService* Styles() const { return Services1.Styles; }
-
-    // The frame's state as the settings file stores it.
-    TFrameSettings FrameSettings() const;
+    // What the style dialog changes in the frame.
+    TForm4Services StyleDialogServices();
+    // The run's zone and city catalog, for the frame's city search and the
+    // properties dialog alike.
+    const std::shared_ptr<TZoneCatalogSource>& ZoneCatalogs() const { return ZoneCatalogs_; }
 
     // IClockFrame
     bool IsMenuBarShown() const override;
@@ -249,8 +108,81 @@ protected:
     void dragEnterEvent(QDragEnterEvent* Event) override;
     void dropEvent(QDropEvent* Event) override;
 
+private Q_SLOTS:
+    // The commands, named after their item and event; the actions that run
+    // them are made in CreateActions (TMainFormMenus.cpp).
+    void FileNew1Execute();
+    // File > "New for a City...": the city search over the frame; a pick
+    // makes a new clock named after the city, with its zone.
+    void FileNewCity1Execute();
+    void FileOpen1Execute();
+    void ClearRestart1Click();
+    // File > My Memo and the File > ShortCut items.
+    void MyMemo1Click();
+    void SendTo1Click();
+    void DeskTop1Click();
+    void StartMenu1Click();
+    void StartUp1Click();
+    void Exit1Click();
+    void FileExit1Execute();
+
+    // Layout commands.
+    void WindowCascade1Execute();
+    void WindowTileHorizontal1Execute();
+    void WindowTileVertical1Execute();
+    void Rotate1Click();
+
+    // View items: a check item has set its own mark; its handler makes the
+    // screen match the mark.
+    void ShowTitleBar1Click();
+    void ShowMenuBar1Click();
+    void ShowTabs1Click();
+    void ShowCloseButton1Click();
+    void StayOnTop1Click();
+    void View1Click(); // refreshes the View marks from the screen
+    void LocateCenter1Click();
+    void SetTitle1Click();
+    // View > "Select Style...": the style dialog; "Cancel" restores the style
+    // and the opacity of before. StyleName holds the active style afterwards.
+    void Style1Click();
+
+    // Help > About.
+    void About1Click();
+
 private:
     void FormCreate();
+    // At a showing of the frame: while no clock has been made yet, reopens the
+    // clocks of the command line or of the last run, then applies the tabs.
+    void ShowingChanged();
+    void SetTitleBar(bool Show);
+    void AddSystemMenuItem();
+    void FormResize();
+    void ExecuteLastAction(); // runs LastAction1 when set and enabled
+    // A command of the window menu (Alt+Space); 9001 toggles the menu bar.
+    void WMSysCommand(int Command);
+    // A mouse move over the frame's bare surface (Client in frame, Screen in
+    // screen coordinates): sets the edge cursor; with the left button down
+    // it moves the frame, or sizes a frame without title bar from its edge.
+    void FormMouseMove(Qt::MouseButtons Buttons, const QPoint& Client, const QPoint& Screen);
+    // The edge code of the screen point X, Y on the frame's outer bounds;
+    // sets ResizeCursor1 except on the rows between the tests.
+    int GetResizeEdge(int X, int Y, int Left, int Width, int Top, int Height);
+    // Files dropped onto the frame: the first one is opened as a clock.
+    void WMDropFiles(const QStringList& Paths);
+    void NewClockForCity(const QString& Name, const QString& Zone);
+
+    // The frame's opacity, 0 (invisible) to 255 (opaque).
+    int AlphaBlendValue() const { return AlphaBlendValue1; }
+    void SetAlphaBlendValue(int Value);
+    QList<QMdiSubWindow*> SubWindows() const;
+    int MDIChildCount() const;
+    IMessageBoxes& MessageBoxes() const { return *Services1.MessageBoxes; }
+    const TShellOpen& ShellOpen() const { return *Services1.ShellOpen; }
+    IWindowSystem& WindowSystem() const { return *Services1.WindowSystem; }
+    IStyleService& Styles() const { return *Services1.Styles; }
+    // The frame's state as the settings file stores it.
+    TFrameSettings FrameSettings() const;
+
     void PlaceShortCut(int FolderNumber, const QString& Kind);
     bool OpenClockFileReported(const QString& FileName);
     void BeginOpeningClocks();
@@ -258,7 +190,6 @@ private:
     void ShowOpenedClock(QMdiSubWindow* Clock);
     void ActivateLastOpenedClock();
     QStringList ReadSavedClockSet();
-    IOpenFileDialog& OpenDialog() const;
     bool DataFolderUsable() const;
     void ReportUnwritableFolder();
     // Lets pending messages run, gives each clock the focus in list order, repaints.
@@ -274,13 +205,26 @@ private:
     void LoadSettings(const QString& FileName);
     void ApplyFrameSettings(const TFrameSettings& Settings);
     void SaveSettings(const QString& FileName);
+    // The menu bar, the context menu and every command's action, in one place.
     void CreateActions();
-    void CreateMenus();
+    void CreateLayoutActions();
+    // Each menu with its items; the File menu's new, open and exit items
+    // serve the context menu too.
+    struct TFileItems {
+        QAction* New;
+        QAction* NewCity;
+        QAction* Open;
+        QAction* Exit;
+    };
+    TFileItems CreateFileMenu();
+    void CreateWindowMenu();
+    void CreateViewMenu();
+    void CreateHelpMenu();
+    void CreatePopupMenu(const TFileItems& File);
     void CreateTabBar();
     void SyncTabs(); // when the tabs show
     void FillTabs();
     void UpdateLayoutActions();
-    bool CloseClockWindows();
     void TileWindows(int Mode);
     void CascadeWindows();
     void AddAtDefaultPlace(QMdiSubWindow* Window);
@@ -292,9 +236,37 @@ private:
     void FollowManualDrag(const QPoint& Screen);
     void SetFrameless(bool Frameless);
 
-    TFrameServices Services1;
+    // What later code reads of the menus: the menu bar, the context menu,
+    // the View marks and the layout actions. The other items are made and
+    // wired in CreateActions and found by their object names.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* PopupMenu1 = nullptr; // the frame's context menu
+    QAction* ShowTitleBar1 = nullptr;
+    QAction* ShowMenuBar1 = nullptr;
+    QAction* ShowTabs1 = nullptr;
+    QAction* ShowCloseButton1 = nullptr;
+    QAction* StayOnTop1 = nullptr;
+    // Layout actions: enabled only while a clock window exists; triggering
+    // one runs its Execute handler.
+    QAction* WindowCascade1 = nullptr;
+    QAction* WindowTileHorizontal1 = nullptr;
+    QAction* WindowTileVertical1 = nullptr;
+
+    TFormTabsBar* FormTabsBar1 = nullptr; // one tab per clock window, hidden at creation
+    QListWidget* ListBox1 = nullptr; // hidden, sorted: the style names on offer
+    QMdiArea* MdiArea1 = nullptr;    // the client area holding the clock windows
+
+    QAction* LastAction1 = nullptr; // remembered layout, or none
+    int LastTileMode1 = -1;
+    short ResizeCursor1 = 0;
+    bool IsStyleChanged = false;
+    static constexpr int TileHorizontal = 0;
+    static constexpr int TileVertical = 1;
     int TileMode1 = TileHorizontal;
-    TInAppWindowMenu* SystemMenu1 = nullptr;
+    TOpenDialogOptions OpenDialog1; // the settings of File > Open's dialog
+
+    TFrameServices Services1;
+    TInAppWindowMenu* SystemMenu1 = nullptr; // the window menu (Alt+Space), holding "Show MenuBar(&B)"
     TCitySearchBox* CitySearch1 = nullptr; // made at its first use
     std::shared_ptr<TZoneCatalogSource> ZoneCatalogs_;
     bool SettingsUnreadable1 = false; // never overwrite a file we could not read
@@ -311,8 +283,6 @@ private:
     std::optional<QPoint> PressScreen1; // where the left button went down on the surface
     bool DragFromBar1 = false; // the press was on the free part of the menu or tab bar
     QStringList CommandLine1; // parameters 1..n
-    std::unique_ptr<IShell> OwnShell1; // only when no gateway was handed in
-    std::unique_ptr<TShellOpen> OwnShellOpen1;
     bool OpeningClocks1 = false; // a close asked for meanwhile waits for the end
     bool CloseDeferred1 = false;
     QPointer<QMdiSubWindow> LastOpenedClock; // activated when a set has opened
@@ -332,8 +302,17 @@ private:
     void SetCaption(const QString& Caption);
     QAction* TimeSlider1 = nullptr;
     TTimeStrip* TimeStrip1 = nullptr;
-    TSystemNow PcNow1;    // this PC's clock and zone rules, for the slider
     QString MomentTitle1; // what the title adds while a moment is shown
-};
 
-extern TMainForm* MainForm;
+    // The state of the frame's module, set at its creation (and by Clear
+    // Restart and the style dialog where noted).
+    QString IniFileName;          // full path of the application settings file
+    QString DataFolder;           // the per-user data folder
+    TDateTime StartTime = 0;      // moment the frame was created
+    LCID DefaultLocaleID = 1033;  // process locale; locale of new clocks
+    bool SaveDataFiles = true;    // clock windows write their files on closing only while true
+    QString StyleName = QStringLiteral("Windows"); // chosen visual style
+
+    // Tests reach the fields, window messages and mouse moves through it.
+    friend class TMainFormTestAccess;
+};

@@ -6,7 +6,6 @@
 #include "common/TIniFile.h"
 #include "datetime/ProcessLocale.h"
 #include "platform/IMessageBoxes.h"
-#include "platform/TQtOpenFileDialog.h"
 #include "platform/locale/ILocaleDatabase.h"
 #include "shell/TShellOpen.h"
 
@@ -183,7 +182,7 @@ QStringList TMainForm::ReadSavedClockSet()
 void TMainForm::FileOpen1Execute()
 {
     OpenDialog1.InitialDir = DataFolder;
-    const QStringList files = OpenDialog().Execute(this, OpenDialog1);
+    const QStringList files = Services1.OpenDialog->Execute(this, OpenDialog1);
     BeginOpeningClocks();
     for (const QString& file : files) {
         OpenClockFileReported(file);
@@ -193,12 +192,6 @@ void TMainForm::FileOpen1Execute()
     if (MDIChildCount() == 1)
         LastAction1 = WindowCascade1;
     EndOpeningClocks();
-}
-
-IOpenFileDialog& TMainForm::OpenDialog() const
-{
-    static TQtOpenFileDialog Real;
-    return Services1.OpenDialog ? *Services1.OpenDialog : Real;
 }
 
 void TMainForm::WMDropFiles(const QStringList& Paths)
@@ -246,8 +239,5 @@ void TMainForm::ClearRestart1Click()
     }
     QFile::remove(settings);
     ShellOpen().MyShellExecuteOpen1(QCoreApplication::applicationFilePath(), QString());
-    if (Services1.Terminate)
-        Services1.Terminate();
-    else
-        QCoreApplication::exit(0); // leaves the loop without asking any window to close
+    Services1.Terminate();
 }

@@ -13,151 +13,192 @@
 
 namespace {
 
-QAction* MakeAction(QObject* Owner, const QString& Caption, const QKeySequence& Shortcut = {})
+// An item named as the code and the tests know it.
+QAction* MakeAction(QObject* Owner, const char* Name, const QString& Caption, const QKeySequence& Shortcut = {})
 {
     auto* action = new QAction(Caption, Owner);
+    action->setObjectName(QLatin1String(Name));
     if (!Shortcut.isEmpty())
         action->setShortcut(Shortcut);
     return action;
 }
 
-QAction* MakeCheck(QObject* Owner, const QString& Caption)
+QAction* MakeCheck(QObject* Owner, const char* Name, const QString& Caption)
 {
-    QAction* action = MakeAction(Owner, Caption);
+    QAction* action = MakeAction(Owner, Name, Caption);
     action->setCheckable(true);
     return action;
+}
+
+QMenu* AddMenu(QMenuBar* Bar, const char* Name, const QString& Caption)
+{
+    QMenu* menu = Bar->addMenu(Caption);
+    menu->setObjectName(QLatin1String(Name));
+    return menu;
 }
 
 } // namespace
 
 void TMainForm::CreateActions()
 {
-    FileNew1 = MakeAction(this, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    FileNewCity1 = MakeAction(this, QStringLiteral("New for a Cit&y..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    FileOpen1 = MakeAction(this, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    MyMemo1 = MakeAction(this, QStringLiteral("My &Memo..."));
-    SendTo1 = MakeAction(this, QStringLiteral("SendTo"));
-    DeskTop1 = MakeAction(this, QStringLiteral("DeskTop"));
-    StartMenu1 = MakeAction(this, QStringLiteral("StartMenu"));
-    StartUp1 = MakeAction(this, QStringLiteral("StartUp"));
-    ClearRestart1 = MakeAction(this, QStringLiteral("&Clear Restart..."));
-    Exit1 = MakeAction(this, QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
-
-    HorizontalSpread1 = MakeAction(this, QStringLiteral("Horizontal Spread"));
-    VerticalSpread1 = MakeAction(this, QStringLiteral("Vertical Spread"));
-    Cascade1 = MakeAction(this, QStringLiteral("&Cascade"));
-    Rotate1 = MakeAction(this, QStringLiteral("Rotate"));
-
-    ShowTitleBar1 = MakeCheck(this, QStringLiteral("TitleBar"));
-    ShowMenuBar1 = MakeCheck(this, QStringLiteral("MenuBar"));
-    ShowTabs1 = MakeCheck(this, QStringLiteral("WindowTab"));
-    ShowCloseButton1 = MakeCheck(this, QStringLiteral("CloseButton"));
-    LocateCenter1 = MakeAction(this, QStringLiteral("Locate Center"));
-    StayOnTop1 = MakeCheck(this, QStringLiteral("Stay OnTop"));
-    SetTitle1 = MakeAction(this, QStringLiteral("Set Title..."));
-    Style1 = MakeAction(this, QStringLiteral("Select Style..."));
-
-    ShowHelp1 = MakeAction(this, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
-    About1 = MakeAction(this, QStringLiteral("About"));
-    Properties1 = MakeAction(this, QStringLiteral("Properties"), QKeySequence(Qt::ALT | Qt::Key_Enter));
-    // The main Enter key sends Return; the menu shows the keypad's "Enter".
-    Properties1->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
-    Donation1 = MakeAction(this, QStringLiteral("Donation"));
-    HomeSite1 = MakeAction(this, QStringLiteral("HomeSite"));
-    SetDateTime1 = MakeAction(this, QStringLiteral("Set DateTime"));
-
-    PopupShowMenuBar1 = MakeAction(this, QStringLiteral("Show MenuBar"));
-
-    WindowCascade1 = MakeAction(this, QStringLiteral("&Cascade"));
-    WindowTileHorizontal1 = MakeAction(this, QStringLiteral("Horizontal Spread"));
-    WindowTileVertical1 = MakeAction(this, QStringLiteral("Vertical Spread"));
-
-    connect(FileNew1, &QAction::triggered, this, &TMainForm::FileNew1Execute);
-    connect(FileNewCity1, &QAction::triggered, this, &TMainForm::FileNewCity1Execute);
-    connect(FileOpen1, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
-    connect(ClearRestart1, &QAction::triggered, this, &TMainForm::ClearRestart1Click);
-    connect(MyMemo1, &QAction::triggered, this, &TMainForm::MyMemo1Click);
-    connect(SendTo1, &QAction::triggered, this, &TMainForm::SendTo1Click);
-    connect(DeskTop1, &QAction::triggered, this, &TMainForm::DeskTop1Click);
-    connect(StartMenu1, &QAction::triggered, this, &TMainForm::StartMenu1Click);
-    connect(StartUp1, &QAction::triggered, this, &TMainForm::StartUp1Click);
-    connect(About1, &QAction::triggered, this, &TMainForm::About1Click);
-    connect(Style1, &QAction::triggered, this, &TMainForm::Style1Click);
-    connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
-    connect(ShowHelp1, &QAction::triggered, this, [this] { ShellOpen().ShowHelp1Click(); });
-    connect(Properties1, &QAction::triggered, this, [this] { ShellOpen().Properties1Click(); });
-    connect(Donation1, &QAction::triggered, this, [this] { ShellOpen().Donation1Click(); });
-    connect(HomeSite1, &QAction::triggered, this, [this] { ShellOpen().HomeSite1Click(); });
-    connect(SetDateTime1, &QAction::triggered, this, [this] { ShellOpen().SetDateTime1Click(); });
-    connect(HorizontalSpread1, &QAction::triggered, this, &TMainForm::WindowTileHorizontal1Execute);
-    connect(VerticalSpread1, &QAction::triggered, this, &TMainForm::WindowTileVertical1Execute);
-    connect(Cascade1, &QAction::triggered, this, &TMainForm::WindowCascade1Execute);
-    connect(Rotate1, &QAction::triggered, this, &TMainForm::Rotate1Click);
-    connect(LocateCenter1, &QAction::triggered, this, &TMainForm::LocateCenter1Click);
-    connect(SetTitle1, &QAction::triggered, this, &TMainForm::SetTitle1Click);
-    connect(WindowCascade1, &QAction::triggered, this, &TMainForm::WindowCascade1Execute);
-    connect(WindowTileHorizontal1, &QAction::triggered, this, &TMainForm::WindowTileHorizontal1Execute);
-    connect(WindowTileVertical1, &QAction::triggered, this, &TMainForm::WindowTileVertical1Execute);
-    // A check item has toggled its own mark when triggered fires.
-    connect(ShowTitleBar1, &QAction::triggered, this, &TMainForm::ShowTitleBar1Click);
-    connect(ShowMenuBar1, &QAction::triggered, this, &TMainForm::ShowMenuBar1Click);
-    connect(PopupShowMenuBar1, &QAction::triggered, this, &TMainForm::ShowMenuBar1Click);
-    connect(ShowTabs1, &QAction::triggered, this, &TMainForm::ShowTabs1Click);
-    connect(ShowCloseButton1, &QAction::triggered, this, &TMainForm::ShowCloseButton1Click);
-    connect(StayOnTop1, &QAction::triggered, this, &TMainForm::StayOnTop1Click);
-
-    // Shortcuts keep working while the menu bar is detached.
-    addActions({FileNew1, FileNewCity1, FileOpen1, Exit1, ShowHelp1, Properties1});
+    MainMenu1 = menuBar();
+    CreateLayoutActions();
+    const TFileItems file = CreateFileMenu();
+    CreateWindowMenu();
+    CreateViewMenu();
+    CreateHelpMenu();
+    CreatePopupMenu(file);
     UpdateLayoutActions();
 }
 
-void TMainForm::CreateMenus()
+void TMainForm::CreateLayoutActions()
 {
-    MainMenu1 = menuBar();
+    WindowCascade1 = MakeAction(this, "WindowCascade1", QStringLiteral("&Cascade"));
+    WindowTileHorizontal1 = MakeAction(this, "WindowTileHorizontal1", QStringLiteral("Horizontal Spread"));
+    WindowTileVertical1 = MakeAction(this, "WindowTileVertical1", QStringLiteral("Vertical Spread"));
+    connect(WindowCascade1, &QAction::triggered, this, &TMainForm::WindowCascade1Execute);
+    connect(WindowTileHorizontal1, &QAction::triggered, this, &TMainForm::WindowTileHorizontal1Execute);
+    connect(WindowTileVertical1, &QAction::triggered, this, &TMainForm::WindowTileVertical1Execute);
+}
 
-    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
-    File1->addAction(FileNew1);
-    File1->addAction(FileNewCity1);
-    File1->addAction(FileOpen1);
-    File1->addSeparator();
-    File1->addAction(MyMemo1);
-    ShortCut1 = File1->addMenu(QStringLiteral("&ShortCut"));
-    ShortCut1->addActions({SendTo1, DeskTop1, StartMenu1, StartUp1});
-    File1->addSeparator();
-    File1->addAction(ClearRestart1);
-    File1->addAction(Exit1);
+TMainForm::TFileItems TMainForm::CreateFileMenu()
+{
+    QAction* fileNew = MakeAction(this, "FileNew1", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    // "New for a City...": a clock in one step.
+    QAction* fileNewCity = MakeAction(this, "FileNewCity1", QStringLiteral("New for a Cit&y..."),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    QAction* fileOpen = MakeAction(this, "FileOpen1", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* myMemo = MakeAction(this, "MyMemo1", QStringLiteral("My &Memo..."));
+    QAction* sendTo = MakeAction(this, "SendTo1", QStringLiteral("SendTo"));
+    QAction* deskTop = MakeAction(this, "DeskTop1", QStringLiteral("DeskTop"));
+    QAction* startMenu = MakeAction(this, "StartMenu1", QStringLiteral("StartMenu"));
+    QAction* startUp = MakeAction(this, "StartUp1", QStringLiteral("StartUp"));
+    QAction* clearRestart = MakeAction(this, "ClearRestart1", QStringLiteral("&Clear Restart..."));
+    QAction* exit = MakeAction(this, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(fileNew, &QAction::triggered, this, &TMainForm::FileNew1Execute);
+    connect(fileNewCity, &QAction::triggered, this, &TMainForm::FileNewCity1Execute);
+    connect(fileOpen, &QAction::triggered, this, &TMainForm::FileOpen1Execute);
+    connect(myMemo, &QAction::triggered, this, &TMainForm::MyMemo1Click);
+    connect(sendTo, &QAction::triggered, this, &TMainForm::SendTo1Click);
+    connect(deskTop, &QAction::triggered, this, &TMainForm::DeskTop1Click);
+    connect(startMenu, &QAction::triggered, this, &TMainForm::StartMenu1Click);
+    connect(startUp, &QAction::triggered, this, &TMainForm::StartUp1Click);
+    connect(clearRestart, &QAction::triggered, this, &TMainForm::ClearRestart1Click);
+    connect(exit, &QAction::triggered, this, &TMainForm::Exit1Click);
 
-    Window1 = MainMenu1->addMenu(QStringLiteral("&Window"));
-    Window1->addAction(HorizontalSpread1);
-    Window1->addAction(VerticalSpread1);
-    Window1->addAction(Cascade1);
-    Window1->addSeparator();
-    Window1->addAction(Rotate1);
+    QMenu* file = AddMenu(MainMenu1, "File1", QStringLiteral("&File"));
+    file->addAction(fileNew);
+    file->addAction(fileNewCity);
+    file->addAction(fileOpen);
+    file->addSeparator();
+    file->addAction(myMemo);
+    QMenu* shortCut = file->addMenu(QStringLiteral("&ShortCut"));
+    shortCut->setObjectName(QStringLiteral("ShortCut1"));
+    shortCut->addActions({sendTo, deskTop, startMenu, startUp});
+    file->addSeparator();
+    file->addAction(clearRestart);
+    file->addAction(exit);
+    // Shortcuts keep working while the menu bar is detached.
+    addActions({fileNew, fileNewCity, fileOpen, exit});
+    return {fileNew, fileNewCity, fileOpen, exit};
+}
 
-    View1 = MainMenu1->addMenu(QStringLiteral("&View"));
-    View1->addActions({ShowTitleBar1, ShowMenuBar1, ShowTabs1, ShowCloseButton1});
-    View1->addSeparator();
-    View1->addActions({LocateCenter1, StayOnTop1});
-    View1->addSeparator();
-    View1->addAction(SetTitle1);
-    View1->addSeparator();
-    View1->addAction(Style1);
-    connect(View1, &QMenu::aboutToShow, this, &TMainForm::View1Click);
+void TMainForm::CreateWindowMenu()
+{
+    // The menu's items run the layout handlers also while no clock exists.
+    QAction* horizontalSpread = MakeAction(this, "HorizontalSpread1", QStringLiteral("Horizontal Spread"));
+    QAction* verticalSpread = MakeAction(this, "VerticalSpread1", QStringLiteral("Vertical Spread"));
+    QAction* cascade = MakeAction(this, "Cascade1", QStringLiteral("&Cascade"));
+    QAction* rotate = MakeAction(this, "Rotate1", QStringLiteral("Rotate"));
+    connect(horizontalSpread, &QAction::triggered, this, &TMainForm::WindowTileHorizontal1Execute);
+    connect(verticalSpread, &QAction::triggered, this, &TMainForm::WindowTileVertical1Execute);
+    connect(cascade, &QAction::triggered, this, &TMainForm::WindowCascade1Execute);
+    connect(rotate, &QAction::triggered, this, &TMainForm::Rotate1Click);
 
-    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
-    Help1->addActions({ShowHelp1, About1, Properties1});
-    Help1->addSeparator();
-    Help1->addActions({Donation1, HomeSite1});
-    Help1->addSeparator();
-    Help1->addAction(SetDateTime1);
+    QMenu* window = AddMenu(MainMenu1, "Window1", QStringLiteral("&Window"));
+    window->addAction(horizontalSpread);
+    window->addAction(verticalSpread);
+    window->addAction(cascade);
+    window->addSeparator();
+    window->addAction(rotate);
+}
+
+void TMainForm::CreateViewMenu()
+{
+    ShowTitleBar1 = MakeCheck(this, "ShowTitleBar1", QStringLiteral("TitleBar"));
+    ShowMenuBar1 = MakeCheck(this, "ShowMenuBar1", QStringLiteral("MenuBar"));
+    ShowTabs1 = MakeCheck(this, "ShowTabs1", QStringLiteral("WindowTab"));
+    ShowCloseButton1 = MakeCheck(this, "ShowCloseButton1", QStringLiteral("CloseButton"));
+    QAction* locateCenter = MakeAction(this, "LocateCenter1", QStringLiteral("Locate Center"));
+    StayOnTop1 = MakeCheck(this, "StayOnTop1", QStringLiteral("Stay OnTop"));
+    QAction* setTitle = MakeAction(this, "SetTitle1", QStringLiteral("Set Title..."));
+    QAction* style = MakeAction(this, "Style1", QStringLiteral("Select Style..."));
+    TimeSlider1 = MakeCheck(this, "TimeSlider1", QStringLiteral("&Time Slider"));
+    TimeSlider1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    // A check item has toggled its own mark when triggered fires.
+    connect(ShowTitleBar1, &QAction::triggered, this, &TMainForm::ShowTitleBar1Click);
+    connect(ShowMenuBar1, &QAction::triggered, this, &TMainForm::ShowMenuBar1Click);
+    connect(ShowTabs1, &QAction::triggered, this, &TMainForm::ShowTabs1Click);
+    connect(ShowCloseButton1, &QAction::triggered, this, &TMainForm::ShowCloseButton1Click);
+    connect(StayOnTop1, &QAction::triggered, this, &TMainForm::StayOnTop1Click);
+    connect(locateCenter, &QAction::triggered, this, &TMainForm::LocateCenter1Click);
+    connect(setTitle, &QAction::triggered, this, &TMainForm::SetTitle1Click);
+    connect(style, &QAction::triggered, this, &TMainForm::Style1Click);
+    connect(TimeSlider1, &QAction::triggered, this, &TMainForm::TimeSlider1Click);
+
+    QMenu* view = AddMenu(MainMenu1, "View1", QStringLiteral("&View"));
+    view->addActions({ShowTitleBar1, ShowMenuBar1, ShowTabs1, ShowCloseButton1});
+    view->addSeparator();
+    view->addActions({locateCenter, StayOnTop1});
+    view->addSeparator();
+    view->addAction(setTitle);
+    view->addSeparator();
+    view->addAction(style);
+    view->addSeparator();
+    view->addAction(TimeSlider1);
+    addAction(TimeSlider1); // the key works without the menu bar too
+    connect(view, &QMenu::aboutToShow, this, &TMainForm::View1Click);
+}
+
+void TMainForm::CreateHelpMenu()
+{
+    QAction* showHelp = MakeAction(this, "ShowHelp1", QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+    QAction* about = MakeAction(this, "About1", QStringLiteral("About"));
+    QAction* properties = MakeAction(this, "Properties1", QStringLiteral("Properties"));
+    // The main Enter key sends Return; the menu shows the keypad's "Enter".
+    properties->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
+    QAction* donation = MakeAction(this, "Donation1", QStringLiteral("Donation"));
+    QAction* homeSite = MakeAction(this, "HomeSite1", QStringLiteral("HomeSite"));
+    QAction* setDateTime = MakeAction(this, "SetDateTime1", QStringLiteral("Set DateTime"));
+    connect(showHelp, &QAction::triggered, this, [this] { ShellOpen().ShowHelp1Click(); });
+    connect(about, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(properties, &QAction::triggered, this, [this] { ShellOpen().Properties1Click(); });
+    connect(donation, &QAction::triggered, this, [this] { ShellOpen().Donation1Click(); });
+    connect(homeSite, &QAction::triggered, this, [this] { ShellOpen().HomeSite1Click(); });
+    connect(setDateTime, &QAction::triggered, this, [this] { ShellOpen().SetDateTime1Click(); });
+
+    QMenu* help = AddMenu(MainMenu1, "Help1", QStringLiteral("&Help"));
+    help->addActions({showHelp, about, properties});
+    help->addSeparator();
+    help->addActions({donation, homeSite});
+    help->addSeparator();
+    help->addAction(setDateTime);
+    addActions({showHelp, properties});
+}
+
+void TMainForm::CreatePopupMenu(const TFileItems& File)
+{
+    QAction* showMenuBar = MakeAction(this, "PopupShowMenuBar1", QStringLiteral("Show MenuBar"));
+    connect(showMenuBar, &QAction::triggered, this, &TMainForm::ShowMenuBar1Click);
 
     PopupMenu1 = new QMenu(this);
-    PopupMenu1->addAction(FileNew1);
-    PopupMenu1->addAction(FileNewCity1);
-    PopupMenu1->addAction(FileOpen1);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(File.New);
+    PopupMenu1->addAction(File.NewCity);
+    PopupMenu1->addAction(File.Open);
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(PopupShowMenuBar1);
-    PopupMenu1->addAction(Exit1);
+    PopupMenu1->addAction(showMenuBar);
+    PopupMenu1->addAction(File.Exit);
 }
 
 void TMainForm::CreateTabBar()

@@ -5,6 +5,7 @@
 #include "app/TTimeStrip.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
+#include "datetime/INowSource.h"
 #include "datetime/MomentText.h"
 #include "datetime/WorkingDays.h"
 #include "datetime/WorkingShade.h"
@@ -16,7 +17,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
-#include <QMenu>
 #include <QShortcut>
 #include <QTimeZone>
 
@@ -25,21 +25,12 @@
 
 void TMainForm::CreateTimeStrip(QBoxLayout* Layout)
 {
-    TimeStrip1 = new TTimeStrip(PcNow1, [this](qint64 First, int Steps) { return MomentShades(First, Steps); },
+    TimeStrip1 = new TTimeStrip(*Services1.Now, [this](qint64 First, int Steps) { return MomentShades(First, Steps); },
                                 centralWidget());
     TimeStrip1->hide();
     Layout->addWidget(TimeStrip1);
     connect(TimeStrip1, &TTimeStrip::MomentChanged, this, &TMainForm::ShowMoment);
     connect(TimeStrip1, &TTimeStrip::CopyRequested, this, &TMainForm::CopyMoment);
-
-    TimeSlider1 = new QAction(QStringLiteral("&Time Slider"), this);
-    TimeSlider1->setObjectName(QStringLiteral("TimeSlider1"));
-    TimeSlider1->setCheckable(true);
-    TimeSlider1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(TimeSlider1, &QAction::triggered, this, &TMainForm::TimeSlider1Click);
-    View1->addSeparator();
-    View1->addAction(TimeSlider1);
-    addAction(TimeSlider1); // the key works without the menu bar too
 
     auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     copy->setObjectName(QStringLiteral("CopyMoment1"));
@@ -68,9 +59,9 @@ void TMainForm::ShowMoment(std::optional<qint64> UtcMs)
 {
     const QString caption = Caption();
     if (UtcMs) {
-        ClockTicker1->ShowMoment(PcNow1.ReadAt(*UtcMs));
+        ClockTicker1->ShowMoment(Services1.Now->ReadAt(*UtcMs));
         const QDateTime local =
-            QDateTime::fromMSecsSinceEpoch(*UtcMs + PcNow1.ReadAt(*UtcMs).LocalOffsetSeconds * 1000LL, Qt::UTC);
+            QDateTime::fromMSecsSinceEpoch(*UtcMs + Services1.Now->ReadAt(*UtcMs).LocalOffsetSeconds * 1000LL, Qt::UTC);
         MomentTitle1 = QStringLiteral(" — shown: %1 (not now)")
                            .arg(QLocale::c().toString(local, QStringLiteral("ddd d MMM yyyy HH:mm")));
     } else {
@@ -93,7 +84,7 @@ void TMainForm::SetCaption(const QString& Caption)
 
 void TMainForm::CopyMoment()
 {
-    const qint64 at = TimeStrip1->Moment().value_or(PcNow1.Read().UtcMs / 1000 * 1000);
+    const qint64 at = TimeStrip1->Moment().value_or(Services1.Now->Read().UtcMs / 1000 * 1000);
     QList<TMomentLine> lines;
     for (const TMDIChild* clock : ClockWindows())
         lines.append({clock->ClockName(), clock->Label(TMDIChild::LineDate)->text(),

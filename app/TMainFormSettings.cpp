@@ -84,12 +84,11 @@ void TMainForm::ApplyFrameSettings(const TFrameSettings& Settings)
     StyleName = Settings.StyleName;
 
     ListBox1->clear();
-    if (IStyleService* styles = Styles()) {
-        ListBox1->addItems(styles->StyleNames());
-        const QListWidgetItem* chosen = FindStyleItem(*ListBox1, StyleName);
-        styles->ActivateStyle(chosen ? chosen->text() : styles->ActiveStyleName());
-        ListBox1->setCurrentItem(FindStyleItem(*ListBox1, styles->ActiveStyleName()));
-    }
+    IStyleService& styles = Styles();
+    ListBox1->addItems(styles.StyleNames());
+    const QListWidgetItem* chosen = FindStyleItem(*ListBox1, StyleName);
+    styles.ActivateStyle(chosen ? chosen->text() : styles.ActiveStyleName());
+    ListBox1->setCurrentItem(FindStyleItem(*ListBox1, styles.ActiveStyleName()));
 
     ShowTitleBar1Click();
     SetMenuBarShown(ShowMenuBar1->isChecked());
@@ -226,6 +225,6 @@ void TMainForm::SaveSettings(const QString& FileName)
 {
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     const TProgramStamp program{exe.fileName(), exe.absolutePath(), AppVersion, IniFileName,
-                                RenderDateTime(u"C", TSystemNow().Now(), ProcessLocale::SystemSettings())};
+                                RenderDateTime(u"C", Services1.Now->Now(), ProcessLocale::SystemSettings())};
     WriteFrameSettingsFile(FileName, FrameSettings(), program);
 }

@@ -15,10 +15,9 @@
 
 void TMainForm::About1Click()
 {
-    const TSystemNow Now;
-    const QString Text = AboutText(CurrentAboutFacts(StartTime, DefaultLocaleID, Now));
+    const QString Text = AboutText(CurrentAboutFacts(StartTime, DefaultLocaleID, *Services1.Now));
     TAboutServices Services;
-    Services.Styles = Styles();
+    Services.Styles = &Styles();
     Services.OpenDownloadPage = [this] { ShellOpen().MyShellExecuteOpen1(DownloadPageUrl(), QString()); };
     TAboutBox Box(Text, Services, this);
     Box.exec();
@@ -26,13 +25,12 @@ void TMainForm::About1Click()
 
 void TMainForm::MyMemo1Click()
 {
-    OpenMemo(ShellOpen(), GetDataFolder(MakerFolderName), TSystemNow().Now(), ProcessLocale::SystemSettings());
+    OpenMemo(ShellOpen(), GetDataFolder(MakerFolderName), Services1.Now->Now(), ProcessLocale::SystemSettings());
 }
 
 void TMainForm::PlaceShortCut(int FolderNumber, const QString& Kind)
 {
-    const TSystemNow Now;
-    const TShellShortCuts ShortCuts(ShellOpen(), Now, ProcessLocale::SystemSettings());
+    const TShellShortCuts ShortCuts(ShellOpen(), *Services1.Now, ProcessLocale::SystemSettings());
     ShortCuts.PlaceShortCut(FolderNumber, Kind, QCoreApplication::applicationFilePath(), Caption());
 }
 

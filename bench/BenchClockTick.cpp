@@ -8,11 +8,12 @@
 // destroyed again. The changed tick is also measured with the events it causes
 // (layout requests, repaint) processed, on a shown window.
 
-#include "app/MainUnit.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "datetime/INowSource.h"
+#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
+#include "widgets/doubles/TClockDoubles.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,7 +54,8 @@ void BM_TickUnchanged(benchmark::State& State)
 {
     App();
     TSteppingNow now;
-    TMDIChild child(TClockServices{.Now = &now});
+    TClockDoubles doubles(now);
+    TMDIChild child(doubles.Services());
     child.InitNewClock();
     UseSeconds(child);
     for (auto _ : State)
@@ -64,7 +66,8 @@ void BM_TickChanged(benchmark::State& State)
 {
     App();
     TSteppingNow now;
-    TMDIChild child(TClockServices{.Now = &now});
+    TClockDoubles doubles(now);
+    TMDIChild child(doubles.Services());
     child.InitNewClock();
     UseSeconds(child);
     for (auto _ : State) {
@@ -76,7 +79,8 @@ void BM_TickChanged(benchmark::State& State)
 void BM_RenderOnly(benchmark::State& State)
 {
     App();
-    const TFormatSettings fs = TFormatSettings::Create(DefaultLocaleID);
+    // The conventions the clocks above render in: those of a clock on its own.
+    const TFormatSettings fs = TFormatSettings::Create(ProcessLocale::Identifier());
     const QString dateFormat = fs.ShortDateFormat;
     const QString timeFormat = QStringLiteral("hh:nn:ss");
     QString date, time;
@@ -91,7 +95,7 @@ void BM_RenderOnly(benchmark::State& State)
 void BM_NaiveTick(benchmark::State& State)
 {
     App();
-    const TFormatSettings fs = TFormatSettings::Create(DefaultLocaleID);
+    const TFormatSettings fs = TFormatSettings::Create(ProcessLocale::Identifier());
     const QString dateFormat = fs.ShortDateFormat;
     const QString timeFormat = QStringLiteral("hh:nn:ss");
     QLabel date, time;
@@ -117,8 +121,10 @@ void BM_MakeClock(benchmark::State& State)
 {
     QMdiArea& area = Area();
     TSteppingNow now;
+    TClockDoubles doubles(now);
     for (auto _ : State) {
-        auto* child = new TMDIChild(TClockServices{.Now = &now});
+        TClockTicker ticker(&now); // made and gone with the clock, as its own would be
+        auto* child = new TMDIChild(doubles.Services(ticker));
         area.addSubWindow(child);
         child->show();
         child->InitNewClock();
@@ -146,7 +152,8 @@ void BM_TickChangedShown(benchmark::State& State)
 {
     QMdiArea& area = Area();
     TSteppingNow now;
-    auto* child = new TMDIChild(TClockServices{.Now = &now});
+    TClockDoubles doubles(now);
+    auto* child = new TMDIChild(doubles.Services());
     area.addSubWindow(child);
     child->show();
     child->InitNewClock();
@@ -179,9 +186,10 @@ void WakeFifty(benchmark::State& State, bool Every)
     auto owned = std::make_unique<TManualWake>();
     TManualWake& wake = *owned;
     TClockTicker ticker(&now, std::move(owned));
+    TClockDoubles doubles(now);
     std::vector<std::unique_ptr<TMDIChild>> clocks;
     for (int i = 0; i < 50; ++i) {
-        clocks.push_back(std::make_unique<TMDIChild>(TClockServices{.Now = &now, .Ticker = &ticker}));
+        clocks.push_back(std::make_unique<TMDIChild>(doubles.Services(ticker)));
         clocks.back()->InitNewClock();
         if (i % 10 == 0)
             UseSeconds(*clocks.back());

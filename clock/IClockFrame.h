@@ -9,8 +9,8 @@
 
 // What a clock window needs of the frame that holds it. The frame implements
 // it and hands itself to each clock window (TClockServices::Frame); a clock
-// window without a frame (a clock shown on its own) has no menu bar to
-// switch, no data folder and saves nothing.
+// shown on its own is handed a TNoFrame (clock/TNoFrame.h): no menu bar to
+// switch, no data folder, nothing saved.
 class IClockFrame {
 public:
     virtual ~IClockFrame() = default;

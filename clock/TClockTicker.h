@@ -19,7 +19,7 @@ class TMDIChild;
 // all in one pass, so the lines they change are painted together. When the
 // wall clock is set, every clock ticks at once.
 // The frame owns one for all its clocks; a clock window shown without a frame
-// makes one of its own. It sleeps without a deadline while no clock is added.
+// is given one of its own. It sleeps without a deadline while no clock is added.
 class TClockTicker final : public QObject {
     Q_OBJECT
 public:

@@ -8,15 +8,13 @@
 #include "clock/data/DataFileName.h"
 #include "datetime/OffsetText.h"
 #include "common/EPendulorError.h"
+#include "common/RequireService.h"
 #include "datetime/INowSource.h"
-#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "shell/ClockEdit.h"
 #include "platform/IFontChooser.h"
 #include "platform/IStyleService.h"
-#include "platform/TFontChooser.h"
 #include "platform/StyleTable.h"
-#include "platform/TStyleService.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,18 +33,22 @@
 #include <algorithm>
 #include <exception>
 
+// Shared by every clock window and the properties dialog (see the header).
 TDateTime ChildDateTime = 0;
 
 namespace {
 
-const TSystemNow SystemNow;
-
-// The platform's font dialog holds no state between showings: one serves
-// every clock window.
-IFontChooser& SystemFontChooser()
+// The services as given, once each is there.
+const TClockServices& Complete(const TClockServices& Services)
 {
-    static TFontChooser Chooser;
-    return Chooser;
+    const char* const Window = "A clock window";
+    RequireService(Services.Frame, Window, "a frame");
+    RequireService(Services.Now, Window, "a clock to read");
+    RequireService(Services.Style, Window, "a style service");
+    RequireService(Services.FontChooser, Window, "a font chooser");
+    RequireService(Services.Properties, Window, "a properties dialog");
+    RequireService(Services.Ticker, Window, "a ticker");
+    return Services;
 }
 
 QFont LineFont(const TLineStyle& S)
@@ -69,38 +71,16 @@ Qt::Alignment LineAlignment(int Alignment)
     }
 }
 
-// The frame of a clock shown on its own: no menu bar, no folder, no saving.
-class TNoFrame final : public IClockFrame {
-public:
-    bool IsMenuBarShown() const override { return false; }
-    void SetMenuBarShown(bool) override {}
-    QString ClockDataFolder() const override { return {}; }
-    QString SettingsFolder() const override { return {}; }
-    LCID DefaultClockLocale() const override { return ProcessLocale::Identifier(); }
-    bool ClocksSaveFiles() const override { return false; }
-    TDataFileClaims& DataFileClaims() override { return Claims; }
-    void ReportClockError(std::exception_ptr Error) override
-    {
-        // Rethrown from a queued call, it reaches QApplication::notify like
-        // any other error of an event handler.
-        QMetaObject::invokeMethod(
-            qApp, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
-    }
-
-private:
-    TDataFileClaims Claims;
-};
-
 } // namespace
 
 TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     : QMdiSubWindow(Parent)
-    , Services2(Services)
+    , Services2(Complete(Services))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setStyle(TToolWindowStyle::Shared());
     TClockWindowAccessible::Install();
-    FontDialog1 = FontDialog2 = FontDialog3 = Services2.FontChooser ? Services2.FontChooser : &SystemFontChooser();
+    FontDialog1 = FontDialog2 = FontDialog3 = Services2.FontChooser;
 
     // Initial line styles: name bold 26 left, date and time 20 centred.
     ClockData_.NameLine.FontSize = 26;
@@ -116,7 +96,7 @@ TMDIChild::TMDIChild(const TClockServices& Services, QWidget* Parent)
     SetCloseBox(false);
     resize(sizeHint()); // corrected once the frame's margins are known (showEvent)
 
-    Ticker2 = Services2.Ticker ? Services2.Ticker : new TClockTicker(Services2.Now, {}, this);
+    Ticker2 = Services2.Ticker;
     Ticker2->Add(this);
     Timer1 = Ticker2;
 
@@ -237,9 +217,6 @@ void TMDIChild::CreateMenu()
     PopupMenu2->addSeparator();
     EditItem2 = PopupMenu2->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
                                       QStringLiteral("&Edit..."));
-    // Only while the properties dialog exists (the frame makes it at start-up).
-    EditItem2->setEnabled(PropertiesDialog() != nullptr);
-    connect(PopupMenu2, &QMenu::aboutToShow, this, [this] { EditItem2->setEnabled(PropertiesDialog() != nullptr); });
     connect(EditItem2, &QAction::triggered, this, &TMDIChild::EditItem2Click);
     PopupMenu2->addSeparator();
     Name2 = CreateLineMenu(LineName, QStringLiteral(" &Name"), NameFont2, NameLeft2, NameCenter2, NameRight2);
@@ -257,17 +234,14 @@ QMenu* TMDIChild::ContextMenu()
     return PopupMenu2;
 }
 
-void TMDIChild::SetFrame(IClockFrame* Frame) { Services2.Frame = Frame; }
-
 IClockFrame& TMDIChild::Frame() const
 {
-    static TNoFrame None;
-    return Services2.Frame ? *Services2.Frame : None;
+    return *Services2.Frame;
 }
 
-IClockEditor* TMDIChild::PropertiesDialog() const
+IClockEditor& TMDIChild::PropertiesDialog() const
 {
-    return Services2.Properties ? Services2.Properties : ApplicationClockEditor();
+    return *Services2.Properties;
 }
 
 QLabel* TMDIChild::Label(TLine Line) const
@@ -305,8 +279,7 @@ void TMDIChild::ApplyLine(TLine Line)
 
 QColor TMDIChild::ColorOf(std::uint32_t Color) const
 {
-    return Services2.Style ? Services2.Style->ColorOf(Color)
-                           : TStyleService::ColorIn(QApplication::palette(), Color);
+    return Services2.Style->ColorOf(Color);
 }
 
 void TMDIChild::ApplyLineColor(TLine Line)
@@ -314,12 +287,8 @@ void TMDIChild::ApplyLineColor(TLine Line)
     const TLineStyle& s = LineData(Line);
     // A chosen moment tints the time line, so that no one takes it for now.
     const bool mark = Line == LineTime && MomentMark2;
-    const bool follow = s.seFont && !mark;
     const QColor own = mark ? ReadableOn(ColorOf(clHighlight), ColorOf(clBtnFace)) : ColorOf(s.FontColor);
-    if (Services2.Style)
-        Services2.Style->SetFontElement(*Label(Line), follow, own);
-    else
-        TStyleService::ApplyFontElement(*Label(Line), follow, own);
+    Services2.Style->SetFontElement(*Label(Line), s.seFont && !mark, own);
 }
 
 void TMDIChild::SetMomentMark(bool Shown)
@@ -328,7 +297,6 @@ void TMDIChild::SetMomentMark(bool Shown)
         return;
     MomentMark2 = Shown;
     ApplyLineColor(LineTime);
-
 }
 
 void TMDIChild::SetClockName(const QString& Name)
@@ -358,7 +326,7 @@ void TMDIChild::SetLocale(LCID Locale)
 
 const INowSource& TMDIChild::NowSource() const
 {
-    return Services2.Now ? *Services2.Now : SystemNow;
+    return *Services2.Now;
 }
 
 TDateTime TMDIChild::Now() const

@@ -32,19 +32,21 @@ struct TClockEditOpening;
 struct TClockEditResult;
 struct TFontChoice;
 
-// The clock time of the latest tick of any clock window.
+// The clock time of the latest tick of any clock window. Shared by all of
+// them on purpose: every clock writes it when it ticks, and the edit of any
+// clock hands it to the properties dialog, whose samples show it.
 extern TDateTime ChildDateTime;
 
-// The services a clock window uses; any left null falls back to the system's
-// own (system clock, plain palette, the platform font chooser).
+// The services a clock window uses, every one required: the constructor
+// refuses a set with one missing. A clock shown on its own is given a
+// TNoFrame (clock/TNoFrame.h) and a ticker of its own.
 struct TClockServices {
     IClockFrame* Frame = nullptr;
     const INowSource* Now = nullptr;
     IStyleService* Style = nullptr;
     IFontChooser* FontChooser = nullptr;
-    IClockEditor* Properties = nullptr; // null: the application's properties dialog
-    // The frame's one timer for all its clocks; null: the clock ticks by itself.
-    TClockTicker* Ticker = nullptr;
+    IClockEditor* Properties = nullptr; // the dialog of the edit command
+    TClockTicker* Ticker = nullptr;     // the frame's one timer for all its clocks
 };
 
 // One clock: a sub-window of the frame's MDI area showing the clock's name,
@@ -55,14 +57,14 @@ class TMDIChild : public QMdiSubWindow {
 public:
     enum TLine { LineName = 0, LineDate = 1, LineTime = 2 };
 
-    explicit TMDIChild(const TClockServices& Services = {}, QWidget* Parent = nullptr);
+    // Throws std::invalid_argument when a service is missing.
+    explicit TMDIChild(const TClockServices& Services, QWidget* Parent = nullptr);
     ~TMDIChild() override;
 
-    void SetFrame(IClockFrame* Frame);
-    // The frame holding this window; a stand-in without folder when none.
+    // The frame holding this window.
     IClockFrame& Frame() const;
-    // The properties dialog of the edit command, or null while there is none.
-    IClockEditor* PropertiesDialog() const;
+    // The properties dialog of the edit command.
+    IClockEditor& PropertiesDialog() const;
     // PopupMenu2 with its items, made on first use.
     QMenu* ContextMenu();
 
@@ -84,8 +86,8 @@ public:
     // The offset from UTC of the time the clock shows (ms).
     qint64 ShownOffsetMs() const { return ShownOffsetMs2; }
     void FormResize();
-    // Writes the clock data file while SaveDataFiles is set; throws when the
-    // file cannot be written.
+    // Writes the clock data file while the frame has its clocks save their
+    // files; throws when the file cannot be written.
     void FormCloseQuery();
     // The file the writer would write now: its folder, the clock's name, and
     // a number when another clock holds that file. Empty without a folder.
@@ -125,8 +127,8 @@ public:
     void SetLineFormat(TLine Line, const TLineFormat& Format);
 
     // Components. The context menu's members stay null until ContextMenu().
-    // Timer1 drives the tick: the frame's ticker, shared by all its clocks,
-    // or the clock's own.
+    // Timer1 drives the tick: the ticker of the services, which the frame
+    // shares among all its clocks.
     TClockTicker* Timer1 = nullptr;
     QLabel* LabelName2 = nullptr;
     QLabel* LabelDate2 = nullptr;

@@ -9,11 +9,11 @@
 void TMDIChild::EditItem2Click()
 {
     // The modal dialog blocks a second edit; the guard covers a dialog that
-    // does not exist yet or is already showing.
-    IClockEditor* editor = PropertiesDialog();
-    if (!editor || editor->IsEditing())
+    // is already showing.
+    IClockEditor& editor = PropertiesDialog();
+    if (editor.IsEditing())
         return;
-    const std::optional<TClockEditResult> edited = editor->Edit(EditOpening());
+    const std::optional<TClockEditResult> edited = editor.Edit(EditOpening());
     if (!edited)
         return;
     TakeEdit(*edited);

@@ -1,8 +1,8 @@
 #include "dialogs/TForm3.h"
 
+#include "common/RequireService.h"
 #include "datetime/TClockData.h"
 #include "datetime/INowSource.h"
-#include "datetime/ProcessLocale.h"
 #include "datetime/RenderDateTime.h"
 #include "datetime/TZoneCatalogSource.h"
 #include "datetime/UnixTime.h"
@@ -13,14 +13,12 @@
 #include "dialogs/TWorkingHoursBox.h"
 #include "dialogs/TZoneSearchField.h"
 #include "platform/IWindowSystem.h"
-#include "platform/TFontChooser.h"
-#include "platform/locale/ILocaleDatabase.h"
 #include "shell/TShellOpen.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,11 +26,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <cmath>
 #include <cstdlib>
 
+// Shared: made after the frame, which hands it to its clocks (see the header).
 TForm3* Form3 = nullptr;
 
 namespace {
@@ -86,23 +84,24 @@ QIcon HelpIcon(const QPalette& Palette)
     return Icon;
 }
 
+// The services as given, once each is there.
+const TForm3Services& Complete(const TForm3Services& Services)
+{
+    const char* const Window = "The properties dialog";
+    RequireService(Services.Now, Window, "a clock to read");
+    RequireService(Services.Conventions, Window, "the conventions of the locales");
+    RequireService(Services.FontChooser, Window, "a font chooser");
+    RequireService(Services.WindowSystem, Window, "a window system");
+    RequireService(Services.OpenHelp, Window, "a way to open the help");
+    RequireService(Services.Zones, Window, "a zone catalog");
+    return Services;
+}
+
 } // namespace
 
 TForm3::TForm3(const TForm3Services& Services, QWidget* Parent)
-    : QDialog(Parent), Services3(Services)
+    : QDialog(Parent), Services3(Complete(Services))
 {
-    if (!Services3.Now) {
-        OwnNow3 = std::make_unique<TSystemNow>();
-        Services3.Now = OwnNow3.get();
-    }
-    if (!Services3.FontChooser) {
-        OwnFontChooser3 = std::make_unique<TFontChooser>();
-        Services3.FontChooser = OwnFontChooser3.get();
-    }
-    if (!Services3.Zones)
-        Services3.Zones = std::make_shared<TZoneCatalogSource>([this] {
-            return (Services3.Locales ? *Services3.Locales : ProcessLocale::Database()).GetUserDefaultLocaleName();
-        });
     MemoDate3 = ToStringList(Form3Lists::DateFormats);
     MemoTime3 = ToStringList(Form3Lists::TimeFormats);
 
@@ -270,11 +269,7 @@ void TForm3::FormCreate()
 {
     // A third of the work area's width and half its height, and never less
     // than the controls need in the dialog's own font.
-    QSize Area(0, 0);
-    if (Services3.WindowSystem)
-        Area = Services3.WindowSystem->WorkAreaSize();
-    else if (const QScreen* Screen = QGuiApplication::primaryScreen())
-        Area = Screen->availableGeometry().size();
+    const QSize Area = Services3.WindowSystem->WorkAreaSize();
     resize(QSize(Area.width() / 3, Area.height() / 2).expandedTo(minimumSizeHint()));
 }
 
@@ -384,7 +379,7 @@ void TForm3::ComboBoxLang3Click()
     ChildDateTime3 = GetChildTime3();
     MyLCID3 = GetItemLCID3(ComboBoxLang3->currentIndex() >= 0 ? ComboBoxLang3->currentText() : QString());
     const LCID Locale = LCID(MyLCID3);
-    MyFS3 = Services3.Locales ? TFormatSettings::Create(Locale, *Services3.Locales) : TFormatSettings::Create(Locale);
+    MyFS3 = Services3.Conventions(Locale);
     RebuildComboBoxDate3();
     RebuildComboBoxTime3();
 }
@@ -578,14 +573,12 @@ void TForm3::BtnFontTime3Click()
 
 void TForm3::EditDate3RightButtonClick()
 {
-    if (Services3.OpenHelp)
-        Services3.OpenHelp(TShellOpen::DateFormatsTopic);
+    Services3.OpenHelp(TShellOpen::DateFormatsTopic);
 }
 
 void TForm3::EditTime3RightButtonClick()
 {
-    if (Services3.OpenHelp)
-        Services3.OpenHelp(TShellOpen::TimeFormatsTopic);
+    Services3.OpenHelp(TShellOpen::TimeFormatsTopic);
 }
 
 QString TForm3::TimeZone() const

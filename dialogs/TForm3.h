@@ -14,7 +14,6 @@
 #include <memory>
 
 class IFontChooser;
-class ILocaleDatabase;
 class INowSource;
 class IWindowSystem;
 class QAbstractButton;
@@ -31,18 +30,18 @@ class TWorkingHoursBox;
 class TZoneCatalogSource;
 class TZoneSearchField;
 
-// What the properties dialog uses of the rest of the system; anything left
-// null falls back to the system's own (PC clock, process locale database,
-// platform font chooser). OpenHelp opens the help document at a page
-// reference; the frame wires it to its help lookup.
+// What the properties dialog uses of the rest of the system, every member
+// required: the constructor refuses a set with one missing. OpenHelp opens
+// the help document at a page reference; the application wires it to its
+// help lookup.
 struct TForm3Services {
     const INowSource* Now = nullptr;
-    const ILocaleDatabase* Locales = nullptr;
+    // A locale's conventions, which the samples are rendered in.
+    std::function<TFormatSettings(LCID Locale)> Conventions;
     IFontChooser* FontChooser = nullptr;
     IWindowSystem* WindowSystem = nullptr; // the work area the dialog is sized from
     std::function<void(const QString& PageReference)> OpenHelp;
-    // The run's zone catalog, shared with the frame's city search; null: the
-    // dialog's own.
+    // The run's zone catalog, shared with the frame's city search.
     std::shared_ptr<TZoneCatalogSource> Zones;
 };
 
@@ -54,7 +53,8 @@ struct TForm3Services {
 class TForm3 : public QDialog, public IClockEditor {
     Q_OBJECT
 public:
-    explicit TForm3(const TForm3Services& Services = {}, QWidget* Parent = nullptr);
+    // Throws std::invalid_argument when a service is missing.
+    explicit TForm3(const TForm3Services& Services, QWidget* Parent = nullptr);
     ~TForm3() override;
 
     bool IsEditing() const override;
@@ -203,8 +203,6 @@ private:
     static int GetItemLCID3(QStringView Text);
 
     TForm3Services Services3;
-    std::unique_ptr<INowSource> OwnNow3;
-    std::unique_ptr<IFontChooser> OwnFontChooser3;
     QGridLayout* Grid3 = nullptr;
     QButtonGroup* DateChoice3 = nullptr;
     QButtonGroup* TimeChoice3 = nullptr;
@@ -217,5 +215,7 @@ private:
     std::optional<TWorkingHours> WorkingHours_; // as the edit has them; none: the default
 };
 
-// The single instance, made hidden at start-up and reused until exit.
+// The single instance, made hidden at start-up and reused until exit. Shared
+// rather than handed down: it is made after the frame (it shares the frame's
+// zone catalog), and the frame hands it to every clock it makes.
 extern TForm3* Form3;

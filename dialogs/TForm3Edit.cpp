@@ -10,11 +10,6 @@
 
 #include <cstdlib>
 
-IClockEditor* ApplicationClockEditor()
-{
-    return Form3;
-}
-
 bool TForm3::IsEditing() const
 {
     return isVisible();

@@ -1,5 +1,6 @@
 #include "dialogs/TForm4.h"
 
+#include "common/RequireService.h"
 #include "platform/IStyleService.h"
 #include "platform/IWindowSystem.h"
 
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <exception>
 
+// Shared: made after the frame, which shows it (see the header).
 TForm4* Form4 = nullptr;
 
 namespace {
@@ -37,28 +39,35 @@ void ReportLater(std::exception_ptr Error)
         qApp, [Error] { std::rethrow_exception(Error); }, Qt::QueuedConnection);
 }
 
-QSize WorkArea(const IWindowSystem* Screen)
+// The services as given, once each is there.
+const TForm4Services& Complete(const TForm4Services& Services)
 {
-    if (Screen)
-        return Screen->WorkAreaSize();
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary ? primary->availableGeometry().size() : QSize(800, 600);
+    const char* const Window = "The style dialog";
+    RequireService(Services.Styles, Window, "a style service");
+    RequireService(Services.WindowSystem, Window, "a window system");
+    RequireService(Services.SetOpacity, Window, "a way to set the opacity");
+    RequireService(Services.StyleClicked, Window, "a way to note the style picked");
+    return Services;
 }
 
 } // namespace
 
 TForm4::TForm4(const TForm4Services& Services, QWidget* Parent)
     : QDialog(Parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , Services4(Services)
+    , Services4(Complete(Services))
 {
-    if (!Form4)
-        Form4 = this;
     QFont font(QStringLiteral("Segoe UI"));
     font.setPixelSize(12);
     setFont(font);
     setWindowTitle(QString());
     CreateControls();
     FormCreate();
+}
+
+TForm4::~TForm4()
+{
+    if (Form4 == this)
+        Form4 = nullptr;
 }
 
 void TForm4::CreateControls()
@@ -128,7 +137,7 @@ void TForm4::CreateControls()
 
 void TForm4::FormCreate()
 {
-    const QSize area = WorkArea(Services4.WindowSystem);
+    const QSize area = Services4.WindowSystem->WorkAreaSize();
     OuterSize4 = QSize(area.width() / 4, area.height() / 2);
     PlaceByOuterSize();
 }
@@ -245,13 +254,11 @@ void TForm4::ListBox4Click()
     const QString name = item->text();
     std::exception_ptr failure;
     try {
-        if (Services4.Styles)
-            Services4.Styles->ActivateStyle(name);
+        Services4.Styles->ActivateStyle(name);
     } catch (...) {
         failure = std::current_exception();
     }
-    if (Services4.StyleClicked)
-        Services4.StyleClicked(name);
+    Services4.StyleClicked(name);
     QCoreApplication::processEvents();
     if (failure)
         std::rethrow_exception(failure);
@@ -275,8 +282,7 @@ void TForm4::TrackBar4Change()
     if (TrackBar4->value() < OpacityMax)
         CheckBoxDensity4->setChecked(true);
     const int position = TrackBar4->value();
-    if (Services4.SetOpacity)
-        Services4.SetOpacity(position);
+    Services4.SetOpacity(position);
     CheckBoxDensity4->setText(QString::number(position * 100 / OpacityMax) + QStringLiteral(" %"));
 }
 

@@ -12,10 +12,10 @@ class QListWidget;
 class QPushButton;
 class QSlider;
 
-// What the style dialog changes outside itself. SetOpacity sets the frame's
+// What the style dialog changes outside itself, every member required: the
+// constructor refuses a set with one missing. SetOpacity sets the frame's
 // opacity (0..255); StyleClicked tells the frame that the user picked Name
 // (it then counts as the chosen style, also when activating it failed).
-// A null WindowSystem means the primary screen.
 struct TForm4Services {
     IStyleService* Styles = nullptr;
     IWindowSystem* WindowSystem = nullptr;
@@ -33,7 +33,9 @@ public:
     static constexpr int RowHeight = 15;
     static constexpr int PanelHeight = 70;
 
+    // Throws std::invalid_argument when a service is missing.
     explicit TForm4(const TForm4Services& Services, QWidget* Parent = nullptr);
+    ~TForm4() override;
 
     // Shows the dialog modally: 1 for "Ok", 2 for "Cancel" or a closed window.
     int ShowModal();
@@ -82,4 +84,7 @@ private:
     int RowAtPress4 = -1;  // the list's current row when the mouse went down
 };
 
+// The single instance, made hidden at start-up and reused until exit. Shared
+// rather than handed down: it is made after the frame, whose services it
+// takes, and the frame's View > "Select Style..." shows it.
 extern TForm4* Form4;

@@ -47,9 +47,6 @@ public:
     virtual std::optional<TClockEditResult> Edit(const TClockEditOpening& Opening) = 0;
 };
 
-// The application's properties dialog; null until it is made.
-IClockEditor* ApplicationClockEditor();
-
 // The offset of the dialog's boxes, in days: the sign is the hours' alone and
 // the minutes lengthen the difference (-5 and 30 is five and a half hours behind).
 TDateTime BoxOffset(int Hours, int Minutes);

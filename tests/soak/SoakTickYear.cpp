@@ -9,6 +9,7 @@
 #include "clock/TMDIChild.h"
 #include "datetime/INowSource.h"
 #include "datetime/UnixTime.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeWakeTimer.h"
 
 #include "ReferenceRenderDateTime.h"
@@ -143,10 +144,11 @@ int main(int argc, char** argv)
     auto wakeOwned = std::make_unique<TFakeWakeTimer>();
     TFakeWakeTimer& wake = *wakeOwned;
     TClockTicker ticker(&now, std::move(wakeOwned));
+    TClockDoubles doubles(now);
 
     std::vector<TWatched> watched;
     for (const TClockSetup& setup : Setups) {
-        auto* clock = new TMDIChild({nullptr, &now, nullptr, nullptr, nullptr, &ticker});
+        auto* clock = new TMDIChild(doubles.Services(ticker));
         clock->SetLocale(setup.Locale);
         const QString date = QString::fromUtf16(setup.Date), time = QString::fromUtf16(setup.Time);
         clock->SetLineFormat(TMDIChild::LineDate, {true, date, false, {}, date});

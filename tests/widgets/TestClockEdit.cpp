@@ -2,6 +2,7 @@
 // the dialog gives back out, and the rules the answer is made with.
 #include "shell/ClockEdit.h"
 #include "dialogs/TForm3.h"
+#include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QApplication>
@@ -81,12 +82,13 @@ class TestClockEdit : public QObject {
     Q_OBJECT
 
     TSettableNow Now{TestNow};
+    TForm3Doubles Doubles;
     std::unique_ptr<TForm3> Dialog;
 
 private Q_SLOTS:
     void init()
     {
-        TForm3Services Services;
+        TForm3Services Services = Doubles.Services();
         Services.Now = &Now;
         Dialog = std::make_unique<TForm3>(Services);
     }

@@ -1,8 +1,8 @@
-#include "app/MainUnit.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "clock/TSunMark.h"
 #include "datetime/UnixTime.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeWakeTimer.h"
 #include "widgets/doubles/TSettableNow.h"
 
@@ -37,13 +37,14 @@ class TestClockMoment : public QObject {
     Q_OBJECT
 
     TSettableNow Now;
+    TClockDoubles Doubles{Now};
     std::unique_ptr<QMdiArea> Area;
     TFakeWakeTimer* Wake = nullptr;
     std::unique_ptr<TClockTicker> Ticker;
 
     TMDIChild* NewClock(const QString& Zone = QString(), TDateTime Offset = 0)
     {
-        auto* clock = new TMDIChild({nullptr, &Now, nullptr, nullptr, nullptr, Ticker.get()});
+        auto* clock = new TMDIChild(Doubles.Services(*Ticker));
         Area->addSubWindow(clock);
         clock->SetLocale(1033);
         clock->SetLineFormat(TMDIChild::LineDate, {true, u"yyyy/mm/dd"_s, false, {}, u"yyyy/mm/dd"_s});
@@ -58,7 +59,6 @@ class TestClockMoment : public QObject {
 private Q_SLOTS:
     void init()
     {
-        SaveDataFiles = false;
         Now.SetUtc(Utc("2026-01-05T13:07:09Z"), 0);
         Area = std::make_unique<QMdiArea>();
         Area->resize(800, 600);

@@ -4,11 +4,8 @@
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
 #include "shell/TShellOpen.h"
-#include "widgets/doubles/TFakeMessageBoxes.h"
-#include "widgets/doubles/TFakeOpenFileDialog.h"
-#include "widgets/doubles/TFakeShell.h"
-#include "widgets/doubles/TFakeStyleService.h"
-#include "widgets/doubles/TFakeWindowSystem.h"
+#include "widgets/doubles/TFrameDoubles.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,38 +21,17 @@
 #include <map>
 #include <memory>
 
+using TAccess = TMainFormTestAccess;
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Notes, at each hand-over, which files exist: the steps of Clear Restart
-// must have happened in their order by the time the new instance starts.
-class TWitnessShell final : public TFakeShell {
-public:
-    QStringList Watched;
-    QList<QStringList> Existing; // per call, the watched files then present
-
-    TShellResult StartProgram(const QString& Program, const QStringList& Arguments) override
-    {
-        QStringList present;
-        for (const QString& path : std::as_const(Watched))
-            if (QFile::exists(path))
-                present << path;
-        Existing << present;
-        return TFakeShell::StartProgram(Program, Arguments);
-    }
-};
-
-// One frame over an empty per-user folder, with every platform service doubled.
-struct TClockSetFixture {
+// One frame over an empty per-user folder, with every platform service
+// doubled; its shell gateway takes the executable to be in Home/bin.
+struct TClockSetFixture : TFrameDoubles {
     QTemporaryDir Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Boxes;
-    TFakeStyleService Styles;
-    TWitnessShell Shell;
-    TShellOpen Gateway{Shell, TMessageDialogs(Boxes), Home.filePath(QStringLiteral("bin/Pendulor"))};
-    TFakeOpenFileDialog Dialog;
-    int Terminations = 0;
+    TShellOpen BinGateway{Shell, TMessageDialogs(Boxes), Home.filePath(QStringLiteral("bin/Pendulor"))};
     std::unique_ptr<TMainForm> Frame;
 
     TClockSetFixture()
@@ -67,7 +43,6 @@ struct TClockSetFixture {
     {
         Frame.reset();
         qunsetenv("XDG_DATA_HOME");
-        SaveDataFiles = true;
     }
 
     QString IniPath() const { return GetIniFileName(QStringLiteral("Quorvane")); }
@@ -108,14 +83,10 @@ struct TClockSetFixture {
 
     TMainForm& Make(const QStringList& CommandLine = {})
     {
-        TFrameServices services;
-        services.WindowSystem = &Screen;
-        services.MessageBoxes = &Boxes;
-        services.Styles = &Styles;
-        services.ShellOpen = &Gateway;
-        services.OpenDialog = &Dialog;
-        services.Terminate = [this] { ++Terminations; };
+        TFrameServices services = Services();
+        services.ShellOpen = &BinGateway;
         Frame = std::make_unique<TMainForm>(services);
+        MakeDialogs(*Frame);
         Frame->SetCommandLine(CommandLine);
         return *Frame;
     }
@@ -142,7 +113,7 @@ struct TClockSetFixture {
     QStringList NamesInCreationOrder() const
     {
         QStringList names;
-        for (QMdiSubWindow* window : Frame->MdiArea1->subWindowList(QMdiArea::CreationOrder))
+        for (QMdiSubWindow* window : TAccess::Area(*Frame).subWindowList(QMdiArea::CreationOrder))
             if (auto* clock = qobject_cast<TMDIChild*>(window))
                 names << clock->ClockName();
         return names;
@@ -169,7 +140,7 @@ struct TEventProbe {
     {
         QTimer::singleShot(0, &Frame, [this, &Frame] {
             if (SeenAt < 0)
-                SeenAt = Frame.MDIChildCount();
+                SeenAt = TAccess::MDIChildCount(Frame);
         });
     }
 };
@@ -241,7 +212,7 @@ void TestClockSet::setIsRecordedInListOrderAndReopenedLastFirst()
     {
         TMainForm& frame = f.MakeShown();
         for (const QString& path : {c, b, a})
-            frame.WMDropFiles({path});
+            TAccess::WMDropFiles(frame, {path});
         QCOMPARE(f.Names(), (QStringList{"A", "B", "C"}));
         QVERIFY(frame.close());
     }
@@ -255,7 +226,7 @@ void TestClockSet::setIsRecordedInListOrderAndReopenedLastFirst()
     QCoreApplication::processEvents();
     QCOMPARE(f.NamesInCreationOrder(), (QStringList{"C", "B", "A"}));
     QCOMPARE(f.Names(), (QStringList{"A", "B", "C"}));
-    QCOMPARE(f.Frame->MdiArea1->activeSubWindow(), f.Frame->ClockWindows().first());
+    QCOMPARE(TAccess::Area(*f.Frame).activeSubWindow(), f.Frame->ClockWindows().first());
     QCOMPARE(probe.SeenAt, 1); // pending events ran right after the first clock
     QVERIFY(f.Boxes.Shown.isEmpty());
 }
@@ -283,7 +254,8 @@ void TestClockSet::aSetActivatesOnlyItsLastClock()
 
     f.Make(way == u"command line" ? paths : QStringList{});
     QList<QMdiSubWindow*> activated;
-    connect(f.Frame->MdiArea1, &QMdiArea::subWindowActivated, f.Frame.get(), [&activated](QMdiSubWindow* Window) {
+    QMdiArea& area = TAccess::Area(*f.Frame);
+    connect(&area, &QMdiArea::subWindowActivated, f.Frame.get(), [&activated](QMdiSubWindow* Window) {
         if (Window)
             activated << Window;
     });
@@ -291,14 +263,14 @@ void TestClockSet::aSetActivatesOnlyItsLastClock()
     QVERIFY(QTest::qWaitForWindowExposed(f.Frame.get()));
     QCoreApplication::processEvents();
     if (way == u"open") {
-        f.Dialog.Chosen = paths;
-        f.Frame->FileOpen1Execute();
+        f.OpenDialog.Chosen = paths;
+        FrameAction(*f.Frame, "FileOpen1").trigger();
     }
 
     const QString last = way == u"saved" ? QStringLiteral("A") : QStringLiteral("F");
     QVERIFY2(activated.size() <= 2, qPrintable(QString::number(activated.size())));
     QCOMPARE(qobject_cast<TMDIChild*>(activated.last())->ClockName(), last);
-    QCOMPARE(f.Frame->MdiArea1->activeSubWindow(), activated.last());
+    QCOMPARE(TAccess::Area(*f.Frame).activeSubWindow(), activated.last());
     QCOMPARE(f.Names().first(), last);
     for (TMDIChild* clock : f.Frame->ClockWindows())
         QVERIFY(clock->isEnabled());
@@ -329,8 +301,9 @@ void TestClockSet::commandLineOpensOnlyClockFiles()
 
     TMainForm& frame = f.MakeShown(paths);
     QCOMPARE(f.Names(), opened);
-    QCOMPARE(frame.LastAction1, tiledVertically ? frame.WindowTileVertical1 : frame.WindowTileHorizontal1);
-    QCOMPARE(frame.TileMode(), tiledVertically ? TMainForm::TileVertical : TMainForm::TileHorizontal);
+    QCOMPARE(TAccess::LastAction(frame),
+             &FrameAction(frame, tiledVertically ? "WindowTileVertical1" : "WindowTileHorizontal1"));
+    QCOMPARE(TAccess::TileMode(frame), tiledVertically ? TAccess::TileVertical : TAccess::TileHorizontal);
 
     // At close the set is the windows then open, not the one of the last run.
     QVERIFY(frame.close());
@@ -356,8 +329,8 @@ void TestClockSet::emptyOrAbsentSetOpensNothing()
     if (!settings.isEmpty())
         f.WriteBytes(f.IniPath(), settings);
     TMainForm& frame = f.MakeShown();
-    QCOMPARE(frame.MDIChildCount(), 0);
-    QVERIFY(!frame.IsStyleChanged); // a later showing still reopens
+    QCOMPARE(TAccess::MDIChildCount(frame), 0);
+    QVERIFY(!TAccess::IsStyleChanged(frame)); // a later showing still reopens
     QVERIFY(f.Boxes.Shown.isEmpty());
     QCOMPARE(f.Terminations, 0);
 }
@@ -415,8 +388,8 @@ void TestClockSet::clocksFromElsewhereWithOneNameBothComeBack()
     TClockSetFixture f;
     {
         TMainForm& frame = f.MakeShown();
-        frame.WMDropFiles({f.WriteClock(f.Home.filePath("back/Same.dat"), "Same", "+0100")});
-        frame.WMDropFiles({f.WriteClock(f.Home.filePath("front/Same.dat"), "Same", "+0900")});
+        TAccess::WMDropFiles(frame, {f.WriteClock(f.Home.filePath("back/Same.dat"), "Same", "+0100")});
+        TAccess::WMDropFiles(frame, {f.WriteClock(f.Home.filePath("front/Same.dat"), "Same", "+0900")});
         QCOMPARE(frame.ClockWindows().first()->Tag(), 900);
         QVERIFY(frame.close());
     }
@@ -482,7 +455,7 @@ void TestClockSet::badEntriesNeitherStopTheOthersNorGetOverwritten()
     QVERIFY(f.Names().contains("Good"));
     QCOMPARE(f.Names().count("Good"), 2);
     // Only the folder cannot be read; everything else gives a clock.
-    QCOMPARE(frame.MDIChildCount(), 5);
+    QCOMPARE(TAccess::MDIChildCount(frame), 5);
     const QStringList reports = f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain);
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports[0].contains("adir.dat"), qPrintable(reports[0]));
@@ -515,17 +488,17 @@ void TestClockSet::fileOpenSetsUpTheDialogAndOpensEveryChoice()
 {
     TClockSetFixture f;
     TMainForm& frame = f.MakeShown();
-    f.Dialog.Chosen = {f.WriteClock(f.Home.filePath("p/One.dat"), "One"), f.Home.filePath("p"),
+    f.OpenDialog.Chosen = {f.WriteClock(f.Home.filePath("p/One.dat"), "One"), f.Home.filePath("p"),
                        f.WriteClock(f.Home.filePath("p/Two.txt"), "Two")};
     TEventProbe probe;
     probe.Arm(frame);
-    QVERIFY(frame.FileOpen1->isEnabled());
-    QVERIFY(frame.PopupMenu1->actions().contains(frame.FileOpen1));
-    frame.FileOpen1->trigger();
+    QVERIFY(FrameAction(frame, "FileOpen1").isEnabled());
+    QVERIFY(FrameMenu(frame, "PopupMenu1").actions().contains(&FrameAction(frame, "FileOpen1")));
+    FrameAction(frame, "FileOpen1").trigger();
 
-    QCOMPARE(f.Dialog.Shown.size(), 1);
-    const TOpenDialogOptions& shown = f.Dialog.Shown[0];
-    QCOMPARE(shown.InitialDir, DataFolder);
+    QCOMPARE(f.OpenDialog.Shown.size(), 1);
+    const TOpenDialogOptions& shown = f.OpenDialog.Shown[0];
+    QCOMPARE(shown.InitialDir, TAccess::DataFolder(frame));
     QCOMPARE(shown.InitialDir, f.Folder());
     QCOMPARE(shown.DefaultExt, QStringLiteral("dat"));
     QCOMPARE(shown.NameFilters, (QStringList{u"データファイル (*.dat)"_qs, u"すべてのファイル (*)"_qs}));
@@ -559,14 +532,15 @@ void TestClockSet::fileOpenCascadeRule()
     f.WriteIni({}, "LastTileMode=1\r\n");
     TMainForm& frame = f.MakeShown();
     for (int i = 0; i < clocksBefore; ++i)
-        frame.FileNew1Execute();
-    frame.LastAction1 = frame.WindowTileVertical1;
+        FrameAction(frame, "FileNew1").trigger();
+    TAccess::LastAction(frame) = &FrameAction(frame, "WindowTileVertical1");
     for (int i = 0; i < chosen; ++i)
-        f.Dialog.Chosen << f.WriteClock(f.Home.filePath(QStringLiteral("c%1.dat").arg(i)), QString::number(i));
+        f.OpenDialog.Chosen << f.WriteClock(f.Home.filePath(QStringLiteral("c%1.dat").arg(i)), QString::number(i));
 
-    frame.FileOpen1Execute();
-    QCOMPARE(frame.MDIChildCount(), clocksBefore + chosen);
-    QCOMPARE(frame.LastAction1, cascadeRemembered ? frame.WindowCascade1 : frame.WindowTileVertical1);
+    FrameAction(frame, "FileOpen1").trigger();
+    QCOMPARE(TAccess::MDIChildCount(frame), clocksBefore + chosen);
+    QCOMPARE(TAccess::LastAction(frame),
+             &FrameAction(frame, cascadeRemembered ? "WindowCascade1" : "WindowTileVertical1"));
 }
 
 void TestClockSet::dropOpensTheFirstFileThenTheLayout()
@@ -581,7 +555,7 @@ void TestClockSet::dropOpensTheFirstFileThenTheLayout()
     Drop(frame, urls);
     QCOMPARE(f.Names(), QStringList{"First.txt"}); // whatever its extension
     // The columns layout ran after the file's own cascade: one window fills the area.
-    QCOMPARE(frame.ClockWindows().first()->geometry(), frame.MdiArea1->viewport()->rect());
+    QCOMPARE(frame.ClockWindows().first()->geometry(), TAccess::Area(frame).viewport()->rect());
 }
 
 void TestClockSet::dropTakesAPathLongerThan255Characters()
@@ -605,7 +579,7 @@ void TestClockSet::dropOfNothingButAddressesIsRefused()
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&frame, &enter);
     QVERIFY(!enter.isAccepted());
-    QCOMPARE(frame.MDIChildCount(), 0);
+    QCOMPARE(TAccess::MDIChildCount(frame), 0);
 }
 
 void TestClockSet::clearRestartWithoutClocksAsksNothing()
@@ -613,11 +587,11 @@ void TestClockSet::clearRestartWithoutClocksAsksNothing()
     TClockSetFixture f;
     f.WriteIni({});
     TMainForm& frame = f.MakeShown();
-    QVERIFY(frame.ClearRestart1->isEnabled());
-    frame.ClearRestart1->trigger();
+    QVERIFY(FrameAction(frame, "ClearRestart1").isEnabled());
+    FrameAction(frame, "ClearRestart1").trigger();
 
     QVERIFY(f.Boxes.Shown.isEmpty());
-    QVERIFY(!SaveDataFiles);
+    QVERIFY(!TAccess::SaveDataFiles(frame));
     QVERIFY(!QFile::exists(f.IniPath()));
     VerifyRelaunchedOnce(f);
 }
@@ -628,21 +602,21 @@ void TestClockSet::clearRestartCancelChangesNothing()
     f.WriteIni({}, "Caption=My Clocks\r\n");
     const QByteArray before = f.ReadBytes(f.IniPath());
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ClockWindows().first()->SetClockName(QStringLiteral("Kept"));
     f.Boxes.Answers = {TMessageAnswer::Cancel};
 
-    frame.ClearRestart1Click();
+    FrameAction(frame, "ClearRestart1").trigger();
     QCOMPARE(f.Boxes.Shown.size(), 1);
     QCOMPARE(f.Boxes.Shown[0].Kind, TFakeMessageBoxes::TKind::Ask);
     QCOMPARE(f.Boxes.Shown[0].Caption, QStringLiteral("My Clocks"));
     QCOMPARE(f.Boxes.Shown[0].Text, QStringLiteral("Save current data BEFORE Clear Restart?"));
-    QVERIFY(SaveDataFiles);
+    QVERIFY(TAccess::SaveDataFiles(frame));
     QCOMPARE(f.ReadBytes(f.IniPath()), before);
     QVERIFY(f.Shell.Calls.isEmpty());
     QCOMPARE(f.Terminations, 0);
 
-    frame.Exit1->trigger(); // a later Exit still saves every clock
+    FrameAction(frame, "Exit1").trigger(); // a later Exit still saves every clock
     QVERIFY(!frame.isVisible());
     QVERIFY(QFile::exists(f.InFolder("Kept.dat")));
     QCOMPARE(f.SavedSet(), QStringList{"FileName0=" + f.InFolder("Kept.dat")});
@@ -653,18 +627,18 @@ void TestClockSet::clearRestartNoThrowsTheClocksAway()
     TClockSetFixture f;
     f.WriteIni({});
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ClockWindows().first()->SetClockName(QStringLiteral("Dropped"));
     f.Shell.Watched = {f.IniPath(), f.InFolder("Dropped.dat")};
     f.Boxes.Answers = {TMessageAnswer::No};
 
-    frame.ClearRestart1Click();
-    QVERIFY(!SaveDataFiles);
+    FrameAction(frame, "ClearRestart1").trigger();
+    QVERIFY(!TAccess::SaveDataFiles(frame));
     QCOMPARE(f.Shell.Existing, QList<QStringList>{QStringList{}}); // settings gone, clock never written
     VerifyRelaunchedOnce(f);
     // Ended without close queries: the frame was never asked to close.
     QVERIFY(frame.isVisible());
-    QCOMPARE(frame.MDIChildCount(), 1);
+    QCOMPARE(TAccess::MDIChildCount(frame), 1);
 }
 
 void TestClockSet::clearRestartYesSavesFirst()
@@ -672,13 +646,13 @@ void TestClockSet::clearRestartYesSavesFirst()
     TClockSetFixture f;
     f.WriteIni({});
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ClockWindows().first()->SetClockName(QStringLiteral("Saved"));
     f.Shell.Watched = {f.IniPath(), f.InFolder("Saved.dat")};
     f.Boxes.Answers = {TMessageAnswer::Yes};
 
-    frame.ClearRestart1Click();
-    QVERIFY(SaveDataFiles);
+    FrameAction(frame, "ClearRestart1").trigger();
+    QVERIFY(TAccess::SaveDataFiles(frame));
     QVERIFY(!frame.isVisible());
     // The clock was written by the close, the settings file it wrote deleted again.
     QCOMPARE(f.Shell.Existing, QList<QStringList>{QStringList{f.InFolder("Saved.dat")}});
@@ -691,12 +665,12 @@ void TestClockSet::clearRestartYesStopsWhenAClockCannotBeSaved()
     f.WriteIni({});
     const QByteArray before = f.ReadBytes(f.IniPath());
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ClockWindows().first()->SetClockName(QStringLiteral("Blocked"));
     QVERIFY(QDir().mkpath(f.InFolder("Blocked.dat"))); // a folder holds its file name
     f.Boxes.Answers = {TMessageAnswer::Yes, TMessageAnswer::No}; // save first; not without it
 
-    frame.ClearRestart1Click();
+    FrameAction(frame, "ClearRestart1").trigger();
     QVERIFY(frame.isVisible());
     QCOMPARE(f.ReadBytes(f.IniPath()), before);
     QVERIFY(f.Shell.Calls.isEmpty());
@@ -729,13 +703,13 @@ void TestClockSet::helpMenuGoesThroughTheGateway()
     QDir().mkpath(bin);
     f.WriteBytes(bin + QStringLiteral("/Pendulor.html"), "<html></html>");
     TMainForm& frame = f.MakeShown();
-    const std::map<QString, QAction*> items{{"ShowHelp1", frame.ShowHelp1},
-                                            {"Properties1", frame.Properties1},
-                                            {"Donation1", frame.Donation1},
-                                            {"HomeSite1", frame.HomeSite1},
-                                            {"SetDateTime1", frame.SetDateTime1}};
+    const std::map<QString, QAction*> items{{"ShowHelp1", &FrameAction(frame, "ShowHelp1")},
+                                            {"Properties1", &FrameAction(frame, "Properties1")},
+                                            {"Donation1", &FrameAction(frame, "Donation1")},
+                                            {"HomeSite1", &FrameAction(frame, "HomeSite1")},
+                                            {"SetDateTime1", &FrameAction(frame, "SetDateTime1")}};
     QAction* action = items.at(item);
-    QVERIFY(frame.Help1->actions().contains(action));
+    QVERIFY(FrameMenu(frame, "Help1").actions().contains(action));
     QVERIFY(action);
     QVERIFY(action->isEnabled());
     action->trigger();

@@ -1,8 +1,8 @@
-#include "app/MainUnit.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
 #include "common/EPendulorError.h"
 #include "datetime/UnixTime.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeWakeTimer.h"
 #include "widgets/doubles/TSettableNow.h"
 
@@ -58,12 +58,15 @@ class TestClockTicker : public QObject {
     Q_OBJECT
 
     TSettableNow Now{Moment(13, 7, 9)};
+    TClockDoubles Doubles{Now};
     std::unique_ptr<QMdiArea> Area;
 
     TMDIChild* NewClock(TClockTicker* Ticker, const INowSource* Source = nullptr,
                         const QString& TimeFormat = QStringLiteral("hh:nn:ss"))
     {
-        auto* clock = new TMDIChild({nullptr, Source ? Source : &Now, nullptr, nullptr, nullptr, Ticker});
+        TClockServices services = Doubles.Services(*Ticker);
+        services.Now = Source ? Source : &Now;
+        auto* clock = new TMDIChild(services);
         Area->addSubWindow(clock);
         clock->SetLocale(1033);
         clock->SetLineFormat(TMDIChild::LineDate, {true, QStringLiteral("yyyy/mm/dd"), false, {}, QStringLiteral("yyyy/mm/dd")});
@@ -75,7 +78,6 @@ class TestClockTicker : public QObject {
 private Q_SLOTS:
     void init()
     {
-        SaveDataFiles = false; // closing a clock must write nothing here
         Now.Set(Moment(13, 7, 9));
         Area = std::make_unique<QMdiArea>();
         Area->resize(800, 600);
@@ -231,9 +233,10 @@ private Q_SLOTS:
         QCOMPARE(clock->LabelTime2->text(), QStringLiteral("14:07:09"));
     }
 
-    void clockWithoutATickerTicksByItself()
+    void clockOnATickerOfItsOwnTicksByItself()
     {
-        TMDIChild* clock = NewClock(nullptr);
+        TClockTicker own(&Now); // as a clock shown on its own is given
+        TMDIChild* clock = NewClock(&own);
         QVERIFY(clock->Timer1);
         QVERIFY(clock->Timer1->IsActive());
         TTickerOnFake fake(Now);

@@ -8,7 +8,9 @@
 #include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TForm3NumberBox.h"
 #include "platform/TStyleService.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeFontChooser.h"
+#include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QAction>
@@ -86,12 +88,23 @@ class TestEditClock : public QObject {
     TSettableNow FixedNow{TestNow};
     TFakeFontChooser Fonts;
     std::unique_ptr<TStyleService> Styles;
+    TClockDoubles ClockDoubles{FixedNow};
     std::unique_ptr<QMdiArea> Area;
+    TForm3Doubles DialogDoubles;
     std::unique_ptr<TForm3> Dialog; // reused by every test, as the application does
+
+    // A clock whose edit shows the test's dialog.
+    TClockServices ClockServices()
+    {
+        TClockServices services = ClockDoubles.Services();
+        services.Style = Styles.get();
+        services.Properties = Dialog.get();
+        return services;
+    }
 
     TMDIChild* NewClock(const TClockData& Data = Tokyo())
     {
-        auto* child = new TMDIChild({nullptr, &FixedNow, Styles.get(), nullptr});
+        auto* child = new TMDIChild(ClockServices());
         Area->addSubWindow(child);
         child->SetClockData(Data);
         child->Timer1->Stop(); // ticks only when a test says so
@@ -134,7 +147,7 @@ private Q_SLOTS:
         Area->resize(900, 700);
         Area->show();
         QVERIFY(QTest::qWaitForWindowExposed(Area.get()));
-        TForm3Services services;
+        TForm3Services services = DialogDoubles.Services();
         services.Now = &FixedNow;
         services.FontChooser = &Fonts;
         Dialog = std::make_unique<TForm3>(services, Area.get());
@@ -190,15 +203,16 @@ private Q_SLOTS:
         QVERIFY(shown);
     }
 
-    void editItemFollowsTheDialogsExistence()
+    void editItemNeedsNoWaitForTheDialog()
     {
-        Form3 = nullptr;
-        auto restore = qScopeGuard([this] { Form3 = Dialog.get(); });
+        // A clock is made with its properties dialog or not at all.
+        TClockServices services = ClockServices();
+        services.Properties = nullptr;
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TMDIChild{services});
         TMDIChild* child = NewClock();
         child->ContextMenu();
-        QVERIFY(!child->EditItem2->isEnabled());
-        QVERIFY(!Edit(child)); // nothing to show, nothing happens
-        Form3 = Dialog.get();
+        QVERIFY(child->EditItem2->isEnabled());
+        QVERIFY(Edit(child));
         Q_EMIT child->PopupMenu2->aboutToShow();
         QVERIFY(child->EditItem2->isEnabled());
     }

@@ -5,9 +5,8 @@
 #include "dialogs/TForm3NumberBox.h"
 #include "platform/locale/ILocaleDatabase.h"
 #include "unit/doubles/TFakeLocaleDatabase.h"
-#include "widgets/doubles/TFakeFontChooser.h"
 #include "widgets/doubles/TFakeWindowSystem.h"
-#include "widgets/doubles/TSettableNow.h"
+#include "widgets/doubles/TForm3Doubles.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -53,25 +52,36 @@ int DateLineOf(QStringView Format)
     return -2;
 }
 
+// Each service of the dialog, and how to leave it out of a set.
+const struct {
+    const char* Name;
+    void (*Remove)(TForm3Services&);
+} DialogServices[] = {
+    {"Now", [](TForm3Services& S) { S.Now = nullptr; }},
+    {"Conventions", [](TForm3Services& S) { S.Conventions = nullptr; }},
+    {"FontChooser", [](TForm3Services& S) { S.FontChooser = nullptr; }},
+    {"WindowSystem", [](TForm3Services& S) { S.WindowSystem = nullptr; }},
+    {"OpenHelp", [](TForm3Services& S) { S.OpenHelp = nullptr; }},
+    {"Zones", [](TForm3Services& S) { S.Zones = nullptr; }},
+};
+
 } // namespace
 
 class TestForm3 : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TSettableNow> Now;
-    std::unique_ptr<TFakeFontChooser> Fonts;
+    std::unique_ptr<TForm3Doubles> Doubles;
     std::unique_ptr<TFakeLocaleDatabase> Locales;
-    QStringList HelpPages;
     std::unique_ptr<TForm3> Form;
 
     // A dialog on the process locale database, or on Locales when asked.
     void MakeForm(bool FakeLocales = false)
     {
-        TForm3Services Services;
-        Services.Now = Now.get();
-        Services.FontChooser = Fonts.get();
-        Services.Locales = FakeLocales ? Locales.get() : nullptr;
-        Services.OpenHelp = [this](const QString& Page) { HelpPages.append(Page); };
+        TForm3Services Services = Doubles->Services();
+        if (FakeLocales) {
+            Services.Conventions = [this](LCID Locale) { return TFormatSettings::Create(Locale, *Locales); };
+            Services.Zones = TForm3Doubles::ZonesIn(*Locales);
+        }
         Form = std::make_unique<TForm3>(Services);
     }
 
@@ -86,10 +96,9 @@ class TestForm3 : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Now = std::make_unique<TSettableNow>(TestNow);
-        Fonts = std::make_unique<TFakeFontChooser>();
+        Doubles = std::make_unique<TForm3Doubles>();
+        Doubles->Now.Set(TestNow);
         Locales = std::make_unique<TFakeLocaleDatabase>();
-        HelpPages.clear();
         MakeForm();
     }
     void cleanup() { Form.reset(); }
@@ -291,7 +300,7 @@ private Q_SLOTS:
         QFETCH(int, offsetMinutes);
         Form->NumberBoxHH3->setValue(hours);
         Form->NumberBoxMM3->setValue(minutes);
-        Now->Set(TestNow + 1.0);
+        Doubles->Now.Set(TestNow + 1.0);
         QCOMPARE(Form->GetChildTime3(), TestNow + 1.0 + offsetMinutes / 1440.0);
         QCOMPARE(Form->OffSetTime3, offsetMinutes / 1440.0);
     }
@@ -309,7 +318,7 @@ private Q_SLOTS:
         QTest::keyClick(Form->NumberBoxHH3, Qt::Key_Up);
         Form->ComboBoxDate3->setCurrentIndex(30);
         Form->ComboBoxTime3->setCurrentIndex(5);
-        Now->Set(TestNow + 0.5);
+        Doubles->Now.Set(TestNow + 0.5);
         QTest::keyClick(hours ? Form->NumberBoxHH3 : Form->NumberBoxMM3, Qt::Key_Up);
         const TDateTime Expected = TestNow + 0.5 + (hours ? 120 : 75) / 1440.0;
         QCOMPARE(Form->ChildDateTime3, Expected);
@@ -500,7 +509,7 @@ private Q_SLOTS:
         Edit->setText(QStringLiteral("yyyy"));
         QCOMPARE(Edit->actions().size(), 1);
         Edit->actions().first()->trigger();
-        QCOMPARE(HelpPages, QStringList{page});
+        QCOMPARE(Doubles->HelpPages, QStringList{page});
         QCOMPARE(Edit->text(), QStringLiteral("yyyy"));
     }
 
@@ -526,10 +535,10 @@ private Q_SLOTS:
         TFontChoice Picked{QFont(QStringLiteral("DejaVu Serif"), 20), QColor(Qt::red)};
         Picked.Font.setBold(true);
         if (confirmed)
-            Fonts->Answer = Picked;
+            Doubles->Fonts.Answer = Picked;
         QTest::mouseClick(Buttons[which], Qt::LeftButton);
-        QCOMPARE(Fonts->Calls, 1);
-        QVERIFY(Fonts->LastInitial && Fonts->LastInitial->Font == Before.Font);
+        QCOMPARE(Doubles->Fonts.Calls, 1);
+        QVERIFY(Doubles->Fonts.LastInitial && Doubles->Fonts.LastInitial->Font == Before.Font);
         const TFontChoice& Expected = confirmed ? Picked : Before;
         QCOMPARE(Choosers[which]->Font, Expected.Font);
         QCOMPARE(Choosers[which]->Color, Expected.Color);
@@ -633,8 +642,7 @@ private Q_SLOTS:
         QFETCH(int, points);
         TFakeWindowSystem Screen;
         Screen.Work = work;
-        TForm3Services Services;
-        Services.Now = Now.get();
+        TForm3Services Services = Doubles->Services();
         Services.WindowSystem = &Screen;
         const QSize Need = TForm3(Services).minimumSizeHint(); // what the dialog's font needs
         TForm3 Dialog(Services);
@@ -672,9 +680,7 @@ private Q_SLOTS:
         Frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(40, 30, -20, -10));
         Frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&Frame));
-        TForm3Services Services;
-        Services.Now = Now.get();
-        TForm3 Dialog(Services, &Frame);
+        TForm3 Dialog(Doubles->Services(), &Frame);
         QTimer::singleShot(0, &Dialog, [&Dialog] { Dialog.done(2); });
         QTimer::singleShot(0, &Dialog, [&] {
             const QPoint Offset = Dialog.frameGeometry().center() - Frame.frameGeometry().center();
@@ -713,6 +719,20 @@ private Q_SLOTS:
         QCOMPARE(Shown, visible);
         QVERIFY(View->viewport()->width() >= View->sizeHintForColumn(0));
         Box->hidePopup();
+    }
+
+    void aServiceMissingIsRefused_data()
+    {
+        QTest::addColumn<int>("missing");
+        for (int i = 0; i < int(std::size(DialogServices)); ++i)
+            QTest::newRow(DialogServices[i].Name) << i;
+    }
+    void aServiceMissingIsRefused()
+    {
+        QFETCH(int, missing);
+        TForm3Services Services = Doubles->Services();
+        DialogServices[missing].Remove(Services);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TForm3{Services});
     }
 };
 

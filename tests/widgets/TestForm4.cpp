@@ -1,13 +1,11 @@
-#include "app/MainUnit.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
 #include "common/EPendulorError.h"
 #include "dialogs/TForm4.h"
 #include "platform/TStyleService.h"
-#include "widgets/doubles/TFakeMessageBoxes.h"
-#include "widgets/doubles/TFakeStyleService.h"
-#include "widgets/doubles/TFakeWindowSystem.h"
+#include "widgets/doubles/TFrameDoubles.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,51 +24,51 @@
 #include <functional>
 #include <memory>
 
+using TAccess = TMainFormTestAccess;
+
 namespace {
 
 // A frame with its style dialog over an empty per-user folder, on the real
-// style service or on a fake one.
-struct TStyleFixture {
+// style service or on the doubles' fake one.
+struct TStyleFixture : TFrameDoubles {
     QTemporaryDir Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Boxes;
-    TFakeStyleService Fake;
-    IStyleService* Styles;
+    TFakeStyleService& Fake = TFrameDoubles::Styles;
+    IStyleService* Active;
     std::unique_ptr<TMainForm> Frame;
-    std::unique_ptr<TForm4> Dialog;
+    TForm4* Dialog = nullptr; // the frame's
 
     explicit TStyleFixture(IStyleService* Real = nullptr)
-        : Styles(Real ? Real : &Fake)
+        : Active(Real ? Real : &Fake)
     {
         qputenv("XDG_DATA_HOME", Home.path().toUtf8());
         Make();
     }
     ~TStyleFixture()
     {
-        Dialog.reset();
         Frame.reset();
         qunsetenv("XDG_DATA_HOME");
     }
     void Make()
     {
-        Dialog.reset();
-        Frame = std::make_unique<TMainForm>(TFrameServices{&Screen, &Boxes, Styles});
+        TFrameServices services = Services();
+        services.Styles = Active;
+        Frame = std::make_unique<TMainForm>(services);
+        MakeDialogs(*Frame);
         Frame->SetCommandLine({});
-        Dialog = std::make_unique<TForm4>(Frame->StyleDialogServices(), Frame.get());
-        Form4 = Dialog.get();
+        Dialog = Form4;
     }
     // Opens the dialog through the menu command; Act runs while it is shown.
     void Open(const std::function<void(TForm4&)>& Act)
     {
         bool shown = false;
         QTimer::singleShot(0, Frame.get(), [&] {
-            shown = QApplication::activeModalWidget() == Dialog.get();
+            shown = QApplication::activeModalWidget() == Dialog;
             if (shown)
                 Act(*Dialog);
             if (Dialog->isVisible())
                 Dialog->done(2);
         });
-        Frame->Style1->trigger();
+        FrameAction(*Frame, "Style1").trigger();
         QVERIFY(shown);
     }
     int Row(const QString& Name) const
@@ -83,6 +81,17 @@ struct TStyleFixture {
 
 QColor WindowOf(const QWidget& Widget) { return Widget.palette().color(QPalette::Window); }
 
+// Each service of the dialog, and how to leave it out of a set.
+const struct {
+    const char* Name;
+    void (*Remove)(TForm4Services&);
+} DialogServices[] = {
+    {"Styles", [](TForm4Services& S) { S.Styles = nullptr; }},
+    {"WindowSystem", [](TForm4Services& S) { S.WindowSystem = nullptr; }},
+    {"SetOpacity", [](TForm4Services& S) { S.SetOpacity = nullptr; }},
+    {"StyleClicked", [](TForm4Services& S) { S.StyleClicked = nullptr; }},
+};
+
 } // namespace
 
 class TestForm4 : public QObject {
@@ -92,11 +101,7 @@ class TestForm4 : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { Real = std::make_unique<TStyleService>(); }
-    void init()
-    {
-        Real->ActivateStyle(QStringLiteral("Windows"));
-        Form4 = nullptr;
-    }
+    void init() { Real->ActivateStyle(QStringLiteral("Windows")); }
 
     void madeToTheWorkArea()
     {
@@ -107,7 +112,7 @@ private Q_SLOTS:
         QVERIFY(f.Dialog->windowTitle().isEmpty());
         QVERIFY(f.Dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QCOMPARE(f.Dialog->font().pixelSize(), 12);
-        QVERIFY(f.Frame->Style1->isEnabled());
+        QVERIFY(FrameAction(*f.Frame, "Style1").isEnabled());
         QCOMPARE(f.Dialog->ListBox4->focusPolicy(), Qt::ClickFocus);
         QCOMPARE(f.Dialog->TrackBar4->minimum(), 26);
         QCOMPARE(f.Dialog->TrackBar4->maximum(), 255);
@@ -184,13 +189,13 @@ private Q_SLOTS:
             for (TMDIChild* clock : clocks)
                 QCOMPARE(clock->Label(TMDIChild::LineTime)->palette().color(QPalette::WindowText),
                          QColor(0xF0, 0xF0, 0xF0));
-            QCOMPARE(StyleName, QStringLiteral("Windows10 Dark"));
+            QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Windows10 Dark"));
             (ok ? Dialog.BtnOk4 : Dialog.BtnCancel4)->click();
         });
         QCOMPARE(Real->ActiveStyleName(), ok ? QStringLiteral("Windows10 Dark") : QStringLiteral("Windows"));
-        QCOMPARE(StyleName, Real->ActiveStyleName());
+        QCOMPARE(TAccess::StyleName(*f.Frame), Real->ActiveStyleName());
         QCOMPARE(WindowOf(*clocks.first()) == plain, !ok);
-        QVERIFY(f.Frame->IsStyleChanged);
+        QVERIFY(TAccess::IsStyleChanged(*f.Frame));
 
         // The choice is what the next start comes up in.
         QVERIFY(f.Frame->FormCloseQuery());
@@ -211,7 +216,7 @@ private Q_SLOTS:
         });
         QCOMPARE(f.Fake.Activated.mid(f.Fake.Activated.size() - 4),
                  QStringList({"Auric", "Windows", "Amethyst Kamri", "Carbon"}));
-        QCOMPARE(StyleName, QStringLiteral("Carbon"));
+        QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Carbon"));
         QVERIFY(f.Boxes.Shown.isEmpty());
     }
 
@@ -233,12 +238,12 @@ private Q_SLOTS:
         QCOMPARE(d.TrackBar4->value(), 128);
         QVERIFY(d.TrackBar4->isEnabled());
         QCOMPARE(d.CheckBoxDensity4->text(), QStringLiteral("50 %"));
-        QCOMPARE(f.Frame->AlphaBlendValue(), 128);
+        QCOMPARE(TAccess::AlphaBlendValue(*f.Frame), 128);
         d.CheckBoxDensity4->setChecked(false);
         QCOMPARE(d.TrackBar4->value(), 255);
         QVERIFY(!d.TrackBar4->isEnabled());
         QCOMPARE(d.CheckBoxDensity4->text(), QStringLiteral("100 %"));
-        QCOMPARE(f.Frame->AlphaBlendValue(), 255);
+        QCOMPARE(TAccess::AlphaBlendValue(*f.Frame), 255);
     }
 
     void theSliderSetsTheOpacity_data()
@@ -268,7 +273,7 @@ private Q_SLOTS:
         QCOMPARE(d.TrackBar4->value(), lands);
         QVERIFY(d.CheckBoxDensity4->isChecked());
         QTEST(d.CheckBoxDensity4->text(), "caption");
-        QCOMPARE(f.Frame->AlphaBlendValue(), lands);
+        QCOMPARE(TAccess::AlphaBlendValue(*f.Frame), lands);
         QCOMPARE(f.Frame->windowOpacity(), lands / 255.0);
     }
 
@@ -286,27 +291,27 @@ private Q_SLOTS:
         QCOMPARE(QToolTip::text(), QStringLiteral("77"));
         slider->setSliderDown(false);
         QTRY_VERIFY(!QToolTip::isVisible()); // released: it fades out
-        QCOMPARE(f.Frame->AlphaBlendValue(), 77);
+        QCOMPARE(TAccess::AlphaBlendValue(*f.Frame), 77);
     }
 
     void cancelRestoresTheOpacityButNotTheControls()
     {
         TStyleFixture f;
-        f.Frame->SetAlphaBlendValue(200);
+        TAccess::SetAlphaBlendValue(*f.Frame, 200);
         f.Open([&](TForm4& Dialog) {
             Dialog.CheckBoxDensity4->setChecked(true);
             Dialog.TrackBar4->setValue(26);
-            QCOMPARE(f.Frame->AlphaBlendValue(), 26);
+            QCOMPARE(TAccess::AlphaBlendValue(*f.Frame), 26);
             Dialog.BtnCancel4->click();
         });
-        QCOMPARE(f.Frame->AlphaBlendValue(), 200);
+        QCOMPARE(TAccess::AlphaBlendValue(*f.Frame), 200);
         f.Open([&](TForm4& Dialog) {
             QCOMPARE(Dialog.TrackBar4->value(), 26);
             QCOMPARE(Dialog.CheckBoxDensity4->text(), QStringLiteral("10 %"));
             QVERIFY(Dialog.CheckBoxDensity4->isChecked());
             Dialog.BtnOk4->click();
         });
-        QCOMPARE(f.Frame->AlphaBlendValue(), 200); // opening changes nothing
+        QCOMPARE(TAccess::AlphaBlendValue(*f.Frame), 200); // opening changes nothing
     }
 
     void aStyleThatFailsKeepsTheDialogOpen_data()
@@ -324,18 +329,18 @@ private Q_SLOTS:
         if (known)
             f.Fake.Refused << name;
         else
-            f.Frame->ListBox1->addItem(name);
+            TAccess::StyleList(*f.Frame).addItem(name);
         f.Open([&](TForm4& Dialog) {
             const QSignalBlocker quiet(Dialog.ListBox4);
             Dialog.ListBox4->setCurrentRow(f.Row(name));
             QVERIFY_THROWS_EXCEPTION(EPendulorError, Dialog.ListBox4Click());
-            QCOMPARE(StyleName, name); // noted although it failed
-            QVERIFY(f.Frame->IsStyleChanged);
+            QCOMPARE(TAccess::StyleName(*f.Frame), name); // noted although it failed
+            QVERIFY(TAccess::IsStyleChanged(*f.Frame));
             QCOMPARE(f.Fake.Active, QStringLiteral("Windows"));
             QVERIFY(Dialog.isVisible());
             Dialog.BtnOk4->click();
         });
-        QCOMPARE(StyleName, QStringLiteral("Windows")); // the active one again
+        QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Windows")); // the active one again
         QVERIFY(f.Boxes.Shown.isEmpty());
     }
 
@@ -349,10 +354,10 @@ private Q_SLOTS:
             QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain),
                      QList<QString>({QStringLiteral("E.Message=\"Style cannot be drawn: Auric\"")}));
             QVERIFY(Dialog.isVisible());
-            QCOMPARE(StyleName, QStringLiteral("Auric"));
+            QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Auric"));
             Dialog.BtnOk4->click();
         });
-        QCOMPARE(StyleName, QStringLiteral("Windows"));
+        QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Windows"));
     }
 
     // A click on the row that is already selected picks its style again:
@@ -379,7 +384,7 @@ private Q_SLOTS:
             clickRow(QStringLiteral("Auric"));
             const QString report = QStringLiteral("E.Message=\"Style cannot be drawn: Auric\"");
             QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain), QList<QString>({report, report}));
-            QCOMPARE(StyleName, QStringLiteral("Auric"));
+            QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Auric"));
             QVERIFY(Dialog.isVisible());
             Dialog.BtnOk4->click();
         });
@@ -396,7 +401,7 @@ private Q_SLOTS:
         });
         QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Plain),
                  QList<QString>({QStringLiteral("StyleManager SetStyle Error Auric")}));
-        QCOMPARE(StyleName, QStringLiteral("Auric"));
+        QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Auric"));
     }
 
     void anActiveStyleNotInTheListSelectsNothing()
@@ -409,7 +414,22 @@ private Q_SLOTS:
             QCOMPARE(Dialog.ListBox4->count(), 4);
             QCOMPARE(Dialog.TopRow(), 0);
         });
-        QCOMPARE(StyleName, QStringLiteral("Hidden"));
+        QCOMPARE(TAccess::StyleName(*f.Frame), QStringLiteral("Hidden"));
+    }
+
+    void aServiceMissingIsRefused_data()
+    {
+        QTest::addColumn<int>("missing");
+        for (int i = 0; i < int(std::size(DialogServices)); ++i)
+            QTest::newRow(DialogServices[i].Name) << i;
+    }
+    void aServiceMissingIsRefused()
+    {
+        QFETCH(int, missing);
+        TStyleFixture f;
+        TForm4Services services = f.Frame->StyleDialogServices();
+        DialogServices[missing].Remove(services);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TForm4{services});
     }
 };
 

@@ -11,10 +11,8 @@
 #include "clock/data/ClockDataFile.h"
 #include "dialogs/TForm3.h"
 #include "shell/TShellOpen.h"
-#include "widgets/doubles/TFakeMessageBoxes.h"
-#include "widgets/doubles/TFakeShell.h"
-#include "widgets/doubles/TFakeStyleService.h"
-#include "widgets/doubles/TFakeWindowSystem.h"
+#include "widgets/doubles/TFrameDoubles.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -110,17 +108,12 @@ private:
     QtMessageHandler Previous1 = nullptr;
 };
 
-// A frame over an empty per-user folder, its boxes behind the switch that
-// sends reports to the log, and the session's end watching it.
-struct TCloseFixture {
+// A frame on doubles over an empty per-user folder, its boxes behind the
+// switch that sends reports to the log, and the session's end watching it.
+struct TCloseFixture : TFrameDoubles {
     QTemporaryDir Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Fake;
-    TUnattendedMessageBoxes Boxes{Fake};
-    TFakeStyleService Styles;
-    TFakeShell Shell;
-    TShellOpen Gateway{Shell, TMessageDialogs(Boxes), Home.filePath(QStringLiteral("bin/Pendulor"))};
-    int Terminations = 0;
+    TUnattendedMessageBoxes Unattended{Boxes};
+    TShellOpen UnattendedGateway{Shell, TMessageDialogs(Unattended), Home.filePath(QStringLiteral("bin/Pendulor"))};
     QList<int> Exits;
     std::unique_ptr<TMainForm> Frame;
     std::unique_ptr<TSessionEnd> Session;
@@ -138,7 +131,6 @@ struct TCloseFixture {
         Session.reset();
         Frame.reset();
         qunsetenv("XDG_DATA_HOME");
-        SaveDataFiles = true;
     }
 
     QString IniPath() const { return GetIniFileName(QStringLiteral("Quorvane")); }
@@ -147,15 +139,13 @@ struct TCloseFixture {
 
     TMainForm& MakeShown()
     {
-        TFrameServices services;
-        services.WindowSystem = &Screen;
-        services.MessageBoxes = &Boxes;
-        services.Styles = &Styles;
-        services.ShellOpen = &Gateway;
-        services.Terminate = [this] { ++Terminations; };
+        TFrameServices services = Services();
+        services.MessageBoxes = &Unattended;
+        services.ShellOpen = &UnattendedGateway;
         Frame = std::make_unique<TMainForm>(services);
+        MakeDialogs(*Frame);
         Frame->SetCommandLine({});
-        Session = std::make_unique<TSessionEnd>(*Frame, Boxes, [this](int Status) { Exits << Status; });
+        Session = std::make_unique<TSessionEnd>(*Frame, Unattended, [this](int Status) { Exits << Status; });
         if (BeforeShowing)
             BeforeShowing();
         Frame->show();
@@ -167,7 +157,7 @@ struct TCloseFixture {
 
     TMDIChild* NewClock(const QString& Name)
     {
-        Frame->FileNew1Execute();
+        FrameAction(*Frame, "FileNew1").trigger();
         TMDIChild* clock = Frame->ClockWindows().first();
         clock->SetClockName(Name);
         return clock;
@@ -248,12 +238,12 @@ void TestFrameClose::settingsThatCannotBeSavedAskToCloseWithoutThem()
     if (!(wholeFolder ? f.FreezeFolder() : f.Freeze(f.IniPath())))
         QSKIP("the file or folder cannot be made read-only here");
 
-    f.Fake.Answers = {answer};
+    f.Boxes.Answers = {answer};
     const bool wasClosed = frame.close();
     QCOMPARE(wasClosed, closed);
 
     // One question names everything that could not be saved, with its reason.
-    const QList<TFakeMessageBoxes::TShown>& shown = f.Fake.Shown;
+    const QList<TFakeMessageBoxes::TShown>& shown = f.Boxes.Shown;
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].Kind, TFakeMessageBoxes::TKind::Ask);
     QStringList lines = shown[0].Text.split(QStringLiteral("\r\n"));
@@ -297,9 +287,9 @@ void TestFrameClose::unwritableFolderIsSaidAtStartAndOnceAtClose()
         QSKIP("the file or folder cannot be made read-only here");
 
     TMainForm& frame = f.MakeShown();
-    QCOMPARE(f.Fake.Shown.size(), 1); // before anything could be changed
-    QCOMPARE(f.Fake.Shown[0].Kind, TFakeMessageBoxes::TKind::Fitted);
-    const QString start = f.Fake.Shown[0].Text;
+    QCOMPARE(f.Boxes.Shown.size(), 1); // before anything could be changed
+    QCOMPARE(f.Boxes.Shown[0].Kind, TFakeMessageBoxes::TKind::Fitted);
+    const QString start = f.Boxes.Shown[0].Text;
     const QString what = wholeFolder ? QStringLiteral("The data folder cannot be written:\r\n") + f.Folder()
                                      : QStringLiteral("The settings file cannot be written:\r\n") + f.IniPath();
     QVERIFY2(start.startsWith(what + QStringLiteral("\r\n")), qPrintable(start));
@@ -308,10 +298,10 @@ void TestFrameClose::unwritableFolderIsSaidAtStartAndOnceAtClose()
 
     f.NewClock(QStringLiteral("Lima"));
     f.NewClock(QStringLiteral("Cairo"));
-    f.Fake.Answers = {TMessageAnswer::Yes};
+    f.Boxes.Answers = {TMessageAnswer::Yes};
     QVERIFY(frame.close());
-    QCOMPARE(f.Fake.Shown.size(), 2); // one question for all that failed
-    const QString question = f.Fake.Shown[1].Text;
+    QCOMPARE(f.Boxes.Shown.size(), 2); // one question for all that failed
+    const QString question = f.Boxes.Shown[1].Text;
     QCOMPARE(question.count(QStringLiteral("The clock \"")), wholeFolder ? 2 : 0);
     QCOMPARE(question.count(QStringLiteral("The settings: ")), 1);
     QCOMPARE(ReadBytes(f.IniPath()), oldSettings);
@@ -328,10 +318,10 @@ void TestFrameClose::clearRestartYesGoesOnWithoutTheSettings()
     if (!f.Freeze(f.IniPath()))
         QSKIP("the settings file cannot be made read-only here");
 
-    f.Fake.Answers = {TMessageAnswer::Yes, TMessageAnswer::Yes}; // save first; then close without settings
-    frame.ClearRestart1Click();
+    f.Boxes.Answers = {TMessageAnswer::Yes, TMessageAnswer::Yes}; // save first; then close without settings
+    FrameAction(frame, "ClearRestart1").trigger();
 
-    QCOMPARE(f.Fake.Texts(TFakeMessageBoxes::TKind::Ask).size(), 2);
+    QCOMPARE(f.Boxes.Texts(TFakeMessageBoxes::TKind::Ask).size(), 2);
     QCOMPARE(f.Terminations, 1);
     QCOMPARE(f.Shell.Calls.size(), 1);
     QCOMPARE(f.Shell.Calls[0].Operation, QStringLiteral("StartProgram"));
@@ -348,7 +338,7 @@ void TestFrameClose::commitDataWritesEveryFileAndAsksNothing()
 
     f.Session->CommitData();
 
-    QVERIFY(f.Fake.Shown.isEmpty());
+    QVERIFY(f.Boxes.Shown.isEmpty());
     QCOMPARE(ClockNameIn(f.InFolder(QStringLiteral("Lima.dat"))), QStringLiteral("Lima"));
     QCOMPARE(ClockNameIn(f.InFolder(QStringLiteral("Cairo.dat"))), QStringLiteral("Cairo"));
     const QByteArray settings = ReadBytes(f.IniPath());
@@ -358,7 +348,7 @@ void TestFrameClose::commitDataWritesEveryFileAndAsksNothing()
     QVERIFY(frame.isVisible());
     QCOMPARE(frame.ClockWindows().size(), 2);
     QVERIFY(f.Exits.isEmpty());
-    QVERIFY(!f.Boxes.IsUnattended()); // questions reach the user again
+    QVERIFY(!f.Unattended.IsUnattended()); // questions reach the user again
 }
 
 void TestFrameClose::commitDataIntoReadOnlyFolderLogsAndOverwritesNothing()
@@ -380,7 +370,7 @@ void TestFrameClose::commitDataIntoReadOnlyFolderLogsAndOverwritesNothing()
     TLogCapture log;
     f.Session->CommitData();
 
-    QVERIFY(f.Fake.Shown.isEmpty());
+    QVERIFY(f.Boxes.Shown.isEmpty());
     QVERIFY(!log.Warnings.isEmpty());
     for (const QString& clock : {lima, cairo})
         QVERIFY2(log.Warnings.filter(QStringLiteral("E.Message=")).filter(clock).size() >= 1,
@@ -421,7 +411,7 @@ void TestFrameClose::signalArrivingTwiceClosesOnce()
     QCOMPARE(f.Exits, QList<int>{0});
     QCOMPARE(closes, 1);
     QVERIFY(!frame.isVisible());
-    QVERIFY(f.Fake.Shown.isEmpty());
+    QVERIFY(f.Boxes.Shown.isEmpty());
     QCOMPARE(ClockNameIn(f.InFolder(QStringLiteral("Lima.dat"))), QStringLiteral("Lima"));
     QCOMPARE(ClockNameIn(f.InFolder(QStringLiteral("Cairo.dat"))), QStringLiteral("Cairo"));
     QVERIFY(ReadBytes(f.IniPath()).contains("FileName1=" + f.InFolder(QStringLiteral("Lima.dat")).toUtf8()));
@@ -460,12 +450,8 @@ void TestFrameClose::signalDuringTheCloseStartsNoSecondClose()
 void TestFrameClose::signalWithThePropertiesDialogOpenDropsItsChanges()
 {
     TCloseFixture f;
-    TMainForm& frame = f.MakeShown();
+    f.MakeShown();
     TMDIChild* clock = f.NewClock(QStringLiteral("Lima"));
-    TForm3Services services;
-    auto dialog = std::make_unique<TForm3>(services, &frame);
-    Form3 = dialog.get();
-    auto forget = qScopeGuard([] { Form3 = nullptr; });
     TTerminationSignals termination;
     QVERIFY(termination.Install({SIGTERM}));
     f.Session->Watch(termination);
@@ -485,7 +471,7 @@ void TestFrameClose::signalWithThePropertiesDialogOpenDropsItsChanges()
     QCOMPARE(f.Exits, QList<int>{0});
     QCOMPARE(ClockNameIn(f.InFolder(QStringLiteral("Lima.dat"))), QStringLiteral("Lima"));
     QVERIFY(!QFile::exists(f.InFolder(QStringLiteral("Unconfirmed.dat"))));
-    QVERIFY(f.Fake.Shown.isEmpty());
+    QVERIFY(f.Boxes.Shown.isEmpty());
 }
 
 void TestFrameClose::signalWhenNothingCanBeSavedStillEnds()
@@ -506,7 +492,7 @@ void TestFrameClose::signalWhenNothingCanBeSavedStillEnds()
     RunMainLoop(f, [] { std::raise(SIGTERM); });
 
     QCOMPARE(f.Exits, QList<int>{1});
-    QVERIFY(f.Fake.Shown.isEmpty());
+    QVERIFY(f.Boxes.Shown.isEmpty());
     QVERIFY(log.Warnings.filter(QStringLiteral("E.Message=")).size() >= 2); // each clock reported
     QCOMPARE(ReadBytes(f.IniPath()), oldSettings);
     QVERIFY(!QFile::exists(f.InFolder(QStringLiteral("Lima.dat"))));

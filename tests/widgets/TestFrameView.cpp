@@ -6,6 +6,7 @@
 #include "app/data/ResizeEdge.h"
 #include "clock/TMDIChild.h"
 #include "widgets/doubles/TFrameFixture.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -13,6 +14,8 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QtTest>
+
+using TAccess = TMainFormTestAccess;
 
 namespace {
 
@@ -59,7 +62,7 @@ void Release(QWidget* Widget, const QPoint& At)
 // button: press, a first move there (where the drag starts), then the moves.
 void DragSurface(TMainForm& Frame, const QPoint& From, const QPoint& Delta)
 {
-    QWidget* viewport = Frame.MdiArea1->viewport();
+    QWidget* viewport = TAccess::Area(Frame).viewport();
     const QPoint local = viewport->mapFromGlobal(From);
     Press(viewport, local);
     MoveWithLeft(viewport, local, From);
@@ -115,19 +118,19 @@ void TestFrameView::rotatePassesThePlaces()
     TMainForm& frame = f.MakeShown();
     frame.resize(900, 700);
     for (int i = 0; i < count; ++i)
-        frame.FileNew1Execute();
-    frame.WindowTileVertical1Execute(); // distinct places and sizes
-    frame.Cascade1->trigger();
-    const QList<QMdiSubWindow*> before = frame.SubWindows(); // A, B, C
+        FrameAction(frame, "FileNew1").trigger();
+    FrameAction(frame, "VerticalSpread1").trigger(); // distinct places and sizes
+    FrameAction(frame, "Cascade1").trigger();
+    const QList<QMdiSubWindow*> before = TAccess::SubWindows(frame); // A, B, C
     QList<QRect> places;
     for (QMdiSubWindow* w : before)
         places.append(w->geometry());
-    QAction* layout = frame.LastAction1;
+    QAction* layout = TAccess::LastAction(frame);
 
-    frame.Rotate1->trigger();
+    FrameAction(frame, "Rotate1").trigger();
     QCoreApplication::processEvents();
 
-    QCOMPARE(frame.LastAction1, layout);
+    QCOMPARE(TAccess::LastAction(frame), layout);
     if (count == 0)
         return;
     if (count == 1) {
@@ -141,9 +144,9 @@ void TestFrameView::rotatePassesThePlaces()
         QCOMPARE(before[i]->size(), places[i].size());
     }
     // C is in front, over the others.
-    QCOMPARE(frame.SubWindows().first(), before[count - 1]);
+    QCOMPARE(TAccess::SubWindows(frame).first(), before[count - 1]);
     const QPoint inC = before[count - 1]->geometry().topLeft() + QPoint(5, 5);
-    QWidget* hit = frame.MdiArea1->viewport()->childAt(inC);
+    QWidget* hit = TAccess::Area(frame).viewport()->childAt(inC);
     QVERIFY(hit == before[count - 1] || before[count - 1]->isAncestorOf(hit));
 }
 
@@ -151,23 +154,23 @@ void TestFrameView::viewMarksFollowTheScreen()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     // Marks that disagree with the screen are set right when the menu opens.
-    frame.SetTitleBar(false);
+    TAccess::SetTitleBar(frame, false);
     frame.SetMenuBarShown(false);
-    frame.FormTabsBar1->show();
-    frame.ShowCloseButton1->setChecked(true); // the clock has no close box
-    frame.StayOnTop1->setChecked(true);       // not refreshed
-    Q_EMIT frame.View1->aboutToShow();
-    QVERIFY(!frame.ShowTitleBar1->isChecked());
-    QVERIFY(!frame.ShowMenuBar1->isChecked());
-    QVERIFY(frame.ShowTabs1->isChecked());
-    QVERIFY(!frame.ShowCloseButton1->isChecked());
-    QVERIFY(frame.StayOnTop1->isChecked());
+    TAccess::TabsBar(frame).show();
+    FrameAction(frame, "ShowCloseButton1").setChecked(true); // the clock has no close box
+    FrameAction(frame, "StayOnTop1").setChecked(true);       // not refreshed
+    Q_EMIT FrameMenu(frame, "View1").aboutToShow();
+    QVERIFY(!FrameAction(frame, "ShowTitleBar1").isChecked());
+    QVERIFY(!FrameAction(frame, "ShowMenuBar1").isChecked());
+    QVERIFY(FrameAction(frame, "ShowTabs1").isChecked());
+    QVERIFY(!FrameAction(frame, "ShowCloseButton1").isChecked());
+    QVERIFY(FrameAction(frame, "StayOnTop1").isChecked());
 
     frame.ClockWindows().first()->SetCloseBox(true);
-    Q_EMIT frame.View1->aboutToShow();
-    QVERIFY(frame.ShowCloseButton1->isChecked());
+    Q_EMIT FrameMenu(frame, "View1").aboutToShow();
+    QVERIFY(FrameAction(frame, "ShowCloseButton1").isChecked());
 }
 
 void TestFrameView::openingViewWithoutClocksKeepsTheCloseButtonMark()
@@ -175,9 +178,9 @@ void TestFrameView::openingViewWithoutClocksKeepsTheCloseButtonMark()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     for (const bool mark : {true, false}) {
-        frame.ShowCloseButton1->setChecked(mark);
-        Q_EMIT frame.View1->aboutToShow();
-        QCOMPARE(frame.ShowCloseButton1->isChecked(), mark);
+        FrameAction(frame, "ShowCloseButton1").setChecked(mark);
+        Q_EMIT FrameMenu(frame, "View1").aboutToShow();
+        QCOMPARE(FrameAction(frame, "ShowCloseButton1").isChecked(), mark);
     }
 }
 
@@ -185,14 +188,14 @@ void TestFrameView::clockMenuBarItemLeavesTheViewMark()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     TMDIChild* clock = frame.ClockWindows().first();
     clock->ContextMenu();
     clock->MenuBar2->trigger();
     QVERIFY(!frame.IsMenuBarShown());
     QVERIFY(!clock->MenuBar2->isChecked());
     // Only the clock's own item changed its mark; the saved option is View's.
-    QVERIFY(frame.ShowMenuBar1->isChecked());
+    QVERIFY(FrameAction(frame, "ShowMenuBar1").isChecked());
     QVERIFY(frame.FormCloseQuery());
     QCOMPARE(Saved(f.ReadIni(), "ShowMenuBar"), QStringLiteral("1"));
 }
@@ -201,14 +204,14 @@ void TestFrameView::systemCommand9001TogglesTheMenuBar()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.WMSysCommand(9001);
+    TAccess::WMSysCommand(frame, 9001);
     QVERIFY(!frame.IsMenuBarShown());
-    QVERIFY(!frame.ShowMenuBar1->isChecked());
-    frame.WMSysCommand(9002);
+    QVERIFY(!FrameAction(frame, "ShowMenuBar1").isChecked());
+    TAccess::WMSysCommand(frame, 9002);
     QVERIFY(!frame.IsMenuBarShown());
-    frame.WMSysCommand(9001);
+    TAccess::WMSysCommand(frame, 9001);
     QVERIFY(frame.IsMenuBarShown());
-    QVERIFY(frame.ShowMenuBar1->isChecked());
+    QVERIFY(FrameAction(frame, "ShowMenuBar1").isChecked());
 }
 
 void TestFrameView::setTitleAcceptsAnEmptyTextThatSurvivesARestart()
@@ -216,7 +219,7 @@ void TestFrameView::setTitleAcceptsAnEmptyTextThatSurvivesARestart()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     f.Boxes.Inputs = {QString()};
-    frame.SetTitle1->trigger();
+    FrameAction(frame, "SetTitle1").trigger();
     QCOMPARE(f.Boxes.Shown.size(), 1);
     QCOMPARE(f.Boxes.Shown.first().Kind, TFakeMessageBoxes::TKind::Input);
     QCOMPARE(f.Boxes.Shown.first().Caption, QStringLiteral("Pendulor"));
@@ -236,9 +239,9 @@ void TestFrameView::setTitleCancelledKeepsTheCaption()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     f.Boxes.Inputs = {QStringLiteral("World")};
-    frame.SetTitle1Click();
+    FrameAction(frame, "SetTitle1").trigger();
     QCOMPARE(frame.windowTitle(), QStringLiteral("World"));
-    frame.SetTitle1Click(); // no input queued: Cancel
+    FrameAction(frame, "SetTitle1").trigger(); // no input queued: Cancel
     QCOMPARE(f.Boxes.Shown.last().Caption, QStringLiteral("World"));
     QCOMPARE(frame.windowTitle(), QStringLiteral("World"));
 }
@@ -265,7 +268,7 @@ void TestFrameView::locateCenterUsesTheWorkAreaSizeOnly()
                    .toUtf8());
     TMainForm& frame = f.Make();
     f.Screen.Work = work;
-    frame.LocateCenter1->trigger();
+    FrameAction(frame, "LocateCenter1").trigger();
     QCOMPARE(frame.frameGeometry(), QRect(expected, frameSize));
 }
 
@@ -274,20 +277,20 @@ void TestFrameView::cursorFollowsTheEdgeBands()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     const QRect outer = frame.frameGeometry();
-    QWidget* viewport = frame.MdiArea1->viewport();
+    QWidget* viewport = TAccess::Area(frame).viewport();
     const QPoint right(outer.right() - 2, outer.center().y());
-    frame.FormMouseMove(Qt::NoButton, frame.mapFromGlobal(right), right);
-    QCOMPARE(frame.ResizeCursor1, short(CursorSizeWE));
+    TAccess::FormMouseMove(frame, Qt::NoButton, frame.mapFromGlobal(right), right);
+    QCOMPARE(TAccess::ResizeCursor(frame), short(CursorSizeWE));
     QCOMPARE(viewport->cursor().shape(), Qt::SizeHorCursor);
     // The row T+H-m leaves the cursor as it was.
     const QPoint row(outer.center().x(), outer.top() + outer.height() - ResizeMargin);
-    frame.FormMouseMove(Qt::NoButton, frame.mapFromGlobal(row), row);
-    QCOMPARE(frame.ResizeCursor1, short(CursorSizeWE));
-    frame.FormMouseMove(Qt::NoButton, frame.mapFromGlobal(outer.center()), outer.center());
-    QCOMPARE(frame.ResizeCursor1, short(CursorDefault));
+    TAccess::FormMouseMove(frame, Qt::NoButton, frame.mapFromGlobal(row), row);
+    QCOMPARE(TAccess::ResizeCursor(frame), short(CursorSizeWE));
+    TAccess::FormMouseMove(frame, Qt::NoButton, frame.mapFromGlobal(outer.center()), outer.center());
+    QCOMPARE(TAccess::ResizeCursor(frame), short(CursorDefault));
     QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(frame.GetResizeEdge(105, 105, 100, 400, 100, 300), 4);
-    QCOMPARE(frame.ResizeCursor1, short(CursorSizeNWSE));
+    QCOMPARE(TAccess::GetResizeEdge(frame, 105, 105, 100, 400, 100, 300), 4);
+    QCOMPARE(TAccess::ResizeCursor(frame), short(CursorSizeNWSE));
 }
 
 void TestFrameView::surfaceDragMovesTheFrame_data()
@@ -303,11 +306,11 @@ void TestFrameView::surfaceDragMovesTheFrame()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     if (!titleBar)
-        frame.ShowTitleBar1->trigger();
+        FrameAction(frame, "ShowTitleBar1").trigger();
     QCoreApplication::processEvents();
     const QRect before = frame.frameGeometry();
-    DragSurface(frame, frame.MdiArea1->viewport()->mapToGlobal(frame.MdiArea1->viewport()->rect().center()),
-                QPoint(100, 50));
+    const QWidget* viewport = TAccess::Area(frame).viewport();
+    DragSurface(frame, viewport->mapToGlobal(viewport->rect().center()), QPoint(100, 50));
     QCOMPARE(f.Screen.Moves, 1); // offered to the window manager first
     QTRY_COMPARE(frame.frameGeometry(), before.translated(100, 50));
 }
@@ -335,10 +338,11 @@ void TestFrameView::edgeDragSizesOnlyAFrameWithoutTitleBar()
     TMainForm& frame = f.MakeShown();
     frame.SetMenuBarShown(false); // the top band lies on the bare surface too
     if (!titleBar)
-        frame.ShowTitleBar1->trigger();
+        FrameAction(frame, "ShowTitleBar1").trigger();
     QCoreApplication::processEvents();
     const QRect before = frame.frameGeometry();
-    const QRect surface(frame.MdiArea1->viewport()->mapToGlobal(QPoint(0, 0)), frame.MdiArea1->viewport()->size());
+    const QWidget* viewport = TAccess::Area(frame).viewport();
+    const QRect surface(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
     QVERIFY2(before.right() - surface.right() < ResizeMargin, "the band must lie on the bare surface");
     const QPoint from = where == "right"  ? QPoint(surface.right() - 1, surface.center().y())
                         : where == "left" ? QPoint(surface.left() + 1, surface.center().y())
@@ -359,10 +363,10 @@ void TestFrameView::edgeDragStopsAtTheSmallestFrame()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.ShowTitleBar1->trigger();
+    FrameAction(frame, "ShowTitleBar1").trigger();
     QCoreApplication::processEvents();
     const QRect before = frame.frameGeometry();
-    QWidget* viewport = frame.MdiArea1->viewport();
+    QWidget* viewport = TAccess::Area(frame).viewport();
     DragSurface(frame, viewport->mapToGlobal(QPoint(1, viewport->height() / 2)), QPoint(2000, 0));
     QCOMPARE(frame.frameGeometry().right(), before.right()); // the other edge stays
     QVERIFY(frame.width() >= FrameMinimumWidth);
@@ -374,10 +378,10 @@ void TestFrameView::dragIsHandedToTheWindowManagerWhenItTakesIt()
     TFrameFixture f;
     f.Screen.TakesMoves = true;
     TMainForm& frame = f.MakeShown();
-    frame.ShowTitleBar1->trigger();
+    FrameAction(frame, "ShowTitleBar1").trigger();
     QCoreApplication::processEvents();
     const QRect before = frame.frameGeometry();
-    QWidget* viewport = frame.MdiArea1->viewport();
+    QWidget* viewport = TAccess::Area(frame).viewport();
     DragSurface(frame, viewport->mapToGlobal(viewport->rect().center()), QPoint(30, 30));
     const QPoint corner = viewport->mapToGlobal(viewport->rect().bottomRight() - QPoint(1, 1));
     DragSurface(frame, corner, QPoint(30, 30));
@@ -402,27 +406,27 @@ void TestFrameView::freeBarPartMovesATiledFrame()
     QFETCH(bool, onItem);
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.ShowTitleBar1->trigger();
+    FrameAction(frame, "ShowTitleBar1").trigger();
     frame.resize(700, 400);
     for (int i = 0; i < 2; ++i)
-        frame.FileNew1Execute();
-    if (bar == QStringLiteral("tabs") && !frame.ShowTabs1->isChecked())
-        frame.ShowTabs1->trigger();
-    frame.WindowTileVertical1Execute(); // no bare surface left
+        FrameAction(frame, "FileNew1").trigger();
+    if (bar == QStringLiteral("tabs") && !FrameAction(frame, "ShowTabs1").isChecked())
+        FrameAction(frame, "ShowTabs1").trigger();
+    FrameAction(frame, "VerticalSpread1").trigger(); // no bare surface left
     QCoreApplication::processEvents();
 
-    QWidget* widget = frame.MainMenu1;
+    QWidget* widget = frame.menuBar();
     // Clear of the 8-px bands that size a frame without title bar.
-    QPoint at(frame.MainMenu1->width() - 30, frame.MainMenu1->height() / 2);
+    QPoint at(frame.menuBar()->width() - 30, frame.menuBar()->height() / 2);
     if (bar == QStringLiteral("menu") && onItem)
-        at = frame.MainMenu1->actionGeometry(frame.MainMenu1->actions().first()).center();
+        at = frame.menuBar()->actionGeometry(frame.menuBar()->actions().first()).center();
     if (bar == QStringLiteral("tabs")) {
-        QTabBar* tabs = frame.FormTabsBar1->Tabs();
+        QTabBar* tabs = TAccess::TabsBar(frame).Tabs();
         QVERIFY(tabs->isVisible());
         widget = tabs;
         at = onItem ? tabs->tabRect(0).center() : QPoint(tabs->width() - 30, tabs->height() / 2);
         if (!onItem && tabs->tabAt(at) >= 0) { // tabs fill their bar: take the strip's own room
-            widget = frame.FormTabsBar1;
+            widget = &TAccess::TabsBar(frame);
             at = QPoint(tabs->geometry().right() + 1, tabs->geometry().center().y());
         }
     }
@@ -442,16 +446,16 @@ void TestFrameView::contextMenuOnlyOnTheFreeSurface()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    const QPoint onBar = frame.MainMenu1->rect().center();
-    QContextMenuEvent barClick(QContextMenuEvent::Mouse, onBar, frame.MainMenu1->mapToGlobal(onBar));
-    QApplication::sendEvent(frame.MainMenu1, &barClick);
-    QVERIFY(!frame.PopupMenu1->isVisible());
+    const QPoint onBar = frame.menuBar()->rect().center();
+    QContextMenuEvent barClick(QContextMenuEvent::Mouse, onBar, frame.menuBar()->mapToGlobal(onBar));
+    QApplication::sendEvent(frame.menuBar(), &barClick);
+    QVERIFY(!FrameMenu(frame, "PopupMenu1").isVisible());
 
-    QWidget* viewport = frame.MdiArea1->viewport();
+    QWidget* viewport = TAccess::Area(frame).viewport();
     const QPoint onSurface = viewport->rect().center();
     QContextMenuEvent surfaceClick(QContextMenuEvent::Mouse, onSurface, viewport->mapToGlobal(onSurface));
     QApplication::sendEvent(viewport, &surfaceClick);
-    QVERIFY(frame.PopupMenu1->isVisible());
+    QVERIFY(FrameMenu(frame, "PopupMenu1").isVisible());
     ClosePopups();
 }
 
@@ -459,7 +463,7 @@ void TestFrameView::clockCaptionWithoutIconsHasNoWindowMenu()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     TMDIChild* clock = frame.ClockWindows().first();
     const QPoint caption(clock->width() / 2, clock->widget()->y() / 2);
     for (const bool icons : {false, true}) {
@@ -470,7 +474,8 @@ void TestFrameView::clockCaptionWithoutIconsHasNoWindowMenu()
         bool contextMenuShown = false;
         QTimer::singleShot(50, [&] {
             windowMenuShown = clock->systemMenu() && clock->systemMenu()->isVisible();
-            contextMenuShown = frame.PopupMenu1->isVisible() || (clock->PopupMenu2 && clock->PopupMenu2->isVisible());
+            contextMenuShown = FrameMenu(frame, "PopupMenu1").isVisible()
+                               || (clock->PopupMenu2 && clock->PopupMenu2->isVisible());
             ClosePopups();
         });
         QContextMenuEvent click(QContextMenuEvent::Mouse, caption, clock->mapToGlobal(caption));
@@ -488,14 +493,14 @@ void TestFrameView::windowMenuOpensWithoutAltSpace()
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Space, Qt::ShiftModifier | Qt::AltModifier);
-    QTRY_VERIFY(frame.SystemMenu()->isVisible());
+    QTRY_VERIFY(TAccess::SystemMenu(frame).isVisible());
     ClosePopups();
-    QTRY_VERIFY(!frame.SystemMenu()->isVisible());
+    QTRY_VERIFY(!TAccess::SystemMenu(frame).isVisible());
 
-    QWidget* viewport = frame.MdiArea1->viewport();
+    QWidget* viewport = TAccess::Area(frame).viewport();
     Press(viewport, viewport->rect().center(), Qt::MiddleButton);
-    QVERIFY(frame.SystemMenu()->isVisible());
-    QCOMPARE(ShownPopup(), frame.SystemMenu());
+    QVERIFY(TAccess::SystemMenu(frame).isVisible());
+    QCOMPARE(ShownPopup(), &TAccess::SystemMenu(frame));
     ClosePopups();
 }
 
@@ -503,8 +508,8 @@ void TestFrameView::viewCommandsAreEnabled()
 {
     TFrameFixture f;
     TMainForm& frame = f.Make();
-    for (QAction* item : {frame.Rotate1, frame.LocateCenter1, frame.SetTitle1})
-        QVERIFY2(item->isEnabled(), qPrintable(item->text()));
+    for (const char* item : {"Rotate1", "LocateCenter1", "SetTitle1"})
+        QVERIFY2(FrameAction(frame, item).isEnabled(), item);
 }
 
 int main(int argc, char** argv)

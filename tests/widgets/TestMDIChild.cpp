@@ -4,6 +4,7 @@
 #include "platform/TStyleService.h"
 #include "platform/locale/ILocaleDatabase.h"
 #include "unit/doubles/TFakeLocaleDatabase.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeClockFrame.h"
 #include "widgets/doubles/TFakeFontChooser.h"
 #include "widgets/doubles/TSettableNow.h"
@@ -93,6 +94,19 @@ TIniText ReadIni(const QString& Path)
     return ini;
 }
 
+// Each service of a clock window, and how to leave it out of a set.
+const struct {
+    const char* Name;
+    void (*Remove)(TClockServices&);
+} ClockServices[] = {
+    {"Frame", [](TClockServices& S) { S.Frame = nullptr; }},
+    {"Now", [](TClockServices& S) { S.Now = nullptr; }},
+    {"Style", [](TClockServices& S) { S.Style = nullptr; }},
+    {"FontChooser", [](TClockServices& S) { S.FontChooser = nullptr; }},
+    {"Properties", [](TClockServices& S) { S.Properties = nullptr; }},
+    {"Ticker", [](TClockServices& S) { S.Ticker = nullptr; }},
+};
+
 } // namespace
 
 class TestMDIChild : public QObject {
@@ -106,11 +120,18 @@ private:
     std::unique_ptr<QTemporaryDir> Folder;
     std::unique_ptr<QMdiArea> Area;
     TSettableNow FixedNow{Moment(2026, 1, 5, 13, 7, 9)};
-    TFakeFontChooser Fonts;
+    TClockDoubles Doubles{FixedNow};
+    TFakeFontChooser& Fonts = Doubles.Fonts;
     TFakeClockFrame Frame;
     std::unique_ptr<TStyleService> Styles;
 
-    TClockServices Services() { return {&Frame, &FixedNow, Styles.get(), &Fonts}; }
+    TClockServices Services()
+    {
+        TClockServices services = Doubles.Services();
+        services.Frame = &Frame;
+        services.Style = Styles.get();
+        return services;
+    }
 
     // A clock window inside the MDI area, shown and laid out.
     TMDIChild* NewChild()
@@ -156,6 +177,7 @@ private Q_SLOTS:
         Frame.Locale = Japanese;
         FixedNow.Set(Moment(2026, 1, 5, 13, 7, 9));
         Fonts = TFakeFontChooser();
+        Doubles.Editor = TFakeClockEditor();
         App->Errors.clear();
         Styles->ActivateStyle(QStringLiteral("Windows"));
     }
@@ -390,7 +412,7 @@ private Q_SLOTS:
                                          QStringLiteral(" &Center"), QStringLiteral(" &Right")}));
         }
         QVERIFY(child->MenuBar2->isChecked());
-        QVERIFY(!child->EditItem2->isEnabled());
+        QVERIFY(child->EditItem2->isEnabled()); // a clock always has its properties dialog
     }
 
     void alignmentSubmenuShowsTheCurrentAlignment_data()
@@ -449,7 +471,6 @@ private Q_SLOTS:
     void menuBarItemFollowsTheFrame()
     {
         TMDIChild* child = NewClock();
-        child->SetFrame(&Frame);
         child->ContextMenu();
         child->MenuBar2->trigger();
         QVERIFY(!Frame.MenuBarShown);
@@ -470,7 +491,6 @@ private Q_SLOTS:
         // The handler runs (through the frame's own switch, say) before the
         // window's menu was ever opened: the menu made later shows the mark.
         TMDIChild* child = NewClock();
-        child->SetFrame(&Frame);
         QVERIFY(!child->PopupMenu2);
         child->MenuBar2Click();
         QVERIFY(!Frame.MenuBarShown);
@@ -723,12 +743,28 @@ private Q_SLOTS:
         child->PopupMenu2->hide();
     }
 
-    void doubleClickOnALineDoesNothingYet()
+    void doubleClickOnALineRunsTheEdit()
     {
         TMDIChild* child = NewClock();
         QTest::mouseDClick(child->LabelDate2, Qt::LeftButton);
         QVERIFY(child->isVisible());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(Doubles.Editor.Opened.size(), 1);
+        QCOMPARE(Doubles.Editor.Opened.first().Data.Name, child->ClockName());
+    }
+
+    void aServiceMissingIsRefused_data()
+    {
+        QTest::addColumn<int>("missing");
+        for (int i = 0; i < int(std::size(ClockServices)); ++i)
+            QTest::newRow(ClockServices[i].Name) << i;
+    }
+    void aServiceMissingIsRefused()
+    {
+        QFETCH(int, missing);
+        TClockServices services = Services();
+        ClockServices[missing].Remove(services);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TMDIChild{services});
     }
 };
 

@@ -1,4 +1,5 @@
 #include "clock/TMDIChild.h"
+#include "widgets/doubles/TClockDoubles.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -42,6 +43,7 @@ void TestMDIChildActivation::activationRepaintsOnlyTheWindowsItChanges_data()
 void TestMDIChildActivation::activationRepaintsOnlyTheWindowsItChanges()
 {
     QFETCH(int, activated);
+    TClockDoubles doubles;
     QMdiArea area;
     area.resize(1400, 900);
     area.show();
@@ -49,7 +51,7 @@ void TestMDIChildActivation::activationRepaintsOnlyTheWindowsItChanges()
     TPaintCounter counter;
     QList<TMDIChild*> clocks;
     const auto add = [&] {
-        auto* clock = new TMDIChild;
+        auto* clock = new TMDIChild(doubles.Services());
         clock->installEventFilter(&counter);
         area.addSubWindow(clock);
         clock->show();

@@ -6,6 +6,7 @@
 #include "platform/TFontChooserDialog.h"
 #include "platform/TIconCachingStyle.h"
 #include "platform/TStyleService.h"
+#include "widgets/doubles/TClockDoubles.h"
 
 #include <QApplication>
 #include <QFontDialog>
@@ -211,10 +212,16 @@ private Q_SLOTS:
         if (wrapped && !qobject_cast<TIconCachingStyle*>(QApplication::style()))
             QApplication::setStyle(new TIconCachingStyle(QApplication::style()));
         Styles->ActivateStyle(style);
+        TClockDoubles doubles;
         QMdiArea area;
         area.resize(600, 400);
-        auto* first = new TMDIChild(TClockServices{.Style = Styles.get()});
-        auto* second = new TMDIChild(TClockServices{.Style = Styles.get()});
+        const auto styled = [&] {
+            TClockServices services = doubles.Services();
+            services.Style = Styles.get();
+            return services;
+        };
+        auto* first = new TMDIChild(styled());
+        auto* second = new TMDIChild(styled());
         for (TMDIChild* clock : {first, second}) {
             area.addSubWindow(clock);
             clock->SetCloseBox(true);

@@ -11,6 +11,7 @@
 #include "platform/IWindowSystem.h"
 #include "widgets/doubles/TFakeMessageBoxes.h"
 #include "widgets/doubles/TFrameFixture.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 #include "widgets/doubles/TFakeStyleService.h"
 #include "widgets/doubles/TFakeWindowSystem.h"
 
@@ -29,6 +30,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using TAccess = TMainFormTestAccess;
 
 namespace {
 
@@ -137,6 +140,8 @@ private Q_SLOTS:
     void titleBarOffAndOnRestoresTheBounds();
     void menusCarryTheirCaptionsAndShortcuts();
     void destroyingTheFrameRunsNoHandlerOfItsOwn();
+    void aServiceMissingIsRefused_data();
+    void aServiceMissingIsRefused();
 };
 
 void TestMainForm::firstRunUsesTheDefaults()
@@ -144,30 +149,30 @@ void TestMainForm::firstRunUsesTheDefaults()
     TFrameFixture f;
     TMainForm& frame = f.Make();
     QCOMPARE(frame.frameGeometry(), QRect(400, 300, 400, 300));
-    QVERIFY(frame.ShowTitleBar1->isChecked());
+    QVERIFY(FrameAction(frame, "ShowTitleBar1").isChecked());
     QVERIFY(!frame.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(frame.ShowMenuBar1->isChecked());
+    QVERIFY(FrameAction(frame, "ShowMenuBar1").isChecked());
     QVERIFY(frame.IsMenuBarShown());
-    QVERIFY(!frame.ShowTabs1->isChecked());
-    QVERIFY(frame.FormTabsBar1->isHidden());
-    QVERIFY(!frame.ShowCloseButton1->isChecked());
-    QVERIFY(!frame.StayOnTop1->isChecked());
+    QVERIFY(!FrameAction(frame, "ShowTabs1").isChecked());
+    QVERIFY(TAccess::TabsBar(frame).isHidden());
+    QVERIFY(!FrameAction(frame, "ShowCloseButton1").isChecked());
+    QVERIFY(!FrameAction(frame, "StayOnTop1").isChecked());
     QVERIFY(!frame.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(frame.LastAction1, frame.WindowCascade1);
-    QCOMPARE(frame.AlphaBlendValue(), 255);
+    QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowCascade1"));
+    QCOMPARE(TAccess::AlphaBlendValue(frame), 255);
     QCOMPARE(frame.windowTitle(), QStringLiteral("Pendulor"));
-    QCOMPARE(StyleName, QStringLiteral("Windows"));
-    QCOMPARE(frame.MDIChildCount(), 0);
-    QVERIFY(!frame.IsStyleChanged);
-    QVERIFY(SaveDataFiles);
-    QCOMPARE(IniFileName, f.IniPath());
+    QCOMPARE(TAccess::StyleName(frame), QStringLiteral("Windows"));
+    QCOMPARE(TAccess::MDIChildCount(frame), 0);
+    QVERIFY(!TAccess::IsStyleChanged(frame));
+    QVERIFY(TAccess::SaveDataFiles(frame));
+    QCOMPARE(TAccess::IniFileName(frame), f.IniPath());
     QVERIFY(QDir(f.Folder()).exists());
     QVERIFY(f.Boxes.Shown.isEmpty());
     // The style list: sorted, the active one selected, never shown.
-    QCOMPARE(frame.ListBox1->count(), 4);
-    QCOMPARE(frame.ListBox1->item(0)->text(), QStringLiteral("Amethyst Kamri"));
-    QCOMPARE(frame.ListBox1->currentItem()->text(), QStringLiteral("Windows"));
-    QVERIFY(frame.ListBox1->isHidden());
+    QCOMPARE(TAccess::StyleList(frame).count(), 4);
+    QCOMPARE(TAccess::StyleList(frame).item(0)->text(), QStringLiteral("Amethyst Kamri"));
+    QCOMPARE(TAccess::StyleList(frame).currentItem()->text(), QStringLiteral("Windows"));
+    QVERIFY(TAccess::StyleList(frame).isHidden());
 }
 
 void TestMainForm::settingsAreReadAsStored_data()
@@ -203,26 +208,26 @@ void TestMainForm::settingsAreReadAsStored()
     f.WriteIni("[option]\r\n" + option + "\r\n");
     TMainForm& frame = f.Make();
     switch (tileMode) {
-    case -1: QCOMPARE(frame.LastAction1, frame.WindowCascade1); break;
+    case -1: QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowCascade1")); break;
     case 0:
-        QCOMPARE(frame.LastAction1, frame.WindowTileHorizontal1);
-        QCOMPARE(frame.TileMode(), TMainForm::TileHorizontal);
+        QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowTileHorizontal1"));
+        QCOMPARE(TAccess::TileMode(frame), TAccess::TileHorizontal);
         break;
     case 1:
-        QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
-        QCOMPARE(frame.TileMode(), TMainForm::TileVertical);
+        QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowTileVertical1"));
+        QCOMPARE(TAccess::TileMode(frame), TAccess::TileVertical);
         break;
-    default: QCOMPARE(frame.LastAction1, nullptr); break;
+    default: QCOMPARE(TAccess::LastAction(frame), nullptr); break;
     }
-    QCOMPARE(frame.AlphaBlendValue(), alpha);
+    QCOMPARE(TAccess::AlphaBlendValue(frame), alpha);
     QCOMPARE(f.Styles.Active, style);
-    QCOMPARE(frame.ListBox1->currentItem()->text(), style);
-    QCOMPARE(frame.ShowCloseButton1->isChecked(), closeButton);
-    if (option.startsWith("StyleName"))
-        QCOMPARE(StyleName, QString::fromLatin1(option.mid(10))); // kept as read, also when unknown
+    QCOMPARE(TAccess::StyleList(frame).currentItem()->text(), style);
+    QCOMPARE(FrameAction(frame, "ShowCloseButton1").isChecked(), closeButton);
+    if (option.startsWith("StyleName")) // kept as read, also when unknown
+        QCOMPARE(TAccess::StyleName(frame), QString::fromLatin1(option.mid(10)));
     // A remembered layout of none must not fail when executed.
     frame.OpenClockFile(QString());
-    frame.ExecuteLastAction();
+    TAccess::ExecuteLastAction(frame);
 }
 
 void TestMainForm::settingsRoundTripInKeyOrder()
@@ -266,10 +271,10 @@ void TestMainForm::settingsRoundTripInKeyOrder()
     TMainForm& again = f.Make();
     QCOMPARE(again.frameGeometry(), QRect(350, -20, 500, 300));
     QCOMPARE(again.windowTitle(), QStringLiteral("World clock"));
-    QCOMPARE(again.AlphaBlendValue(), 200);
-    QCOMPARE(again.LastAction1, again.WindowTileVertical1);
-    QVERIFY(again.StayOnTop1->isChecked());
-    QVERIFY(!again.ShowMenuBar1->isChecked());
+    QCOMPARE(TAccess::AlphaBlendValue(again), 200);
+    QCOMPARE(TAccess::LastAction(again), &FrameAction(again, "WindowTileVertical1"));
+    QVERIFY(FrameAction(again, "StayOnTop1").isChecked());
+    QVERIFY(!FrameAction(again, "ShowMenuBar1").isChecked());
 }
 
 void TestMainForm::byteOrderMarkAndEmptyCaptionSurvive()
@@ -292,15 +297,15 @@ void TestMainForm::tabsKeyOnlyWhileTheTabBarShows()
     TFrameFixture f;
     f.WriteIni("[OPTION]\r\nShowTabs=1\r\n");
     TMainForm& frame = f.MakeShown();
-    QVERIFY(!frame.FormTabsBar1->isHidden()); // applied at the first showing
+    QVERIFY(!TAccess::TabsBar(frame).isHidden()); // applied at the first showing
     QVERIFY(frame.FormCloseQuery());
     QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/ShowTabs"), QStringLiteral("1"));
 
-    frame.ShowTabs1->trigger(); // off
-    QVERIFY(frame.FormTabsBar1->isHidden());
+    FrameAction(frame, "ShowTabs1").trigger(); // off
+    QVERIFY(TAccess::TabsBar(frame).isHidden());
     QVERIFY(frame.FormCloseQuery());
     QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/ShowTabs"), QStringLiteral("<absent>"));
-    QVERIFY(!f.Make().ShowTabs1->isChecked());
+    QVERIFY(!FrameAction(f.Make(), "ShowTabs1").isChecked());
 }
 
 void TestMainForm::badSettingsStillBringTheFrameUp_data()
@@ -363,9 +368,8 @@ void TestMainForm::dataFolderThatCannotBeMadePutsSettingsBesideTheExecutable()
     const QString beside = QCoreApplication::applicationDirPath() + u'/' +
                            QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
                            QStringLiteral(".ini");
-    QCOMPARE(IniFileName, beside);
-    QCOMPARE(DataFolder, f.Folder()); // clocks are still addressed there
-    Q_UNUSED(frame);
+    QCOMPARE(TAccess::IniFileName(frame), beside);
+    QCOMPARE(TAccess::DataFolder(frame), f.Folder()); // clocks are still addressed there
 }
 
 void TestMainForm::pathsFollowTheDataHome_data()
@@ -404,7 +408,7 @@ void TestMainForm::fileNewShowsDateAndTimeAtOnce()
 {
     TFrameFixture f;
     TMainForm& frame = f.Make();
-    frame.FileNew1->trigger();
+    FrameAction(frame, "FileNew1").trigger();
     const QList<TMDIChild*> clocks = frame.ClockWindows();
     QCOMPARE(clocks.size(), 1);
     TMDIChild* clock = clocks.first();
@@ -412,14 +416,14 @@ void TestMainForm::fileNewShowsDateAndTimeAtOnce()
     QVERIFY(!clock->LabelTime2->text().isEmpty());
     QCOMPARE(clock->ClockName(), QStringLiteral("(new)"));
     QCOMPARE(clock->DataFileName2, f.Folder() + QStringLiteral("/(new).dat"));
-    QVERIFY(frame.IsStyleChanged);
+    QVERIFY(TAccess::IsStyleChanged(frame));
     QVERIFY(!clock->HasCloseBox());
     QVERIFY(clock->testAttribute(Qt::WA_DeleteOnClose));
-    QVERIFY(frame.WindowCascade1->isEnabled());
+    QVERIFY(FrameAction(frame, "WindowCascade1").isEnabled());
 
-    frame.ShowCloseButton1->trigger(); // existing clocks and new ones follow the mark
+    FrameAction(frame, "ShowCloseButton1").trigger(); // existing clocks and new ones follow the mark
     QVERIFY(clock->HasCloseBox());
-    frame.FileNew1->trigger();
+    FrameAction(frame, "FileNew1").trigger();
     QVERIFY(frame.ClockWindows().first()->HasCloseBox());
 }
 
@@ -428,7 +432,7 @@ void TestMainForm::clocksOfTheFrameTickOnOneTimer()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     for (int i = 0; i < 3; ++i)
-        frame.FileNew1Execute();
+        FrameAction(frame, "FileNew1").trigger();
     const QList<TMDIChild*> clocks = frame.ClockWindows();
     TClockTicker* timer = clocks.first()->Timer1;
     QVERIFY(timer->IsActive());
@@ -448,7 +452,7 @@ void TestMainForm::clocksOfTheFrameTickOnOneTimer()
     for (TMDIChild* clock : clocks)
         clock->close();
     QTRY_VERIFY(!timer->IsActive()); // no clock left: the frame no longer wakes up
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     QVERIFY(timer->IsActive());
 }
 
@@ -458,10 +462,10 @@ void TestMainForm::newClockWithoutALayoutIsPlacedOneStepOn()
     f.WriteIni("[POSITION]\r\nWidth=700\r\nHeight=500\r\n[OPTION]\r\nLastTileMode=7\r\n");
     TMainForm& frame = f.MakeShown();
     for (int i = 0; i < 3; ++i) {
-        frame.FileNew1Execute();
-        frame.LastAction1 = nullptr; // the first clock chose cascade; none again
+        FrameAction(frame, "FileNew1").trigger();
+        TAccess::LastAction(frame) = nullptr; // the first clock chose cascade; none again
     }
-    const QList<QMdiSubWindow*> windows = frame.MdiArea1->subWindowList(QMdiArea::CreationOrder);
+    const QList<QMdiSubWindow*> windows = TAccess::Area(frame).subWindowList(QMdiArea::CreationOrder);
     const int step = windows[1]->x() - windows[0]->x();
     QVERIFY(step > 0);
     QCOMPARE(windows[2]->pos(), windows[1]->pos() + QPoint(step, step));
@@ -487,7 +491,7 @@ void TestMainForm::newClockShowsItsLinesUncut()
     TMainForm& frame = f.MakeShown();
     frame.resize(1200, 800);
     if (file.isEmpty()) {
-        frame.FileNew1Execute();
+        FrameAction(frame, "FileNew1").trigger();
     } else {
         QDir().mkpath(f.Folder());
         const QString path = f.Folder() + QStringLiteral("/clock.dat");
@@ -514,12 +518,12 @@ void TestMainForm::emptyAreaSaysHowToBegin()
     TMainForm& frame = f.MakeShown();
     frame.resize(900, 500);
     QCoreApplication::processEvents();
-    QWidget* viewport = frame.MdiArea1->viewport();
+    QWidget* viewport = TAccess::Area(frame).viewport();
     // Pixels far from the ground's colour outside the clock windows.
     const auto hintPixels = [&] {
         const QImage image = viewport->grab().toImage();
         QRegion free(viewport->rect());
-        for (QMdiSubWindow* window : frame.MdiArea1->subWindowList())
+        for (QMdiSubWindow* window : TAccess::Area(frame).subWindowList())
             free -= window->geometry();
         const QColor ground = image.pixelColor(image.width() - 1, image.height() - 1);
         const qreal ratio = image.devicePixelRatio(); // the image is in device pixels
@@ -535,7 +539,7 @@ void TestMainForm::emptyAreaSaysHowToBegin()
         return count;
     };
     QVERIFY(hintPixels() > 50);
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     QCoreApplication::processEvents();
     QCOMPARE(hintPixels(), 0);
     QVERIFY(frame.ClockWindows().first()->close());
@@ -548,13 +552,13 @@ void TestMainForm::firstClockResetsTheLayoutToCascade()
     TFrameFixture f;
     f.WriteIni("[OPTION]\r\nLastTileMode=1\r\n");
     TMainForm& frame = f.MakeShown();
-    QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
-    frame.FileNew1Execute();
-    QCOMPARE(frame.LastAction1, frame.WindowCascade1);
-    frame.WindowTileVertical1Execute();
-    frame.FileNew1Execute(); // a further clock re-applies the chosen layout
-    QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
-    const QList<QMdiSubWindow*> windows = frame.SubWindows();
+    QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowTileVertical1"));
+    FrameAction(frame, "FileNew1").trigger();
+    QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowCascade1"));
+    FrameAction(frame, "VerticalSpread1").trigger();
+    FrameAction(frame, "FileNew1").trigger(); // a further clock re-applies the chosen layout
+    QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowTileVertical1"));
+    const QList<QMdiSubWindow*> windows = TAccess::SubWindows(frame);
     QCOMPARE(windows[0]->y(), windows[1]->y());
     QVERIFY(windows[0]->x() != windows[1]->x());
 }
@@ -565,9 +569,9 @@ void TestMainForm::closeAsksTheClocksLastToFirst()
     // name's file, the front one (first in the list) is numbered.
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ClockWindows().first()->SetOffset(-3.0 / 24);
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     TMDIChild* front = frame.ClockWindows().first();
     front->SetOffset(9.0 / 24);
     QCOMPARE(frame.ClockWindows().size(), 2);
@@ -591,7 +595,7 @@ void TestMainForm::clockThatCannotBeSavedKeepsEverythingOpen()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ClockWindows().first()->SetClockName(QStringLiteral("Tokyo"));
     // Its data file cannot be written: a folder holds the name.
     QVERIFY(QDir().mkpath(f.Folder() + QStringLiteral("/Tokyo.dat")));
@@ -620,7 +624,7 @@ void TestMainForm::savedClockSetIsReopenedAtTheNextStart()
     {
         TMainForm& frame = f.MakeShown();
         for (const char* name : {"A", "B", "C"}) {
-            frame.FileNew1Execute();
+            FrameAction(frame, "FileNew1").trigger();
             frame.ClockWindows().first()->SetClockName(QString::fromLatin1(name));
         }
         QCOMPARE(frame.ClockWindows().first()->ClockName(), QStringLiteral("C"));
@@ -631,7 +635,7 @@ void TestMainForm::savedClockSetIsReopenedAtTheNextStart()
     for (TMDIChild* clock : frame.ClockWindows())
         names << clock->ClockName();
     QCOMPARE(names, (QStringList{"C", "B", "A"})); // the front clock is in front again
-    QVERIFY(frame.IsStyleChanged);
+    QVERIFY(TAccess::IsStyleChanged(frame));
 }
 
 void TestMainForm::exceptionEventShowsOrRefocuses_data()
@@ -652,8 +656,8 @@ void TestMainForm::exceptionEventShowsOrRefocuses()
     QFETCH(QString, shown);
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ExceptionEvent(&frame, EPendulorError(message));
     if (shown.isEmpty()) {
         QVERIFY(f.Boxes.Shown.isEmpty());
@@ -685,7 +689,7 @@ void TestMainForm::failedCloseKeepsTheWindowOpen()
     // A clock closed by its own close box whose file cannot be written stays.
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     QVERIFY(QDir().mkpath(f.Folder() + QStringLiteral("/(new).dat")));
     QPointer<TMDIChild> clock = frame.ClockWindows().first();
     QVERIFY(!clock->close());
@@ -699,9 +703,9 @@ void TestMainForm::windowMenuKeepsOneShowMenuBarItem()
 {
     TFrameFixture f;
     TMainForm& frame = f.Make();
-    TInAppWindowMenu* menu = frame.SystemMenu();
+    TInAppWindowMenu* menu = &TAccess::SystemMenu(frame);
     for (int i = 0; i < 3; ++i)
-        frame.AddSystemMenuItem();
+        TAccess::AddSystemMenuItem(frame);
     QCOMPARE(menu->CommandAt(0), int(TInAppWindowMenu::ShowMenuBarCommand));
     QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Show MenuBar(&B)"));
     QCOMPARE(menu->CommandAt(1), 0);
@@ -719,21 +723,21 @@ void TestMainForm::menuBarComesBackThroughEveryWayIn()
 {
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    QVERIFY(frame.MainMenu1->isVisible());
-    frame.ShowMenuBar1->trigger();
-    QVERIFY(!frame.MainMenu1->isVisible());
-    QVERIFY(!frame.ShowMenuBar1->isChecked());
-    frame.PopupShowMenuBar1->trigger();
-    QVERIFY(frame.MainMenu1->isVisible());
-    QVERIFY(frame.ShowMenuBar1->isChecked());
-    frame.ShowMenuBar1->trigger();
-    frame.SystemMenu()->actions().at(0)->trigger(); // "Show MenuBar(&B)"
-    QVERIFY(frame.MainMenu1->isVisible());
+    QVERIFY(frame.menuBar()->isVisible());
+    FrameAction(frame, "ShowMenuBar1").trigger();
+    QVERIFY(!frame.menuBar()->isVisible());
+    QVERIFY(!FrameAction(frame, "ShowMenuBar1").isChecked());
+    FrameAction(frame, "PopupShowMenuBar1").trigger();
+    QVERIFY(frame.menuBar()->isVisible());
+    QVERIFY(FrameAction(frame, "ShowMenuBar1").isChecked());
+    FrameAction(frame, "ShowMenuBar1").trigger();
+    TAccess::SystemMenu(frame).actions().at(0)->trigger(); // "Show MenuBar(&B)"
+    QVERIFY(frame.menuBar()->isVisible());
     // Shortcuts keep working while the menu bar is away.
-    frame.ShowMenuBar1->trigger();
+    FrameAction(frame, "ShowMenuBar1").trigger();
     frame.activateWindow();
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(frame.MDIChildCount(), 1);
+    QCOMPARE(TAccess::MDIChildCount(frame), 1);
 }
 
 void TestMainForm::tilingMakesRowsAndColumns_data()
@@ -753,15 +757,16 @@ void TestMainForm::tilingMakesRowsAndColumns()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     for (int i = 0; i < count; ++i)
-        frame.FileNew1Execute();
-    vertical ? frame.WindowTileVertical1Execute() : frame.WindowTileHorizontal1Execute();
-    QCOMPARE(frame.LastAction1, vertical ? frame.WindowTileVertical1 : frame.WindowTileHorizontal1);
+        FrameAction(frame, "FileNew1").trigger();
+    FrameAction(frame, vertical ? "VerticalSpread1" : "HorizontalSpread1").trigger();
+    QCOMPARE(TAccess::LastAction(frame),
+             &FrameAction(frame, vertical ? "WindowTileVertical1" : "WindowTileHorizontal1"));
 
     // The windows cover the area without overlapping.
-    const QRect area = frame.MdiArea1->viewport()->rect();
+    const QRect area = TAccess::Area(frame).viewport()->rect();
     QRegion covered;
     int sum = 0;
-    for (QMdiSubWindow* window : frame.SubWindows()) {
+    for (QMdiSubWindow* window : TAccess::SubWindows(frame)) {
         QVERIFY(!covered.intersects(window->geometry()));
         covered += window->geometry();
         sum += window->width() * window->height();
@@ -769,7 +774,7 @@ void TestMainForm::tilingMakesRowsAndColumns()
     QCOMPARE(covered, QRegion(area));
     QCOMPARE(sum, area.width() * area.height());
     if (count <= 3) {
-        const QList<QMdiSubWindow*> windows = frame.SubWindows();
+        const QList<QMdiSubWindow*> windows = TAccess::SubWindows(frame);
         for (QMdiSubWindow* window : windows) {
             if (vertical)
                 QCOMPARE(window->height(), area.height()); // side by side
@@ -781,21 +786,21 @@ void TestMainForm::tilingMakesRowsAndColumns()
     frame.resize(frame.width() + 100, frame.height() + 60);
     QCoreApplication::processEvents();
     QRegion after;
-    for (QMdiSubWindow* window : frame.SubWindows())
+    for (QMdiSubWindow* window : TAccess::SubWindows(frame))
         after += window->geometry();
-    QCOMPARE(after, QRegion(frame.MdiArea1->viewport()->rect()));
+    QCOMPARE(after, QRegion(TAccess::Area(frame).viewport()->rect()));
 }
 
 void TestMainForm::layoutFromTheMenuWithoutClocksIsRemembered()
 {
     TFrameFixture f;
     TMainForm& frame = f.Make();
-    QVERIFY(!frame.WindowTileVertical1->isEnabled());
-    frame.VerticalSpread1->trigger(); // the menu item runs even without clocks
-    QCOMPARE(frame.LastAction1, frame.WindowTileVertical1);
+    QVERIFY(!FrameAction(frame, "WindowTileVertical1").isEnabled());
+    FrameAction(frame, "VerticalSpread1").trigger(); // the menu item runs even without clocks
+    QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowTileVertical1"));
     QVERIFY(frame.FormCloseQuery());
     QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/LastTileMode"), QStringLiteral("1"));
-    frame.Cascade1->trigger();
+    FrameAction(frame, "Cascade1").trigger();
     QVERIFY(frame.FormCloseQuery());
     QCOMPARE(Value(Lines(f.ReadIni()), "OPTION/LastTileMode"), QStringLiteral("-1"));
 }
@@ -806,12 +811,12 @@ void TestMainForm::cascadeKeepsSizesAndPutsTheFrontWindowLast()
     TMainForm& frame = f.MakeShown();
     frame.resize(900, 700);
     for (int i = 0; i < 3; ++i)
-        frame.FileNew1Execute();
-    QMdiSubWindow* front = frame.SubWindows().first();
-    frame.WindowTileVertical1Execute(); // change the sizes, then cascade again
-    frame.Cascade1->trigger();
-    QCOMPARE(frame.LastAction1, frame.WindowCascade1);
-    const QList<QMdiSubWindow*> windows = frame.SubWindows(); // front first
+        FrameAction(frame, "FileNew1").trigger();
+    QMdiSubWindow* front = TAccess::SubWindows(frame).first();
+    FrameAction(frame, "VerticalSpread1").trigger(); // change the sizes, then cascade again
+    FrameAction(frame, "Cascade1").trigger();
+    QCOMPARE(TAccess::LastAction(frame), &FrameAction(frame, "WindowCascade1"));
+    const QList<QMdiSubWindow*> windows = TAccess::SubWindows(frame); // front first
     QCOMPARE(windows.first(), front);
     for (int i = 0; i + 1 < windows.size(); ++i) {
         QVERIFY(windows[i]->x() > windows[i + 1]->x());
@@ -819,12 +824,12 @@ void TestMainForm::cascadeKeepsSizesAndPutsTheFrontWindowLast()
     }
     QCOMPARE(windows.last()->pos(), QPoint(0, 0));
     QVERIFY(front->width() >= 100 && front->height() >= 100);
-    QVERIFY(frame.MdiArea1->viewport()->rect().contains(front->geometry()));
+    QVERIFY(TAccess::Area(frame).viewport()->rect().contains(front->geometry()));
     // The front window is on top where it overlaps the others.
     const QPoint inFront = front->geometry().topLeft() + QPoint(5, 5);
-    QCOMPARE(frame.MdiArea1->viewport()->childAt(inFront)->window(), front->window());
-    QVERIFY(frame.MdiArea1->viewport()->childAt(inFront) == front ||
-            front->isAncestorOf(frame.MdiArea1->viewport()->childAt(inFront)));
+    QCOMPARE(TAccess::Area(frame).viewport()->childAt(inFront)->window(), front->window());
+    QVERIFY(TAccess::Area(frame).viewport()->childAt(inFront) == front ||
+            front->isAncestorOf(TAccess::Area(frame).viewport()->childAt(inFront)));
 }
 
 // The bar is filled in one go when it shows (the tabs of a set get their
@@ -835,10 +840,10 @@ void TestMainForm::tabsForEveryClockWhenTheBarShows()
     TMainForm& frame = f.MakeShown();
     const QStringList names{"Tokyo", "Paris", "Lima", "Oslo"};
     for (const QString& name : names) {
-        frame.FileNew1Execute();
+        FrameAction(frame, "FileNew1").trigger();
         frame.ClockWindows().first()->SetClockName(name);
     }
-    QTabBar* tabs = frame.FormTabsBar1->Tabs();
+    QTabBar* tabs = TAccess::TabsBar(frame).Tabs();
     const auto closeSide = QTabBar::ButtonPosition(
         tabs->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, tabs));
     const auto verifyTabs = [&](const QStringList& Expected) {
@@ -847,23 +852,23 @@ void TestMainForm::tabsForEveryClockWhenTheBarShows()
             QCOMPARE(tabs->tabText(i), Expected[i]);
             QVERIFY2(tabs->tabButton(i, closeSide), qPrintable(Expected[i]));
         }
-        QCOMPARE(frame.FormTabsBar1->WindowAt(tabs->currentIndex()), frame.MdiArea1->activeSubWindow());
+        QCOMPARE(TAccess::TabsBar(frame).WindowAt(tabs->currentIndex()), TAccess::Area(frame).activeSubWindow());
     };
 
-    frame.ShowTabs1->trigger(); // on: four tabs at once, in the order the clocks were made
-    QVERIFY(frame.FormTabsBar1->isVisible());
+    FrameAction(frame, "ShowTabs1").trigger(); // on: four tabs at once, in the order the clocks were made
+    QVERIFY(TAccess::TabsBar(frame).isVisible());
     verifyTabs(names);
 
     frame.ClockWindows().last()->setWindowTitle(QStringLiteral("Kyoto")); // a title change still reaches its tab
     verifyTabs({"Kyoto", "Paris", "Lima", "Oslo"});
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     frame.ClockWindows().first()->setWindowTitle(QStringLiteral("Rome"));
     verifyTabs({"Kyoto", "Paris", "Lima", "Oslo", "Rome"});
 
-    frame.ShowTabs1->trigger(); // off and on again: the titles come from the names again
-    frame.ShowTabs1->trigger();
+    FrameAction(frame, "ShowTabs1").trigger(); // off and on again: the titles come from the names again
+    FrameAction(frame, "ShowTabs1").trigger();
     QStringList titles;
-    for (QMdiSubWindow* window : frame.MdiArea1->subWindowList(QMdiArea::CreationOrder))
+    for (QMdiSubWindow* window : TAccess::Area(frame).subWindowList(QMdiArea::CreationOrder))
         titles << window->windowTitle();
     QCOMPARE(titles.first(), QStringLiteral("Tokyo"));
     verifyTabs(titles);
@@ -898,18 +903,18 @@ void TestMainForm::screenReadersFindNamesAndNoHiddenList()
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
     for (const QString& name : {QStringLiteral("Tokyo"), QStringLiteral("R&D")}) {
-        frame.FileNew1Execute();
+        FrameAction(frame, "FileNew1").trigger();
         frame.ClockWindows().first()->SetClockName(name);
     }
-    frame.ShowTabs1->trigger();
-    QVERIFY(frame.FormTabsBar1->isVisible());
+    FrameAction(frame, "ShowTabs1").trigger();
+    QVERIFY(TAccess::TabsBar(frame).isVisible());
     QList<QAccessibleInterface*> all;
     CollectAccessible(QAccessible::queryAccessibleInterface(&frame), all);
 
     QStringList clockNames;
     QStringList tabBarNames;
     for (QAccessibleInterface* item : all) {
-        QVERIFY2(!IsWithin(item->object(), frame.ListBox1), qPrintable(item->text(QAccessible::Name)));
+        QVERIFY2(!IsWithin(item->object(), &TAccess::StyleList(frame)), qPrintable(item->text(QAccessible::Name)));
         if (qobject_cast<TMDIChild*>(item->object()))
             clockNames << item->text(QAccessible::Name);
         const QAccessible::Role role = item->role();
@@ -917,7 +922,7 @@ void TestMainForm::screenReadersFindNamesAndNoHiddenList()
                             || role == QAccessible::ButtonDropDown || role == QAccessible::PageTab;
         // A tab is no object of its own: its tab bar stands for it.
         const QObject* owner = item->object() ? item->object() : item->parent() ? item->parent()->object() : nullptr;
-        if (button && IsWithin(owner, frame.FormTabsBar1)) {
+        if (button && IsWithin(owner, &TAccess::TabsBar(frame))) {
             QVERIFY2(!item->text(QAccessible::Name).isEmpty(), qPrintable(owner->metaObject()->className()));
             tabBarNames << item->text(QAccessible::Name);
         }
@@ -958,22 +963,22 @@ void TestMainForm::tabCaptionsFollowTheTabSetting()
     QFETCH(QString, offsetCaption);
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
+    FrameAction(frame, "FileNew1").trigger();
     TMDIChild* clock = frame.ClockWindows().first();
     clock->SetClockName(name);
     clock->SetOffset(minutes / 1440.0);
 
-    frame.ShowTabs1->trigger(); // on
-    QVERIFY(frame.FormTabsBar1->isVisible());
+    FrameAction(frame, "ShowTabs1").trigger(); // on
+    QVERIFY(TAccess::TabsBar(frame).isVisible());
     QCOMPARE(clock->windowTitle(), tabCaption);
-    QTabBar* tabs = frame.FormTabsBar1->Tabs();
+    QTabBar* tabs = TAccess::TabsBar(frame).Tabs();
     QCOMPARE(tabs->count(), 1);
     QCOMPARE(tabs->tabToolTip(0), tabCaption);
     QVERIFY(tabs->tabRect(0).width() >= TFormTabsBar::MinTabWidth);
     QVERIFY(tabs->tabRect(0).width() <= TFormTabsBar::MaxTabWidth);
 
-    frame.ShowTabs1->trigger(); // off
-    QVERIFY(frame.FormTabsBar1->isHidden());
+    FrameAction(frame, "ShowTabs1").trigger(); // off
+    QVERIFY(TAccess::TabsBar(frame).isHidden());
     QCOMPARE(clock->windowTitle(), offsetCaption);
 }
 
@@ -983,7 +988,7 @@ void TestMainForm::titleBarOffAndOnRestoresTheBounds()
     TMainForm& frame = f.MakeShown();
     QTRY_VERIFY(frame.frameGeometry().isValid());
     const QRect before = frame.frameGeometry();
-    frame.ShowTitleBar1->trigger(); // off: the client area stays, the caption's height is given up
+    FrameAction(frame, "ShowTitleBar1").trigger(); // off: the client area stays, the caption's height is given up
     QVERIFY(frame.windowFlags().testFlag(Qt::FramelessWindowHint));
     const QRect frameless = before.adjusted(0, f.Screen.Caption, 0, 0);
     QTRY_VERIFY2(Near(frame.frameGeometry(), frameless), qPrintable(QDebug::toString(frame.frameGeometry())));
@@ -997,11 +1002,11 @@ void TestMainForm::titleBarOffAndOnRestoresTheBounds()
         g.WriteIni(written);
         TMainForm& again = g.Make();
         QVERIFY(again.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QVERIFY(!again.ShowTitleBar1->isChecked());
+        QVERIFY(!FrameAction(again, "ShowTitleBar1").isChecked());
         QCOMPARE(again.frameGeometry(), saved);
     }
 
-    frame.ShowTitleBar1->trigger(); // on again
+    FrameAction(frame, "ShowTitleBar1").trigger(); // on again
     QVERIFY(!frame.windowFlags().testFlag(Qt::FramelessWindowHint));
     QTRY_VERIFY2(Near(frame.frameGeometry(), before), qPrintable(QDebug::toString(frame.frameGeometry())));
 }
@@ -1010,36 +1015,36 @@ void TestMainForm::menusCarryTheirCaptionsAndShortcuts()
 {
     TFrameFixture f;
     TMainForm& frame = f.Make();
-    const auto captions = [](const QMenu* Menu) {
+    const auto captions = [&frame](const char* Menu) {
         QStringList list;
-        for (const QAction* item : Menu->actions())
+        for (const QAction* item : FrameMenu(frame, Menu).actions())
             list << (item->isSeparator() ? QStringLiteral("-") : item->text());
         return list;
     };
-    QCOMPARE(captions(frame.File1), (QStringList{"&New", "New for a Cit&y...", "&Open", "-", "My &Memo...", "&ShortCut", "-",
-                                                 "&Clear Restart...", "E&xit"}));
-    QCOMPARE(captions(frame.ShortCut1), (QStringList{"SendTo", "DeskTop", "StartMenu", "StartUp"}));
-    QCOMPARE(captions(frame.Window1),
+    QCOMPARE(captions("File1"), (QStringList{"&New", "New for a Cit&y...", "&Open", "-", "My &Memo...", "&ShortCut",
+                                             "-", "&Clear Restart...", "E&xit"}));
+    QCOMPARE(captions("ShortCut1"), (QStringList{"SendTo", "DeskTop", "StartMenu", "StartUp"}));
+    QCOMPARE(captions("Window1"),
              (QStringList{"Horizontal Spread", "Vertical Spread", "&Cascade", "-", "Rotate"}));
-    QCOMPARE(captions(frame.View1), (QStringList{"TitleBar", "MenuBar", "WindowTab", "CloseButton", "-",
-                                                 "Locate Center", "Stay OnTop", "-", "Set Title...", "-",
-                                                 "Select Style...", "-", "&Time Slider"}));
-    QCOMPARE(captions(frame.Help1), (QStringList{"Help", "About", "Properties", "-", "Donation", "HomeSite",
-                                                 "-", "Set DateTime"}));
-    QCOMPARE(captions(frame.PopupMenu1),
+    QCOMPARE(captions("View1"), (QStringList{"TitleBar", "MenuBar", "WindowTab", "CloseButton", "-",
+                                             "Locate Center", "Stay OnTop", "-", "Set Title...", "-",
+                                             "Select Style...", "-", "&Time Slider"}));
+    QCOMPARE(captions("Help1"), (QStringList{"Help", "About", "Properties", "-", "Donation", "HomeSite",
+                                             "-", "Set DateTime"}));
+    QCOMPARE(captions("PopupMenu1"),
              (QStringList{"&New", "New for a Cit&y...", "&Open", "-", "Show MenuBar", "E&xit"}));
-    QCOMPARE(frame.FileNew1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    QCOMPARE(frame.FileNewCity1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    QCOMPARE(frame.FileOpen1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    QCOMPARE(frame.Exit1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    QCOMPARE(frame.ShowHelp1->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(frame.View1->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    QCOMPARE(FrameAction(frame, "FileNew1").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(FrameAction(frame, "FileNewCity1").shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    QCOMPARE(FrameAction(frame, "FileOpen1").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(FrameAction(frame, "Exit1").shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    QCOMPARE(FrameAction(frame, "ShowHelp1").shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(FrameAction(frame, "TimeSlider1").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     // Shown as "Alt+Enter"; the keypad's Enter and the main Return key both work.
-    QCOMPARE(frame.Properties1->shortcut().toString(QKeySequence::PortableText), QStringLiteral("Alt+Enter"));
-    QVERIFY(frame.Properties1->shortcuts().contains(QKeySequence(Qt::ALT | Qt::Key_Return)));
-    for (QAction* check : {frame.ShowTitleBar1, frame.ShowMenuBar1, frame.ShowTabs1, frame.ShowCloseButton1,
-                           frame.StayOnTop1})
-        QVERIFY(check->isCheckable());
+    QCOMPARE(FrameAction(frame, "Properties1").shortcut().toString(QKeySequence::PortableText),
+             QStringLiteral("Alt+Enter"));
+    QVERIFY(FrameAction(frame, "Properties1").shortcuts().contains(QKeySequence(Qt::ALT | Qt::Key_Return)));
+    for (const char* check : {"ShowTitleBar1", "ShowMenuBar1", "ShowTabs1", "ShowCloseButton1", "StayOnTop1"})
+        QVERIFY2(FrameAction(frame, check).isCheckable(), check);
 }
 
 void TestMainForm::destroyingTheFrameRunsNoHandlerOfItsOwn()
@@ -1048,13 +1053,49 @@ void TestMainForm::destroyingTheFrameRunsNoHandlerOfItsOwn()
     // the frame run then reads freed widgets.
     TFrameFixture f;
     TMainForm& frame = f.MakeShown();
-    frame.FileNew1Execute();
-    frame.FileNew1Execute();
-    frame.ShowTabs1->trigger();
+    FrameAction(frame, "FileNew1").trigger();
+    FrameAction(frame, "FileNew1").trigger();
+    FrameAction(frame, "ShowTabs1").trigger();
     int handled = 0;
-    QObject::connect(frame.WindowCascade1, &QAction::enabledChanged, [&handled] { ++handled; });
+    QObject::connect(&FrameAction(frame, "WindowCascade1"), &QAction::enabledChanged, [&handled] { ++handled; });
     f.Frame.reset();
     QCOMPARE(handled, 0);
+}
+
+namespace {
+
+// Each service of the frame, and how to leave it out of a set.
+const struct {
+    const char* Name;
+    void (*Remove)(TFrameServices&);
+} FrameServices[] = {
+    {"WindowSystem", [](TFrameServices& S) { S.WindowSystem = nullptr; }},
+    {"MessageBoxes", [](TFrameServices& S) { S.MessageBoxes = nullptr; }},
+    {"Styles", [](TFrameServices& S) { S.Styles = nullptr; }},
+    {"ShellOpen", [](TFrameServices& S) { S.ShellOpen = nullptr; }},
+    {"OpenDialog", [](TFrameServices& S) { S.OpenDialog = nullptr; }},
+    {"Now", [](TFrameServices& S) { S.Now = nullptr; }},
+    {"FontChooser", [](TFrameServices& S) { S.FontChooser = nullptr; }},
+    {"Terminate", [](TFrameServices& S) { S.Terminate = nullptr; }},
+};
+
+} // namespace
+
+void TestMainForm::aServiceMissingIsRefused_data()
+{
+    QTest::addColumn<int>("missing");
+    for (int i = 0; i < int(std::size(FrameServices)); ++i)
+        QTest::newRow(FrameServices[i].Name) << i;
+}
+
+void TestMainForm::aServiceMissingIsRefused()
+{
+    QFETCH(int, missing);
+    TFrameFixture f;
+    TFrameServices services = f.Services();
+    FrameServices[missing].Remove(services);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TMainForm{services});
+    QVERIFY(f.Boxes.Shown.isEmpty()); // refused before anything was read or said
 }
 
 int main(int argc, char** argv)

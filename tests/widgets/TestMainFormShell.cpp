@@ -4,10 +4,8 @@
 #include "common/EPendulorError.h"
 #include "shell/MessageDialogs.h"
 #include "shell/TShellOpen.h"
-#include "tests/widgets/doubles/TFakeMessageBoxes.h"
-#include "tests/widgets/doubles/TFakeShell.h"
-#include "tests/widgets/doubles/TFakeStyleService.h"
-#include "tests/widgets/doubles/TFakeWindowSystem.h"
+#include "tests/widgets/doubles/TFrameDoubles.h"
+#include "tests/widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,10 +23,7 @@ class TestMainFormShell : public QObject {
 
 private:
     std::optional<QTemporaryDir> Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Boxes;
-    TFakeStyleService Styles;
-    TFakeShell Shell;
+    std::unique_ptr<TFrameDoubles> Doubles;
     std::unique_ptr<TShellOpen> Gateway;
     std::unique_ptr<TMainForm> Frame;
 
@@ -39,35 +34,37 @@ private Q_SLOTS:
     {
         Home.emplace();
         qputenv("XDG_DATA_HOME", Home->path().toUtf8());
-        Boxes = TFakeMessageBoxes();
-        Shell = TFakeShell();
-        Shell.Folders[FolderSendTo] = Home->path() + QStringLiteral("/sendto/");
-        Gateway = std::make_unique<TShellOpen>(Shell, TMessageDialogs(Boxes, QStringLiteral("Pendulor")));
-        Frame = std::make_unique<TMainForm>(TFrameServices{&Screen, &Boxes, &Styles, Gateway.get()});
+        Doubles = std::make_unique<TFrameDoubles>();
+        Doubles->Shell.Folders[FolderSendTo] = Home->path() + QStringLiteral("/sendto/");
+        Gateway = std::make_unique<TShellOpen>(Doubles->Shell,
+                                               TMessageDialogs(Doubles->Boxes, QStringLiteral("Pendulor")));
+        TFrameServices Services = Doubles->Services();
+        Services.ShellOpen = Gateway.get();
+        Frame = std::make_unique<TMainForm>(Services);
         Frame->SetCommandLine({});
     }
     void cleanup()
     {
         Frame.reset();
         Gateway.reset();
+        Doubles.reset();
         qunsetenv("XDG_DATA_HOME");
     }
 
     void the_items_can_be_chosen()
     {
-        for (QAction* Item : {Frame->About1, Frame->MyMemo1, Frame->SendTo1, Frame->DeskTop1, Frame->StartMenu1,
-                              Frame->StartUp1})
-            QVERIFY2(Item->isEnabled(), qPrintable(Item->text()));
+        for (const char* Item : {"About1", "MyMemo1", "SendTo1", "DeskTop1", "StartMenu1", "StartUp1"})
+            QVERIFY2(FrameAction(*Frame, Item).isEnabled(), Item);
     }
 
     void my_memo_creates_the_memo_and_opens_it()
     {
-        Frame->MyMemo1->trigger();
+        FrameAction(*Frame, "MyMemo1").trigger();
         QFile Memo(DataFolder() + QStringLiteral("/MyMemo.txt"));
         QVERIFY(Memo.open(QIODevice::ReadOnly));
         QVERIFY(Memo.readAll().startsWith(".LOG\r\n"));
-        QCOMPARE(Shell.Calls.size(), 1);
-        QCOMPARE(Shell.Calls.first().Target, QUrl::fromLocalFile(Memo.fileName()).toString(QUrl::FullyEncoded));
+        QCOMPARE(Doubles->Shell.Calls.size(), 1);
+        QCOMPARE(Doubles->Shell.Calls.first().Target, QUrl::fromLocalFile(Memo.fileName()).toString(QUrl::FullyEncoded));
     }
 
     void a_memo_that_cannot_be_written_ends_before_the_editor()
@@ -76,28 +73,28 @@ private Q_SLOTS:
         QFile Blocker(DataFolder()); // a file where the folder should be
         QVERIFY(Blocker.open(QIODevice::WriteOnly));
         Blocker.close();
-        QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->MyMemo1Click());
-        QVERIFY(Shell.Calls.isEmpty());
+        QVERIFY_THROWS_EXCEPTION(EPendulorError, FrameAction(*Frame, "MyMemo1").trigger());
+        QVERIFY(Doubles->Shell.Calls.isEmpty());
     }
 
     void shortcut_items_name_the_file_after_the_title()
     {
         Frame->setWindowTitle(QStringLiteral("World Clock"));
-        Boxes.Answers = {TMessageAnswer::No};
-        Frame->SendTo1->trigger();
+        Doubles->Boxes.Answers = {TMessageAnswer::No};
+        FrameAction(*Frame, "SendTo1").trigger();
         QVERIFY(QFileInfo(Home->path() + QStringLiteral("/sendto/World Clock.desktop")).isFile());
-        QCOMPARE(Boxes.Texts(TKind::Plain).value(0),
+        QCOMPARE(Doubles->Boxes.Texts(TKind::Plain).value(0),
                  QStringLiteral("Created Successfully.\r\n\r\nFolder: SendTo\r\nShortCut: World Clock.desktop"));
-        QCOMPARE(Boxes.Texts(TKind::Ask).value(0), QStringLiteral("Open SendTo Folder?"));
-        QCOMPARE(Shell.SavedLinks.value(0).Target, QCoreApplication::applicationFilePath());
+        QCOMPARE(Doubles->Boxes.Texts(TKind::Ask).value(0), QStringLiteral("Open SendTo Folder?"));
+        QCOMPARE(Doubles->Shell.SavedLinks.value(0).Target, QCoreApplication::applicationFilePath());
     }
 
     void a_title_with_a_slash_reaches_the_error_handler_with_nothing_written()
     {
         Frame->setWindowTitle(QStringLiteral("Tokyo/Paris"));
-        QVERIFY_THROWS_EXCEPTION(EPendulorError, Frame->SendTo1Click());
+        QVERIFY_THROWS_EXCEPTION(EPendulorError, FrameAction(*Frame, "SendTo1").trigger());
         QVERIFY(!QFileInfo::exists(Home->path() + QStringLiteral("/sendto")));
-        QVERIFY(Boxes.Shown.isEmpty());
+        QVERIFY(Doubles->Boxes.Shown.isEmpty());
     }
 };
 

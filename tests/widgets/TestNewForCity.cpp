@@ -4,6 +4,7 @@
 #include "datetime/OffsetText.h"
 #include "dialogs/TZoneSearchField.h"
 #include "widgets/doubles/TFrameFixture.h"
+#include "widgets/doubles/TMainFormTestAccess.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QtTest>
+
+using TAccess = TMainFormTestAccess;
 
 using namespace Qt::StringLiterals;
 
@@ -23,7 +26,7 @@ class TestNewForCity : public QObject {
     static TZoneSearchField& OpenSearch(TMainForm& Frame)
     {
         QTest::keyClick(&Frame, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-        TCitySearchBox* Box = Frame.CitySearch();
+        TCitySearchBox* Box = TAccess::CitySearch(Frame);
         if (!Box || !Box->isVisible())
             qFatal("Ctrl+Shift+N showed no city search");
         return *Box->Field();
@@ -49,7 +52,7 @@ private Q_SLOTS:
         QFETCH(QString, zone);
         TFrameFixture f;
         TMainForm& frame = f.MakeShown();
-        frame.FileNew1Execute(); // one clock there already: the new one is placed on
+        FrameAction(frame, "FileNew1").trigger(); // one clock there already: the new one is placed on
         TZoneSearchField& field = OpenSearch(frame);
         QCOMPARE(field.text(), QString());
         QTest::keyClicks(&field, typed);
@@ -62,7 +65,7 @@ private Q_SLOTS:
             list->hide();
         QTest::keyClick(keys, Qt::Key_Return);
 
-        QVERIFY(!frame.CitySearch()->isVisible());
+        QVERIFY(!TAccess::CitySearch(frame)->isVisible());
         const QList<TMDIChild*> clocks = Clocks(frame);
         QCOMPARE(clocks.size(), 2);
         TMDIChild* made = clocks.front(); // the most recent
@@ -91,7 +94,7 @@ private Q_SLOTS:
         QTest::keyClicks(&field, typed);
         QAbstractItemView* list = field.Completer()->popup();
         QTest::keyClick(list->isVisible() ? static_cast<QWidget*>(list) : &field, Qt::Key_Escape);
-        QVERIFY(!frame.CitySearch()->isVisible());
+        QVERIFY(!TAccess::CitySearch(frame)->isVisible());
         QVERIFY(!list->isVisible());
         QVERIFY(Clocks(frame).isEmpty());
         QVERIFY(frame.isVisible());

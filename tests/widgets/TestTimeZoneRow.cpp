@@ -5,7 +5,9 @@
 #include "dialogs/TForm3NumberBox.h"
 #include "dialogs/TZoneSearchField.h"
 #include "platform/locale/TIcuLocaleDatabase.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeFontChooser.h"
+#include "widgets/doubles/TForm3Doubles.h"
 #include "widgets/doubles/TSettableNow.h"
 
 #include <QAbstractItemView>
@@ -52,7 +54,9 @@ class TestTimeZoneRow : public QObject {
 
     TSettableNow FixedNow;
     TFakeFontChooser Fonts;
+    TClockDoubles ClockDoubles{FixedNow};
     std::unique_ptr<QMdiArea> Area;
+    TForm3Doubles DialogDoubles;
     std::unique_ptr<TForm3> Dialog;
 
     TZoneSearchField& Field() { return *Dialog->TimeZoneSearch; }
@@ -78,7 +82,10 @@ class TestTimeZoneRow : public QObject {
 
     TMDIChild* NewClock(const TClockData& Data)
     {
-        auto* child = new TMDIChild({nullptr, &FixedNow, nullptr, &Fonts});
+        TClockServices services = ClockDoubles.Services();
+        services.FontChooser = &Fonts;
+        services.Properties = Dialog.get();
+        auto* child = new TMDIChild(services);
         Area->addSubWindow(child);
         child->SetClockData(Data);
         child->Timer1->Stop();
@@ -112,11 +119,10 @@ private Q_SLOTS:
         Area->resize(900, 700);
         Area->show();
         QVERIFY(QTest::qWaitForWindowExposed(Area.get()));
-        TForm3Services services;
+        TForm3Services services = DialogDoubles.Services();
         services.Now = &FixedNow;
         services.FontChooser = &Fonts;
         Dialog = std::make_unique<TForm3>(services, Area.get());
-        Form3 = Dialog.get();
     }
 
     void init()
@@ -181,9 +187,10 @@ private Q_SLOTS:
         qputenv("LANG", "ja_JP.UTF-8");
         const TIcuLocaleDatabase japanese; // the process locale as it reads the environment
         qputenv("LANG", lang);
-        TForm3Services services;
+        TForm3Services services = DialogDoubles.Services();
         services.Now = &FixedNow;
-        services.Locales = &japanese;
+        services.Conventions = [&japanese](LCID Locale) { return TFormatSettings::Create(Locale, japanese); };
+        services.Zones = TForm3Doubles::ZonesIn(japanese);
         services.FontChooser = &Fonts;
         TForm3 form(services);
         form.show();

@@ -6,7 +6,7 @@
 #include "dialogs/TForm3.h"
 #include "dialogs/TForm3ComboBox.h"
 #include "dialogs/TWorkingHoursBox.h"
-#include "widgets/doubles/TSettableNow.h"
+#include "widgets/doubles/TForm3Doubles.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -67,7 +67,7 @@ const TWorkingHours Typed{7 * 60 + 45, 15 * 60 + 15, Mon | Tue};
 class TestWorkingHoursBox : public QObject {
     Q_OBJECT
 
-    TSettableNow Now{TestNow};
+    TForm3Doubles Doubles;
     std::unique_ptr<TForm3> Form;
 
     // Acts on the box once it shows modally (a button's mnemonic clicks it
@@ -114,9 +114,8 @@ class TestWorkingHoursBox : public QObject {
 private Q_SLOTS:
     void init()
     {
-        TForm3Services Services;
-        Services.Now = &Now;
-        Form = std::make_unique<TForm3>(Services);
+        Doubles.Now.Set(TestNow);
+        Form = std::make_unique<TForm3>(Doubles.Services());
     }
     void cleanup() { Form.reset(); }
 

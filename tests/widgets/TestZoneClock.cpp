@@ -1,5 +1,6 @@
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
+#include "widgets/doubles/TClockDoubles.h"
 #include "widgets/doubles/TFakeClockFrame.h"
 #include "widgets/doubles/TSettableNow.h"
 
@@ -50,13 +51,16 @@ class TestZoneClock : public QObject {
     Q_OBJECT
 
     TSettableNow FixedNow;
+    TClockDoubles Doubles{FixedNow};
     TFakeClockFrame Frame;
     std::unique_ptr<QTemporaryDir> Folder;
     std::unique_ptr<QMdiArea> Area;
 
     TMDIChild* NewClock(const TClockData& Data)
     {
-        auto* child = new TMDIChild({&Frame, &FixedNow, nullptr, nullptr});
+        TClockServices services = Doubles.Services();
+        services.Frame = &Frame;
+        auto* child = new TMDIChild(services);
         Area->addSubWindow(child);
         child->SetClockData(Data);
         child->Timer1->Stop(); // ticks only when a test says so

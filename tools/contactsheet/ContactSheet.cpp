@@ -1,7 +1,7 @@
 // Renders one scene in every style on offer: the frame with three clocks (the
 // middle one active) and its tab bar, and the properties dialog beside it.
 // Writes one PNG per style into the folder given as the only argument.
-#include "app/MainUnit.h"
+#include "app/TDesktopServices.h"
 #include "app/TMainForm.h"
 #include "app/TPendulorApplication.h"
 #include "clock/TMDIChild.h"
@@ -41,10 +41,10 @@ int main(int argc, char** argv)
         ini.write("[POSITION]\r\nWidth=640\r\nHeight=400\r\nLeft=0\r\nTop=0\r\n");
     ini.close();
 
-    TStyleService styles;
-    TFrameServices services;
-    services.Styles = &styles;
-    TMainForm frame(services);
+    TDesktopServices desktop;
+    TStyleService& styles = desktop.Styles();
+    TMainForm frame(desktop.Frame());
+    desktop.MakeDialogs(frame);
     frame.SetCommandLine({});
     frame.show();
     QCoreApplication::processEvents();
@@ -53,14 +53,15 @@ int main(int argc, char** argv)
         frame.OpenClockFile(QString());
         frame.ClockWindows().first()->SetClockName(QString::fromUtf16(name));
     }
-    frame.ShowTabs1->setChecked(true);
-    frame.ShowTabs1Click();
-    frame.WindowTileVertical1Execute();
-    const QList<QMdiSubWindow*> windows = frame.MdiArea1->subWindowList();
-    frame.MdiArea1->setActiveSubWindow(windows.value(1));
+    // View > WindowTab on, then Window > Vertical Spread, as a user would.
+    if (auto* tabs = frame.findChild<QAction*>(QStringLiteral("ShowTabs1")); !tabs->isChecked())
+        tabs->trigger();
+    frame.findChild<QAction*>(QStringLiteral("VerticalSpread1"))->trigger();
+    auto* area = frame.findChild<QMdiArea*>();
+    area->setActiveSubWindow(area->subWindowList().value(1));
 
     // The dialog as a London clock in English (United Kingdom) opens it.
-    TForm3 dialog;
+    TForm3& dialog = *Form3;
     TClockEditOpening london;
     london.Data.Name = QStringLiteral("London");
     london.Data.LocaleID = 2057;
@@ -98,6 +99,5 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    SaveDataFiles = false;
     return 0;
 }

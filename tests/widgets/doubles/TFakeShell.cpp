@@ -12,6 +12,11 @@ TShellResult TFakeShell::OpenUrl(const QUrl& Url)
 
 TShellResult TFakeShell::StartProgram(const QString& Program, const QStringList& Arguments)
 {
+    QStringList present;
+    for (const QString& path : std::as_const(Watched))
+        if (QFile::exists(path))
+            present << path;
+    Existing << present;
     Calls.append({QStringLiteral("StartProgram"), Program, Arguments});
     return Result;
 }

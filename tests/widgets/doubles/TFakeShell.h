@@ -38,4 +38,8 @@ public:
     int SaveError = 0;                // answer of SaveShortCut; 0 writes the file
     TTrashResult TrashResult;         // answer of MoveToTrash
     QList<TShellLink> SavedLinks;
+    // Files looked for at each program start: which steps had happened by
+    // the time a new instance would start.
+    QStringList Watched;
+    QList<QStringList> Existing; // per program start, the watched files then present
 };

@@ -2,9 +2,7 @@
 
 #include "app/MainUnit.h"
 #include "app/TMainForm.h"
-#include "widgets/doubles/TFakeMessageBoxes.h"
-#include "widgets/doubles/TFakeStyleService.h"
-#include "widgets/doubles/TFakeWindowSystem.h"
+#include "widgets/doubles/TFrameDoubles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,12 +12,9 @@
 
 #include <memory>
 
-// One frame over an empty per-user folder.
-struct TFrameFixture {
+// One frame on doubles over an empty per-user folder.
+struct TFrameFixture : TFrameDoubles {
     QTemporaryDir Home;
-    TFakeWindowSystem Screen;
-    TFakeMessageBoxes Boxes;
-    TFakeStyleService Styles;
     std::unique_ptr<TMainForm> Frame;
 
     TFrameFixture() { qputenv("XDG_DATA_HOME", Home.path().toUtf8()); }
@@ -47,7 +42,8 @@ struct TFrameFixture {
 
     TMainForm& Make()
     {
-        Frame = std::make_unique<TMainForm>(TFrameServices{&Screen, &Boxes, &Styles});
+        Frame = std::make_unique<TMainForm>(Services());
+        MakeDialogs(*Frame);
         Frame->SetCommandLine({});
         return *Frame;
     }
