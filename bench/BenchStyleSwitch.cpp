@@ -3,9 +3,7 @@
 // application palette change over the same windows (what any palette-based
 // theme switch costs at least). Run with QT_QPA_PLATFORM=offscreen or on a
 // real display.
-#include "app/MainUnit.h"
-#include "app/TDesktopServices.h"
-#include "app/TMainForm.h"
+#include "ShownFrame.h"
 #include "clock/TMDIChild.h"
 #include "dialogs/TForm4.h"
 #include "platform/StyleTable.h"
@@ -37,29 +35,12 @@ public:
     }
 };
 
-struct TScene {
-    QTemporaryDir Home;
-    std::unique_ptr<TDesktopServices> Desktop;
-    std::unique_ptr<TMainForm> Frame;
+struct TScene : TShownFrame {
     TForm4* Dialog = nullptr; // the frame's
     TPaintCounter Counter;
 
     TScene()
     {
-        qputenv("XDG_DATA_HOME", Home.path().toUtf8());
-        // The frame's size comes from its settings file (the offscreen screen is 800 x 600).
-        const QString folder = GetDataFolder(QStringLiteral("Quorvane"));
-        QDir().mkpath(folder);
-        QFile ini(GetIniFileName(QStringLiteral("Quorvane")));
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write("[POSITION]\r\nWidth=780\r\nHeight=580\r\nLeft=0\r\nTop=0\r\n");
-        ini.close();
-        Desktop = std::make_unique<TDesktopServices>();
-        Frame = std::make_unique<TMainForm>(Desktop->Frame());
-        Desktop->MakeDialogs(*Frame);
-        Frame->SetCommandLine({});
-        Frame->show();
-        QCoreApplication::processEvents();
         for (int i = 0; i < Clocks; ++i)
             Frame->OpenClockFile(QString());
         Frame->findChild<QAction*>(QStringLiteral("Cascade1"))->trigger(); // Window > Cascade

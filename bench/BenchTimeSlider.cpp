@@ -2,18 +2,13 @@
 // slider, every clock's lines rendered at the new instant, and the whole
 // frame painted. Peer in the same run: the same paint without a step. Run
 // with QT_QPA_PLATFORM=offscreen or on a real display.
-#include "app/MainUnit.h"
-#include "app/TMainForm.h"
-#include "clock/TMDIChild.h"
-#include "app/TDesktopServices.h"
+#include "ShownFrame.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QSlider>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -27,27 +22,11 @@ const char* const Zones[] = {"Asia/Tokyo", "America/New_York", "Europe/Berlin", 
                              "Asia/Kathmandu", "America/Sao_Paulo", "Africa/Cairo", "Pacific/Auckland",
                              "Asia/Kolkata", "America/Los_Angeles"};
 
-struct TScene {
-    QTemporaryDir Home;
-    std::unique_ptr<TDesktopServices> Desktop;
-    std::unique_ptr<TMainForm> Frame;
+struct TScene : TShownFrame {
     QSlider* Slider = nullptr;
 
-    TScene()
+    TScene() : TShownFrame("TimeSlider=1\r\n")
     {
-        qputenv("XDG_DATA_HOME", Home.path().toUtf8());
-        const QString folder = GetDataFolder(QStringLiteral("Quorvane"));
-        QDir().mkpath(folder);
-        QFile ini(GetIniFileName(QStringLiteral("Quorvane")));
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write("[POSITION]\r\nWidth=780\r\nHeight=580\r\nLeft=0\r\nTop=0\r\n[OPTION]\r\nTimeSlider=1\r\n");
-        ini.close();
-        Desktop = std::make_unique<TDesktopServices>();
-        Frame = std::make_unique<TMainForm>(Desktop->Frame());
-        Desktop->MakeDialogs(*Frame);
-        Frame->SetCommandLine({});
-        Frame->show();
-        QCoreApplication::processEvents();
         for (int i = 0; i < Clocks; ++i) {
             const QString path = Home.filePath(QStringLiteral("clock%1.dat").arg(i));
             QFile file(path);
