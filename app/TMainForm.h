@@ -303,6 +303,7 @@ private:
     QAction* TimeSlider1 = nullptr;
     TTimeStrip* TimeStrip1 = nullptr;
     QString MomentTitle1; // what the title adds while a moment is shown
+    bool ShadingDue1 = false; // a shading of the slider's track is on its way
 
     // The state of the frame's module, set at its creation (and by Clear
     // Restart and the style dialog where noted).

@@ -5,6 +5,7 @@
 #include "app/TTimeStrip.h"
 #include "clock/TClockTicker.h"
 #include "clock/TMDIChild.h"
+#include "datetime/ChosenMoment.h"
 #include "datetime/INowSource.h"
 #include "datetime/MomentText.h"
 #include "datetime/WorkingDays.h"
@@ -14,9 +15,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
-#include <QDateTime>
 #include <QLabel>
-#include <QLocale>
 #include <QShortcut>
 #include <QTimeZone>
 
@@ -51,19 +50,28 @@ void TMainForm::TimeSlider1Click()
 
 void TMainForm::RefreshMomentShading()
 {
-    if (TimeStrip1 && TimeStrip1->isVisible())
-        TimeStrip1->RefreshShading();
+    // A set of clocks opens or closes one clock at a time: shade once, when
+    // the set is done, not once a clock over all the clocks.
+    if (ShadingDue1 || !TimeStrip1->isVisible())
+        return;
+    ShadingDue1 = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ShadingDue1 = false;
+            if (TimeStrip1->isVisible())
+                TimeStrip1->RefreshShading();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::ShowMoment(std::optional<qint64> UtcMs)
 {
     const QString caption = Caption();
     if (UtcMs) {
-        ClockTicker1->ShowMoment(Services1.Now->ReadAt(*UtcMs));
-        const QDateTime local =
-            QDateTime::fromMSecsSinceEpoch(*UtcMs + Services1.Now->ReadAt(*UtcMs).LocalOffsetSeconds * 1000LL, Qt::UTC);
-        MomentTitle1 = QStringLiteral(" — shown: %1 (not now)")
-                           .arg(QLocale::c().toString(local, QStringLiteral("ddd d MMM yyyy HH:mm")));
+        const TNowReading pc = Services1.Now->ReadAt(*UtcMs);
+        ClockTicker1->ShowMoment(pc);
+        MomentTitle1 = QStringLiteral(" — shown: %1 (not now)").arg(ChosenMoment::LocalText(pc));
     } else {
         ClockTicker1->ShowNow();
         MomentTitle1.clear();

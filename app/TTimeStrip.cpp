@@ -201,15 +201,13 @@ void TTimeStrip::Show(std::optional<qint64> Moment)
         const QSignalBlocker blocker(Slider_);
         Slider_->setValue(0);
     }
-    const qint64 at = Moment.value_or(Pc_.Read().UtcMs);
-    const QDateTime local =
-        QDateTime::fromMSecsSinceEpoch(at + Pc_.ReadAt(at).LocalOffsetSeconds * 1000LL, Qt::UTC);
+    const qint64 now = Pc_.Read().UtcMs;
+    const TNowReading shown = Pc_.ReadAt(Moment.value_or(now));
     {
         const QSignalBlocker blocker(Day_);
-        Day_->setDate(local.date());
+        Day_->setDate(QDateTime::fromMSecsSinceEpoch(shown.UtcMs + shown.LocalOffsetSeconds * 1000LL, Qt::UTC).date());
     }
-    ReadOut_->setText(Moment ? QLocale::c().toString(local, QStringLiteral("ddd d MMM yyyy HH:mm")) + QStringLiteral(" · ")
-                                   + DistanceText(*Moment, Pc_.Read().UtcMs)
+    ReadOut_->setText(Moment ? LocalText(shown) + QStringLiteral(" · ") + DistanceText(*Moment, now)
                              : QStringLiteral("Now"));
     Now_->setEnabled(Moment.has_value());
     if (!Moment)

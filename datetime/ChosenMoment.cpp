@@ -1,5 +1,7 @@
 #include "datetime/ChosenMoment.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -55,6 +57,12 @@ int LocalMinuteOfDay(qint64 UtcMs, const INowSource& Pc)
 {
     const qint64 local = UtcMs + Pc.ReadAt(UtcMs).LocalOffsetSeconds * 1000LL;
     return int((local - FloorTo(local, MsPerDay)) / 60000);
+}
+
+QString LocalText(const TNowReading& Pc)
+{
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(Pc.UtcMs + Pc.LocalOffsetSeconds * 1000LL, Qt::UTC);
+    return QLocale::c().toString(local, QStringLiteral("ddd d MMM yyyy HH:mm"));
 }
 
 QString DistanceText(qint64 MomentUtcMs, qint64 NowUtcMs)

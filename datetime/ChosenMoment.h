@@ -28,6 +28,10 @@ qint64 LocalDayTime(QDate Day, int MinuteOfDay, const INowSource& Pc);
 // This PC's local minute of the day at the instant.
 int LocalMinuteOfDay(qint64 UtcMs, const INowSource& Pc);
 
+// This PC's local time of a reading, as the slider and the frame's title show
+// it: "Fri 11 Dec 2026 15:45".
+QString LocalText(const TNowReading& Pc);
+
 // The distance of a moment from now, as the slider's read-out says it:
 // "in 4 d 10 h", "5 h 52 min ago", "in 15 min"; "now" under a minute.
 QString DistanceText(qint64 MomentUtcMs, qint64 NowUtcMs);
